@@ -1,0 +1,148 @@
+#include "Bootstrap.h"
+
+#include "kvoCore/Location.h"
+#include "kvoCore/SettingsSimple.h"
+#include "kvoCore/SpSingleton.h"
+#include "kvoCore/Utils.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFont>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QTcpSocket>
+#include <QtGlobal>
+#include <cstdlib>
+#include <spdlog/spdlog.h>
+#include <stdexcept>
+
+namespace DodEzoviviZudorOzerir {
+
+namespace {
+
+std::shared_ptr<spdlog::logger> mainLog() {
+    auto logger = spdlog::get("main");
+    return logger ? logger : spdlog::default_logger();
+}
+
+KvoCore::SettingsSimple* settings() { return SpSingleton<KvoCore::SettingsSimple>::instance(); }
+
+} // namespace
+
+std::vector<std::pair<QString, QVariant>> Bootstrap::settingDefaults() {
+    return {
+        {"log/logging", false},
+        {"log/logtype", "full"},
+        {"server/ip", "127.0.0.1"},
+        {"server/port", 59351},
+        {"server/user", "admin"},
+        {"server/pwd", KvoCore::Utils::getPwdHash(QString())},
+        {"p2pServer/enabled", false},
+        {"p2pServer/ip", "::1"},
+        {"p2pServer/port", 59360},
+        {"p2pServer/user", ""},
+        {"p2pServer/pwd", ""},
+        {"p2pServer/remoteUser", ""},
+        {"generalSettings/lang", "eng"},
+    };
+}
+
+QString Bootstrap::serverProgramName() {
+#ifdef Q_OS_WIN
+    return QStringLiteral("vorozizevodidureruziz.exe");
+#else
+    return QStringLiteral("vorozizevodidureruziz");
+#endif
+}
+
+void Bootstrap::init(QQmlApplicationEngine& engine, QGuiApplication& app) {
+    try {
+        runSteps(engine, app);
+    } catch (const std::exception& e) {
+        qCritical().noquote() << "Failed to Bootstrap::init(). " + QString::fromUtf8(e.what());
+        std::exit(1);
+    } catch (...) {
+        qCritical() << "Undefined exception occurred in " << __FILE__ << "::"
+                    << "DodEzoviviZudorOzerir::Bootstrap::init"
+                    << " line" << __LINE__;
+        std::exit(1);
+    }
+}
+
+void Bootstrap::runSteps(QQmlApplicationEngine& engine, QGuiApplication& app) {
+    // 1. meta-types
+    BootstrapBase::init(QStringLiteral("Bootstrapping DodEzoviviZudorOzerir ..."));
+    // 2. fonts
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/Roboto/Roboto-Regular.ttf"));
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/Roboto/Roboto-Medium.ttf"));
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/Roboto/Roboto-Bold.ttf"));
+    QGuiApplication::setFont(QFont(QStringLiteral("Roboto"), 12, QFont::Normal, false));
+    // 3. application event filter (joins with the desktop helpers)
+    Q_UNUSED(app);
+    // 4.-5. settings with defaults for missing keys
+    initSettings(QCoreApplication::applicationDirPath() + QStringLiteral("/../etc"));
+    // 6. the "main" log
+    initMainLog(QCoreApplication::applicationDirPath() + QStringLiteral("/../var/log/rirOVA/main"));
+    // 7.-10. video back end, QML types, the server link
+    initVlc();
+    initQmlTypes();
+    initClientNetwork();
+    initClientNetworkP2P();
+    // 11. QML engine
+    initQmlEngine(engine);
+    // 12. make sure the media server runs
+    initServer();
+}
+
+void Bootstrap::initSettings(const QString& directory) {
+    initSetting(directory, QStringLiteral("dodEzoviviZudorOzerir.conf"));
+    settings()->initSettingParams(settingDefaults());
+}
+
+void Bootstrap::initVlc() {}
+
+void Bootstrap::initQmlTypes() {}
+
+void Bootstrap::initClientNetwork() {}
+
+void Bootstrap::initClientNetworkP2P() {}
+
+void Bootstrap::initQmlEngine(QQmlApplicationEngine& engine) {
+    auto log = mainLog();
+    log->info("About to init Qml engine");
+    QQmlContext* context = engine.rootContext();
+    context->setContextProperty(QStringLiteral("SETTINGS"), settings());
+    context->setContextProperty(QStringLiteral("WORK_DIR"), QDir::currentPath());
+    engine.load(QUrl(QStringLiteral("qrc:/qml/main/Main.qml")));
+    if (engine.rootObjects().isEmpty()) {
+        throw std::runtime_error(
+            QStringLiteral("%1. Failed to load Main.qml")
+                .arg(KVO_LOCATION("DodEzoviviZudorOzerir::Bootstrap::initQmlEngine"))
+                .toStdString());
+    }
+    log->info("Kvo Qml engine inited successfuly");
+}
+
+void Bootstrap::initServer() {
+    auto log = mainLog();
+    log->info("About to init server");
+    // The probe stays connected (and idle) until exit when a server answers.
+    static QTcpSocket* probe = new QTcpSocket(QCoreApplication::instance());
+    probe->abort();
+    probe->connectToHost(settings()->value(QStringLiteral("server/ip")).toString(),
+                         static_cast<quint16>(settings()->value(QStringLiteral("server/port")).toUInt()));
+    if (probe->waitForConnected(200)) {
+        return;
+    }
+    const QString program = QDir::currentPath() + QStringLiteral("/") + serverProgramName();
+    auto* process = new QProcess(QCoreApplication::instance());
+    process->setWorkingDirectory(QDir::currentPath());
+    process->setProgram(program);
+    process->startDetached();
+    log->info("Server inited successfuly");
+}
+
+} // namespace DodEzoviviZudorOzerir

@@ -1,0 +1,9 @@
+// main() of the GoogleTest programs that need a Qt event loop (sockets, timers, queued signals).
+#include <QGuiApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
