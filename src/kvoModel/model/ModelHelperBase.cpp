@@ -1,0 +1,9 @@
+#include "ModelHelperBase.h"
+
+namespace KvoModel {
+
+ModelHelperBase::ModelHelperBase(ModelBase* owner) : _owner(owner) {}
+
+ModelHelperBase::~ModelHelperBase() = default;
+
+} // namespace KvoModel

@@ -1,0 +1,21 @@
+#pragma once
+
+namespace KvoModel {
+
+class ModelBase;
+
+// Base of the mix-ins that add fields to the model they are mixed into. A model that mixes a helper in
+// derives from ModelBase first and from the helper second, so the model exists when the helper runs.
+class ModelHelperBase {
+public:
+    explicit ModelHelperBase(ModelBase* owner);
+    virtual ~ModelHelperBase();
+
+protected:
+    ModelBase* ownerModel() const { return _owner; }
+
+private:
+    ModelBase* _owner;
+};
+
+} // namespace KvoModel
