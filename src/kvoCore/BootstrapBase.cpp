@@ -23,8 +23,8 @@ void BootstrapBase::init(const QString& message) {
 }
 
 QString BootstrapBase::mainLogFileName(const QString& directory) {
-    return directory +
-           QStringLiteral("/%1.txt").arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy_MM_dd hh_mm_ss")));
+    return directory + QStringLiteral("/%1.txt").arg(
+                           QDateTime::currentDateTime().toString(QStringLiteral("yyyy_MM_dd hh_mm_ss")));
 }
 
 void BootstrapBase::initSetting(const QString& directory, const QString& fileName) {
@@ -37,7 +37,8 @@ void BootstrapBase::initSetting(const QString& directory, const QString& fileNam
 void BootstrapBase::initMainLog(const QString& directory) {
     const std::string name = "main";
     spdlog::info("About to init '{0}' log instance", name);
-    const bool logging = SpSingleton<SettingsSimple>::instance()->value(QStringLiteral("log/logging")).toBool();
+    const bool logging =
+        SpSingleton<SettingsSimple>::instance()->value(QStringLiteral("log/logging")).toBool();
     if (!logging) {
         spdlog::info("Logging is off");
     }
@@ -46,7 +47,8 @@ void BootstrapBase::initMainLog(const QString& directory) {
     const std::string fileName = mainLogFileName(directory).toStdString();
 
     auto fileSink = std::make_shared<spdlog::sinks::daily_file_sink_mt>(fileName, 0, 0, false, 0);
-    auto consoleSink = std::make_shared<spdlog::sinks::ansicolor_stdout_sink_mt>(spdlog::color_mode::automatic);
+    auto consoleSink =
+        std::make_shared<spdlog::sinks::ansicolor_stdout_sink_mt>(spdlog::color_mode::automatic);
     auto logger = std::make_shared<spdlog::logger>(name, spdlog::sinks_init_list{fileSink, consoleSink});
     logger->set_formatter(std::make_unique<spdlog::pattern_formatter>(
         "[%o] [%H:%M:%S:%e.%f %z] [thread %t] [%n] [%L] %v.", spdlog::pattern_time_type::local, "\r\n"));

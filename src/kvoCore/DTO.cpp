@@ -6,7 +6,9 @@
 
 namespace KvoCore {
 
-DTO::DTO(const QVariantMap& params) { appendParams(params); }
+DTO::DTO(const QVariantMap& params) {
+    appendParams(params);
+}
 
 DTO::DTO(const QJsonObject& params) : params(params) {}
 
@@ -56,9 +58,13 @@ DTO& DTO::appendPrivateParams(const DTO& other) {
     return *this;
 }
 
-QByteArray DTO::data(const QJsonDocument::JsonFormat& format) const { return QJsonDocument(params).toJson(format); }
+QByteArray DTO::data(const QJsonDocument::JsonFormat& format) const {
+    return QJsonDocument(params).toJson(format);
+}
 
-std::shared_ptr<DTO> DTO::makeShared(const DTO& dto) { return std::make_shared<DTO>(dto); }
+std::shared_ptr<DTO> DTO::makeShared(const DTO& dto) {
+    return std::make_shared<DTO>(dto);
+}
 
 QList<std::shared_ptr<DTO>> DTO::makeShared(QList<DTO>& dtos) {
     QList<std::shared_ptr<DTO>> result;

@@ -9,7 +9,9 @@ QVariant SettingsSimple::value(const QString& key, const QVariant& defaultValue)
     return QSettings::value(key, defaultValue);
 }
 
-void SettingsSimple::setValue(const QString& key, const QVariant& value) { QSettings::setValue(key, value); }
+void SettingsSimple::setValue(const QString& key, const QVariant& value) {
+    QSettings::setValue(key, value);
+}
 
 void SettingsSimple::initSettingParams(std::initializer_list<std::pair<QString, QVariant>> params) {
     initSettingParams(std::vector<std::pair<QString, QVariant>>(params));

@@ -3,8 +3,8 @@
 #include "Location.h"
 #include "SharedPointerEx.h"
 
-#include <cxxabi.h>
 #include <cstdlib>
+#include <cxxabi.h>
 #include <memory>
 #include <stdexcept>
 #include <type_traits>

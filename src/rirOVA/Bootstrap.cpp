@@ -4,6 +4,13 @@
 #include "kvoCore/SettingsSimple.h"
 #include "kvoCore/SpSingleton.h"
 #include "kvoCore/Utils.h"
+#include "kvoClientController/network/SharedLink.h"
+#include "rirOVA/client/network/ClientNetworkQMLProxy.h"
+#include "rirOVA/client/network/HandleRecievedMessages.h"
+#include "rirOVA/client/network/KvoClientNetworkSimple.h"
+#include "rirOVA/p2pclient/network/ClientNetworkQMLProxy.h"
+#include "rirOVA/p2pclient/network/HandleRecievedMessages.h"
+#include "rirOVA/p2pclient/network/KvoClientNetworkSimple.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -28,11 +35,14 @@ std::shared_ptr<spdlog::logger> mainLog() {
     return logger ? logger : spdlog::default_logger();
 }
 
-KvoCore::SettingsSimple* settings() { return SpSingleton<KvoCore::SettingsSimple>::instance(); }
+KvoCore::SettingsSimple* settings() {
+    return SpSingleton<KvoCore::SettingsSimple>::instance();
+}
 
 } // namespace
 
 std::vector<std::pair<QString, QVariant>> Bootstrap::settingDefaults() {
+    // clang-format off
     return {
         {"log/logging", false},
         {"log/logtype", "full"},
@@ -48,6 +58,7 @@ std::vector<std::pair<QString, QVariant>> Bootstrap::settingDefaults() {
         {"p2pServer/remoteUser", ""},
         {"generalSettings/lang", "eng"},
     };
+    // clang-format on
 }
 
 QString Bootstrap::serverProgramName() {
@@ -106,22 +117,58 @@ void Bootstrap::initVlc() {}
 
 void Bootstrap::initQmlTypes() {}
 
-void Bootstrap::initClientNetwork() {}
+void Bootstrap::initClientNetwork() {
+    if (settings()->value(QStringLiteral("p2pServer/enabled")).toBool()) {
+        return;
+    }
+    auto log = mainLog();
+    log->info("About to init KVO client network");
+    auto* link = SpSingleton<KvoClientNetworkSimple>::instance();
+    link->setHandleReceivedMessages(std::make_shared<HandleRecievedMessages>());
+    const SharedPointerEx<ClientBase::ClientNetworkSimple> shared(SpSingleton<KvoClientNetworkSimple>::sharedInstance());
+    ClientBase::SharedLink::set(shared);
+    link->setParam(QStringLiteral("use_ping"), true);
+    link->start(QThread::NormalPriority);
+    SpSingleton<ClientNetworkQMLProxy>::instance(shared);
+    log->info("Kvo Client network inited successfuly");
+}
 
-void Bootstrap::initClientNetworkP2P() {}
+void Bootstrap::initClientNetworkP2P() {
+    if (!settings()->value(QStringLiteral("p2pServer/enabled")).toBool()) {
+        return;
+    }
+    using P2PLink = DodEzoviviZudorOzerirP2P::KvoClientNetworkSimple;
+    auto log = mainLog();
+    log->info("About to init KVO client P2P network");
+    auto* link = SpSingleton<P2PLink>::instance();
+    link->setIsP2P(true);
+    link->setRemoteUser(settings()->value(QStringLiteral("p2pServer/remoteUser")));
+    link->setHandleReceivedMessages(std::make_shared<DodEzoviviZudorOzerirP2P::HandleRecievedMessages>());
+    const SharedPointerEx<ClientBase::ClientNetworkSimple> shared(SpSingleton<P2PLink>::sharedInstance());
+    ClientBase::SharedLink::set(shared);
+    link->setParam(QStringLiteral("use_ping"), true);
+    link->start(QThread::NormalPriority);
+    SpSingleton<DodEzoviviZudorOzerirP2P::ClientNetworkQMLProxy>::instance(shared);
+    log->info("Kvo Client P2P network inited successfuly");
+}
 
 void Bootstrap::initQmlEngine(QQmlApplicationEngine& engine) {
     auto log = mainLog();
     log->info("About to init Qml engine");
     QQmlContext* context = engine.rootContext();
+    if (settings()->value(QStringLiteral("p2pServer/enabled")).toBool()) {
+        context->setContextProperty(QStringLiteral("NET"),
+                                    SpSingleton<DodEzoviviZudorOzerirP2P::ClientNetworkQMLProxy>::instance());
+    } else {
+        context->setContextProperty(QStringLiteral("NET"), SpSingleton<ClientNetworkQMLProxy>::instance());
+    }
     context->setContextProperty(QStringLiteral("SETTINGS"), settings());
     context->setContextProperty(QStringLiteral("WORK_DIR"), QDir::currentPath());
     engine.load(QUrl(QStringLiteral("qrc:/qml/main/Main.qml")));
     if (engine.rootObjects().isEmpty()) {
-        throw std::runtime_error(
-            QStringLiteral("%1. Failed to load Main.qml")
-                .arg(KVO_LOCATION("DodEzoviviZudorOzerir::Bootstrap::initQmlEngine"))
-                .toStdString());
+        throw std::runtime_error(QStringLiteral("%1. Failed to load Main.qml")
+                                     .arg(KVO_LOCATION("DodEzoviviZudorOzerir::Bootstrap::initQmlEngine"))
+                                     .toStdString());
     }
     log->info("Kvo Qml engine inited successfuly");
 }

@@ -66,8 +66,9 @@ TEST(DTOParse, InvalidTextThrowsAndLeavesRecordUnchanged) {
         EXPECT_NE(what.find("KvoCore::DTO::appendParamsFromJSONJObject line: "), std::string::npos) << what;
         EXPECT_NE(what.find(". Failed to parse 'jsonObject': '"), std::string::npos) << what;
         // Qt's parser text for an unfinished object.
-        EXPECT_NE(what.find(QJsonParseError{0, QJsonParseError::UnterminatedObject}.errorString().toStdString()),
-                  std::string::npos)
+        EXPECT_NE(
+            what.find(QJsonParseError{0, QJsonParseError::UnterminatedObject}.errorString().toStdString()),
+            std::string::npos)
             << what;
     }
     EXPECT_EQ(dto.data(QJsonDocument::Compact), before);

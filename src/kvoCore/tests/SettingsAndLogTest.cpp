@@ -35,7 +35,8 @@ TEST(SettingsDefaults, OnlyMissingKeysReceiveDefaults) {
         f.write("[server]\nport=1000\nuser=\n");
     }
     SettingsSimple settings(path, QSettings::IniFormat);
-    settings.initSettingParams({{"server/port", 59351}, {"server/user", "admin"}, {"server/ip", "127.0.0.1"}});
+    settings.initSettingParams(
+        {{"server/port", 59351}, {"server/user", "admin"}, {"server/ip", "127.0.0.1"}});
     EXPECT_EQ(settings.value("server/port").toInt(), 1000);
     // An empty string is a value: it is kept.
     EXPECT_EQ(settings.value("server/user").toString(), "");
@@ -53,7 +54,8 @@ TEST(SettingsDefaults, OnlyMissingKeysReceiveDefaults) {
 
 TEST(MainLog, FileNameFollowsLocalStartTime) {
     const QString name = KvoCore::BootstrapBase::mainLogFileName("/x/y");
-    EXPECT_TRUE(QRegularExpression(R"(^/x/y/\d{4}_\d{2}_\d{2} \d{2}_\d{2}_\d{2}\.txt$)").match(name).hasMatch())
+    EXPECT_TRUE(
+        QRegularExpression(R"(^/x/y/\d{4}_\d{2}_\d{2} \d{2}_\d{2}_\d{2}\.txt$)").match(name).hasMatch())
         << name.toStdString();
 }
 
@@ -97,9 +99,10 @@ TEST(MainLog, OffThenOnWritesPatternLinesToDailyFile) {
         all += readAll(logs.filePath(f));
     }
     EXPECT_TRUE(all.contains("[main] [I] main log instance inited successfully.\r\n")) << all.toStdString();
-    EXPECT_TRUE(QRegularExpression(R"(\[\d+\] \[\d{2}:\d{2}:\d{2}:\d{3}\.\d{6} [+-]\d{2}:\d{2}\] \[thread \d+\] )"
-                                   R"(\[main\] \[I\] visible 42\.\r\n)")
-                    .match(all)
-                    .hasMatch())
+    EXPECT_TRUE(
+        QRegularExpression(R"(\[\d+\] \[\d{2}:\d{2}:\d{2}:\d{3}\.\d{6} [+-]\d{2}:\d{2}\] \[thread \d+\] )"
+                           R"(\[main\] \[I\] visible 42\.\r\n)")
+            .match(all)
+            .hasMatch())
         << all.toStdString();
 }

@@ -55,7 +55,8 @@ TEST(SpSingleton, MissingConstructionArgumentsThrow) {
         FAIL();
     } catch (const std::runtime_error& e) {
         const QString what = QString::fromUtf8(e.what());
-        EXPECT_TRUE(what.contains("SpSingleton.h::SpSingleton<class (anonymous namespace)::NeedsArgs>::instance line: "))
+        EXPECT_TRUE(what.contains(
+            "SpSingleton.h::SpSingleton<class (anonymous namespace)::NeedsArgs>::instance line: "))
             << e.what();
         EXPECT_TRUE(what.endsWith("', descriptions: 'ERROR_DESCRIPTIONS'.")) << e.what();
     }

@@ -60,8 +60,7 @@ TEST(Startup, MissingMainDocumentEndsWithExitCode1AfterWritingDefaults) {
     const ClientRun run = runClient(program, dir.path());
     EXPECT_EQ(run.exitCode, 1) << run.output.toStdString();
     EXPECT_TRUE(run.output.contains("Failed to Bootstrap::init(). "));
-    EXPECT_TRUE(run.output.contains(
-        "Bootstrap.cpp::DodEzoviviZudorOzerir::Bootstrap::initQmlEngine line: "))
+    EXPECT_TRUE(run.output.contains("Bootstrap.cpp::DodEzoviviZudorOzerir::Bootstrap::initQmlEngine line: "))
         << run.output.toStdString();
     EXPECT_TRUE(run.output.contains(". Failed to load Main.qml")) << run.output.toStdString();
 
