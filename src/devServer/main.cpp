@@ -1,0 +1,79 @@
+#include "kvoCore/SettingsSimple.h"
+#include "kvoCore/SpSingleton.h"
+#include "server/AppHandler.h"
+#include "server/AuthHandler.h"
+#include "server/DatabaseSetup.h"
+#include "server/GroupModels.h"
+#include "server/MediaActionsHandler.h"
+#include "server/MediaServer.h"
+#include "server/ModuleSystemHandler.h"
+#include "server/RecordGroupHandler.h"
+#include "server/RecordStore.h"
+#include "server/SearchDevicesHandler.h"
+#include "server/ServerBootstrap.h"
+#include "server/ServerConfig.h"
+#include "server/ServerLog.h"
+#include "server/TelegramSettingsHandler.h"
+
+#include <QCoreApplication>
+#include <QtGlobal>
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    using namespace DevServer;
+    try {
+        const ServerConfig::Arguments arguments = ServerConfig::parseArguments(app.arguments());
+        ServerBootstrap::init(arguments.settingsPath.isEmpty() ? ServerConfig::defaultSettingsPath()
+                                                               : arguments.settingsPath,
+                              arguments.logDir.isEmpty() ? ServerConfig::defaultLogDir() : arguments.logDir);
+        auto* settings = SpSingleton<KvoCore::SettingsSimple>::instance();
+        const ServerConfig config = ServerConfig::fromSettings(*settings, arguments);
+        settings->sync();
+
+        auto db = DatabaseSetup::open(config.dbDir);
+        RecordStore store(db.data());
+
+        ClientSession::Limits limits;
+        limits.loginTimeoutSec = config.loginTimeoutSec;
+        limits.idleTimeoutSec = config.idleTimeoutSec;
+        limits.maxPendingBytes = int(qBound<qint64>(1024, config.maxPendingBytes, 256LL * 1024 * 1024));
+        limits.maxBadFrames = config.maxBadFrames;
+
+        MediaServer server(limits);
+        server.addHandler(std::make_unique<AuthHandler>(store));
+        // Before the device records: it takes the streaming actions of the "device" group.
+        server.addHandler(std::make_unique<MediaActionsHandler>());
+        server.addHandler(std::make_unique<ModuleSystemHandler>(store));
+        server.addHandler(std::make_unique<SearchDevicesHandler>(store, config.searchCameras));
+        server.addHandler(std::make_unique<TelegramSettingsHandler>(store, config.telegramAcceptedCode));
+        QStringList plainGroups = GroupModels::groups();
+        plainGroups.removeAll(QStringLiteral("searchDevices"));
+        plainGroups.removeAll(QStringLiteral("telegramSettings"));
+        server.addHandler(std::make_unique<RecordGroupHandler>(store, plainGroups));
+        server.addHandler(std::make_unique<AppHandler>(config.baseVideoDir, [settings](const QString& path) {
+            settings->setValue(QStringLiteral("video/baseDir"), path);
+            settings->sync();
+        }));
+        QObject::connect(&server, &MediaServer::shutdownRequested, &app, &QCoreApplication::quit,
+                         Qt::QueuedConnection);
+
+        QString error;
+        if (!server.listen(config.host, config.port, &error)) {
+            serverLog()->critical("Cannot listen on '{}:{}': {}", config.host.toStdString(), config.port,
+                                  error.toStdString());
+            return 1;
+        }
+        // Whoever started the server (tests with port 0) learns the port from this line.
+        std::printf("LISTENING %s %u\n", qPrintable(config.host), unsigned(server.port()));
+        std::fflush(stdout);
+
+        const int code = app.exec();
+        serverLog()->info("Server stopped");
+        serverLog()->flush();
+        return code;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "Failed to start vorozizevodidureruziz. %s\n", e.what());
+        return 1;
+    }
+}
