@@ -301,27 +301,24 @@ void ProxyModel::buildKeys(KeyColumn& column, const QString& role) const {
     column.ints.clear();
     column.doubles.clear();
     column.texts.clear();
-    column.raw.resize(rows);
-    for (int row = 0; row < rows; ++row) {
-        column.raw[row] = model->valueAt(row, roleIndex);
-    }
+    column.size = rows;
     switch (column.kind) {
     case KeyColumn::Integer:
         column.ints.resize(rows);
         for (int row = 0; row < rows; ++row) {
-            column.ints[row] = column.raw.at(row).toLongLong();
+            column.ints[row] = model->valueAt(row, roleIndex).toLongLong();
         }
         break;
     case KeyColumn::Double:
         column.doubles.resize(rows);
         for (int row = 0; row < rows; ++row) {
-            column.doubles[row] = column.raw.at(row).toDouble();
+            column.doubles[row] = model->valueAt(row, roleIndex).toDouble();
         }
         break;
     case KeyColumn::Text:
         column.texts.resize(rows);
         for (int row = 0; row < rows; ++row) {
-            column.texts[row] = column.raw.at(row).toString().toLower();
+            column.texts[row] = model->valueAt(row, roleIndex).toString().toLower();
         }
         break;
     }
@@ -344,7 +341,6 @@ void ProxyModel::ensureSortKeys() const {
     }
     buildKeys(_sortKeys, roleName);
     buildKeys(_idKeys, kId);
-    _idKeys.raw.clear();
     _sortKeysValid = true;
     _sortKeysModel = model;
     _sortKeysRevision = model->revision();
@@ -359,18 +355,16 @@ bool ProxyModel::lessThan(const QModelIndex& left, const QModelIndex& right) con
     ensureSortKeys();
     const int a = left.row();
     const int b = right.row();
-    if (a < 0 || b < 0 || a >= _sortKeys.raw.size() || b >= _sortKeys.raw.size()) {
+    if (a < 0 || b < 0 || a >= _sortKeys.size || b >= _sortKeys.size) {
         return false;
     }
     const int order = _sortKeys.compare(a, b);
     if (order != 0) {
         return order < 0;
     }
-    // Equal keys of different values ("Apple", "apple") keep their order; equal values go by "id".
-    if (_sortKeys.raw.at(a) == _sortKeys.raw.at(b)) {
-        return _idKeys.compare(a, b) < 0;
-    }
-    return false;
+    // Equal keys go by "id", also "Apple" and "apple": a tie-break only for identical values would make
+    // such rows incomparable to one another but not to a third, which no sort can order consistently.
+    return _idKeys.compare(a, b) < 0;
 }
 
 void ProxyModel::sort(int column, Qt::SortOrder order) {

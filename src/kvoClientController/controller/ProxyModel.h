@@ -112,7 +112,7 @@ private:
         QVector<qint64> ints;
         QVector<double> doubles;
         QVector<QString> texts;
-        QVector<QVariant> raw;
+        int size = 0;
         int compare(int a, int b) const;
     };
 

@@ -10,4 +10,6 @@ okulon_add_gtest(listModelTests QT_MAIN
         ${OKULON_LIST_MODEL_SOURCES}
         ${CMAKE_CURRENT_LIST_DIR}/ListModelSupport.h
         ${CMAKE_CURRENT_LIST_DIR}/OriginalModelTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/AddRowsTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/ProxyModelTest.cpp
     LIBS kvoModel kvoCore Qt5::Core Qt5::Test)
