@@ -1,6 +1,7 @@
 #include "ModelBase.h"
 
 #include "kvoCore/Location.h"
+#include "kvoModel/dao/DAO.h"
 #include "kvoModel/model/ModelFactory.h"
 
 #include <QCoreApplication>
@@ -299,14 +300,30 @@ void ModelBase::populateDefault() {
 }
 
 void ModelBase::createSysRecords(KvoCore::DBSimple* db) {
-    Q_UNUSED(db)
-    // The placeholder row is written through KvoModel::DAO, which the data-access layer adds; until it is
-    // there, say so instead of pretending the row exists.
-    throw std::runtime_error(
-        QStringLiteral("%1, failed createSysRecords (dao.insert) for table: '%2'.Dao.insert error desc: '%3'")
-            .arg(KVO_LOCATION("KvoModel::ModelBase::createSysRecords"), _tableName,
-                 QStringLiteral("the data-access layer is not built yet"))
-            .toStdString());
+    try {
+        // The placeholder row from the base fields alone, so that its other columns take their defaults.
+        SharedPointerEx<ModelBase> plain(new ModelBase(_tableName));
+        DAO dao(plain, db);
+        dao.setUseRetMode(false);
+        plain->setIdValue(1);
+        if (!dao.recordIsExists()) {
+            plain->populateDefault();
+            dao.insert();
+            // Every reference defaults to row 1; a placeholder under another id would leave them dangling.
+            if (plain->idValue().toLongLong() != 1) {
+                throw std::runtime_error(QStringLiteral("the placeholder row got id %1 instead of 1")
+                                             .arg(plain->idValue().toString())
+                                             .toStdString());
+            }
+        }
+    } catch (const std::exception& e) {
+        throw std::runtime_error(
+            QStringLiteral(
+                "%1, failed createSysRecords (dao.insert) for table: '%2'.Dao.insert error desc: '%3'")
+                .arg(KVO_LOCATION("KvoModel::ModelBase::createSysRecords"), _tableName,
+                     QString::fromUtf8(e.what()))
+                .toStdString());
+    }
 }
 
 void ModelBase::init(const QString& tnOwner, const QString& tnGroup, const QString& tnSessions,
