@@ -1,0 +1,18 @@
+import QtQuick 2.13
+import QtQuick.Window 2.2
+import "../misc"
+
+// A top-level window that hosts a detached frame; closing it hands the frame back.
+Window {
+    id: window
+    property Item frame: null
+    signal frameReturned()
+    color: KvoAppStyle.bg
+    visible: true
+
+    onClosing: {
+        if (frame)
+            frame.attach()
+        window.frameReturned()
+    }
+}

@@ -1,0 +1,12 @@
+import QtQuick 2.13
+import QmlVlc 0.1
+
+// The live player of one device; the container keeps one per device and the tiles show it.
+VlcPlayer {
+    id: root
+    property string deviceId: ""
+    property string deviceName: ""
+    property Item tile: null
+    property string fileSdp: ""
+    property string uniqueKey: ""
+}

@@ -1,0 +1,7 @@
+import QtQuick 2.13
+import QtQuick.Controls 2.5
+import "../../misc"
+
+TabBar {
+    background: Rectangle { color: "transparent" }
+}

@@ -1,0 +1,5 @@
+import QtQuick 2.13
+import "../toolbuttons" as Base
+
+Base.KvoToolButton {
+}

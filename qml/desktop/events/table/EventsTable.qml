@@ -1,0 +1,124 @@
+import QtQuick 2.13
+import QtQuick.Layouts 1.12
+import KVO 1.0
+import "../../../misc"
+import "../../../components"
+import "../../../components/table"
+import "../../../components/table/tableViewColumns"
+import "../../../components/toolBar"
+import "../filterEditor"
+
+// The events (recorded clips with their detections) of the chosen day, newest first.
+KvoTableContainer {
+    id: events
+    property alias archiveController: archiveController
+    property alias table: inner.tableView
+    property var filter: ({ dtFrom: 0, dtTo: 0, deviceId: "", filterText: "" })
+    tableForRowCount: inner.tableView
+    defaultActiveTable: inner.tableView
+    objectsSettingName: "eventsTable"
+
+    function devices() {
+        var list = []
+        if (typeof globalObjects === "undefined" || !globalObjects)
+            return list
+        var rows = globalObjects.deviceController.originalModel.rows()
+        for (var i = 0; i < rows.length; ++i) {
+            if (Number(rows[i].id) > 1)
+                list.push({ id: rows[i].id, deviceName: rows[i].deviceName })
+        }
+        return list
+    }
+
+    function apply(request, text) {
+        archiveController.trGetList(request)
+        if (archiveController.proxyModel)
+            archiveController.proxyModel.setFilterPattern(text)
+    }
+
+    function setDay(date) {
+        filterForm.setDay(date)
+        filter.dtFrom = filterForm.dtFrom
+        filter.dtTo = filterForm.dtTo
+        apply(filterForm.makeRequest(), filter.filterText)
+    }
+
+    function openFilter() {
+        editorHolder.visible = true
+        filterForm.devices = devices()
+        filterForm.populateForm(filter)
+        filterEditor.detach(false)
+    }
+
+    function playEvent(row) {
+        var model = archiveController.proxyModel
+        var isFinal = model.proxyData(row, "final")
+        var path = String(model.proxyData(row, "filePath") || "")
+        if (isFinal !== true || path === "") {
+            globalObjects.showAlert(qsTr("Video file error"), qsTr("File is not yet ready."), qsTr("Try again later..."))
+            return
+        }
+        Qt.openUrlExternally("file://" + path)
+    }
+
+    ArchiveController {
+        id: archiveController
+        ignoreSrInserted: false
+        ignoreSrUpdated: false
+        autoUpdate: false
+        useTrGetList: true
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 0
+        KvoToolBar {
+            Layout.fillWidth: true
+            KvoToolButton {
+                objectName: "eventsFilterButton"
+                iconSource: "qrc:/img/toolBar/filter.png"
+                toolTipText: qsTr("Events filter")
+                onClicked: events.openFilter()
+            }
+            KvoToolButton {
+                iconSource: "qrc:/img/toolBar/refresh.png"
+                toolTipText: qsTr("Refresh")
+                onClicked: events.apply(filterForm.makeRequest(), events.filter.filterText)
+            }
+            Item { Layout.fillWidth: true }
+        }
+        KvoInnerTable {
+            id: inner
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            showSearch: false
+            tableView.controller: archiveController
+            tableView.requestOnStart: false
+            tableView.onDoubleClicked: events.playEvent(row)
+
+            KvoTableViewColumn { role: "deviceName"; title: qsTr("Device name"); width: 200 }
+            KvoTableViewColumnFuzzyTime { role: "dtStart"; title: qsTr("Time"); width: 170 }
+            KvoTableViewColumn { role: "detected"; title: qsTr("Event"); width: 320 }
+        }
+    }
+
+    Item {
+        id: editorHolder
+        visible: false
+        anchors.fill: parent
+        FilterEditor {
+            id: filterEditor
+            anchors.fill: parent
+            essentials.devices: events.devices()
+            onFilterAccepted: {
+                events.filter = { dtFrom: filterForm.dtFrom, dtTo: filterForm.dtTo, deviceId: filterForm.deviceId,
+                                  filterText: text }
+                events.apply(request, text)
+            }
+            onAttached: editorHolder.visible = false
+        }
+    }
+    property alias filterForm: filterEditor.essentials
+
+    Component.onCompleted: setDay(new Date())
+}

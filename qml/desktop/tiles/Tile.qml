@@ -1,0 +1,166 @@
+import QtQuick 2.13
+import QmlVlc 0.1
+import "../../misc"
+import "../../components"
+
+// A live tile: the picture of one device's player, the boxes of detected objects, the
+// decorations and the mouse interaction. An empty tile offers to add a camera.
+KvoFrame {
+    id: tile
+    objectName: "tile"
+    property string deviceId: ""
+    property bool mirrorVertically: false
+    property bool mirrorHorizontally: false
+    property int rotateAngle: 0
+    property bool ignoreAspectRatio: false
+    property int tileIndex: -1
+    property var detectetObjectNames: []
+    property var filterDetectetObjectNames: []
+    property var object_rect: null
+    property Item holder: null
+    property Item grid: null
+    readonly property var vocClasses: ["background", "aeroplane", "bicycle", "bird", "boat", "bottle", "bus", "car",
+        "cat", "chair", "cow", "diningtable", "dog", "horse", "motorbike", "person", "pottedplant", "sheep", "sofa",
+        "train", "tvmonitor"]
+    readonly property var container: typeof globalObjects !== "undefined" && globalObjects ? globalObjects.mediaPlayerContainer : null
+    readonly property var player: {
+        if (!container || deviceId === "")
+            return null
+        container.revision
+        return container.find(deviceId)
+    }
+    readonly property var deviceRecord: {
+        if (deviceId === "" || typeof globalObjects === "undefined" || !globalObjects || !globalObjects.deviceController)
+            return null
+        globalObjects.deviceController.originalModel.rowCount
+        var row = globalObjects.deviceController.originalModel.checkValueByRole("id", deviceId)
+        return row >= 0 ? globalObjects.deviceController.originalModel.originalData(row) : null
+    }
+    readonly property string deviceName: deviceRecord ? String(deviceRecord.deviceName || "") : ""
+    readonly property alias videoSurface: vlcVideoSurface
+
+    title: deviceName
+    detachedWindowWidth: grid ? grid.detachedWindowWidth : KvoAppStyle.detachedWidth
+    detachedWindowHeight: grid ? grid.detachedWindowHeight : KvoAppStyle.detachedHeight
+    clip: true
+
+    function isEmpty() {
+        return deviceId === ""
+    }
+    // Only the classes of the detector's vocabulary, and of the tile's own filter when it has one.
+    function isAllowedObjectName(name) {
+        if (vocClasses.indexOf(name) < 0 || name === "background")
+            return false
+        return filterDetectetObjectNames.length === 0 || filterDetectetObjectNames.indexOf(name) >= 0
+    }
+    function defineObjectRectColor(name) {
+        var i = vocClasses.indexOf(name)
+        if (i < 0)
+            return KvoAppStyle.warning
+        return Qt.hsla((i * 0.161) % 1.0, 0.85, 0.55, 1.0)
+    }
+    // Detections of this device from a "srObjectsDetected" notice: "objects" is a list of
+    // {"name", "probability", "x", "y", "width", "height"} with coordinates relative to the
+    // picture (0..1).
+    function showDetections(mapParams) {
+        var device = mapParams["rstIDDevice"] !== undefined ? mapParams["rstIDDevice"] : mapParams["id"]
+        if (deviceId === "" || String(device) !== deviceId)
+            return
+        var objects = mapParams["objects"] || []
+        var shown = []
+        for (var i = 0; i < objects.length; ++i) {
+            var o = objects[i]
+            var name = String(o.name || o.className || "")
+            if (!isAllowedObjectName(name))
+                continue
+            shown.push({
+                name: name,
+                probability: Number(o.probability || 0),
+                x: Math.max(0, Math.min(1, Number(o.x || 0))),
+                y: Math.max(0, Math.min(1, Number(o.y || 0))),
+                width: Math.max(0, Math.min(1, Number(o.width || 0))),
+                height: Math.max(0, Math.min(1, Number(o.height || 0)))
+            })
+        }
+        detectetObjectNames = shown
+        object_rect = shown.length > 0 ? shown[0] : null
+        clearDetections.restart()
+    }
+
+    Connections {
+        target: typeof globalObjects !== "undefined" && globalObjects ? globalObjects.deviceController : null
+        ignoreUnknownSignals: true
+        function onSrObjectsDetected(mapParams) { tile.showDetections(mapParams) }
+    }
+    Timer {
+        id: clearDetections
+        interval: KvoAppStyle.detectionLifetimeMs
+        onTriggered: {
+            tile.detectetObjectNames = []
+            tile.object_rect = null
+        }
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        color: KvoAppStyle.tileBg
+    }
+    Item {
+        id: picture
+        anchors.fill: parent
+        rotation: tile.rotateAngle
+        transform: Scale {
+            origin.x: picture.width / 2
+            origin.y: picture.height / 2
+            xScale: tile.mirrorHorizontally ? -1 : 1
+            yScale: tile.mirrorVertically ? -1 : 1
+        }
+        VlcVideoSurface {
+            id: vlcVideoSurface
+            objectName: "vlcVideoSurface"
+            anchors.fill: parent
+            clip: true
+            fillMode: tile.ignoreAspectRatio ? VlcVideoSurface.Stretch : VlcVideoSurface.PreserveAspectFit
+            source: tile.player
+            onSourceChanged: {
+                tile.detectetObjectNames = []
+                tile.object_rect = null
+            }
+        }
+        Repeater {
+            model: tile.detectetObjectNames
+            Rectangle {
+                x: modelData.x * picture.width
+                y: modelData.y * picture.height
+                width: modelData.width * picture.width
+                height: modelData.height * picture.height
+                color: "transparent"
+                border.width: 2
+                border.color: tile.defineObjectRectColor(modelData.name)
+                Rectangle {
+                    anchors.bottom: parent.top
+                    anchors.left: parent.left
+                    width: label.implicitWidth + 6
+                    height: label.implicitHeight + 2
+                    color: parent.border.color
+                    Text {
+                        id: label
+                        anchors.centerIn: parent
+                        text: modelData.name + " " + Math.round(modelData.probability * 100) + "%"
+                        color: KvoAppStyle.textDark
+                        font.family: KvoAppStyle.fontFamily
+                        font.pointSize: KvoAppStyle.fontSizeSmall
+                    }
+                }
+            }
+        }
+    }
+    TileDecorate {
+        anchors.fill: parent
+        tile: tile
+    }
+    TileInteraction {
+        anchors.fill: parent
+        tile: tile
+    }
+}

@@ -1,0 +1,56 @@
+import QtQuick 2.13
+import "../../misc"
+import "../../components/dragAndDrop"
+import "../../components/text"
+
+// One slot of the grid: its place, a drop target for swapping, and the tile shown in it.
+Item {
+    id: holder
+    property Item grid: null
+    property int slotIndex: -1
+    property string deviceId: ""
+    property Item tile: null
+    readonly property var cell: grid ? Utils.cellOfSlot(slotIndex, grid.amountColumns, grid.amountRows,
+                                                        grid.spanColumnsBig, grid.spanRowsBig) : null
+
+    x: cell ? cell.column * (grid.cellWidth + grid.spacing) : 0
+    y: cell ? cell.row * (grid.cellHeight + grid.spacing) : 0
+    width: cell ? cell.columnSpan * grid.cellWidth + (cell.columnSpan - 1) * grid.spacing : 0
+    height: cell ? cell.rowSpan * grid.cellHeight + (cell.rowSpan - 1) * grid.spacing : 0
+
+    Rectangle {
+        anchors.fill: parent
+        color: KvoAppStyle.tileBg
+        visible: holder.tile === null
+        KvoText {
+            anchors.centerIn: parent
+            text: holder.deviceId === "" ? qsTr("Add camera") : holder.deviceId
+            color: KvoAppStyle.textDim
+        }
+    }
+
+    KvoDrop {
+        id: drop
+        anchors.fill: parent
+        z: 50
+        accepts: function(source) {
+            return source !== null && source !== undefined && source.slotIndex !== undefined
+                   && source.slotIndex !== holder.slotIndex
+        }
+        onDroppedSource: holder.grid.swapTilesByIndex(source.slotIndex, holder.slotIndex)
+    }
+
+    function createTile() {
+        if (tile || !grid || !grid.tileComponent)
+            return
+        tile = grid.tileComponent.createObject(holder, { holder: holder })
+        if (!tile)
+            return
+        tile.anchors.fill = holder
+        tile.deviceId = Qt.binding(function() { return holder.deviceId })
+        grid.initTile(tile, slotIndex)
+    }
+    onSlotIndexChanged: if (tile) tile.tileIndex = slotIndex
+    Component.onCompleted: createTile()
+    Component.onDestruction: if (tile) tile.destroy()
+}

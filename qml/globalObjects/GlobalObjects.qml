@@ -1,0 +1,317 @@
+import QtQuick 2.13
+import KVO 1.0
+import QmlVlc 0.1
+import "../misc"
+import "../components"
+
+// The objects every screen shares: the global controllers, the live players, the component
+// factories, and the start of the client (connect, log in, fetch the devices, play them).
+Item {
+    id: globalObjects
+    property var mainWindow: null
+    property alias deviceController: deviceController
+    property alias deviceTypeController: deviceTypeController
+    property alias deviceRecStateController: deviceRecStateController
+    property alias youtubeSettingsController: youtubeSettingsController
+    property alias telegramSettingsController: telegramSettingsController
+    property alias onlineAccessSettingsController: onlineAccessSettingsController
+    property alias auth: auth
+    property MediaPlayerContainer mediaPlayerContainer: MediaPlayerContainer {}
+    property Component kvoFrameWindowComponent: null
+    property Component kvoMediaPlayerComponent: null
+    property Component tileComponent: null
+    property Component dialog: null
+    property var appStyle: KvoAppStyle
+    property var utils: Utils
+    property var enums: Enums
+    property Keyboard keyboard: Keyboard {}
+    property Mouse mouse: Mouse {}
+    property Item drag: null
+    property Item tileGrid: null
+    property var locale: Qt.locale()
+    property bool networkConnectionState: false
+    property bool mediaPlayerInited: false
+    property bool isAuthorized: false
+    property int recStateRevision: 0
+    property var youtubeInfo: ({})
+    property var telegramInfo: ({})
+    property var onlineAccessInfo: ({})
+    readonly property string youtubeProgrammSideClientId: "418207362519-okulonclient7hq2v4m9c3xk.apps.googleusercontent.com"
+    readonly property string youtubeProgrammSideClientSecret: "Okl-7fQ2mZ9xW4bR1tY6uN_e"
+    property bool _wasConnected: false
+    property bool _connectRequested: false
+    property var _lostDialog: null
+
+    readonly property bool hasNet: typeof NET !== "undefined" && NET !== null
+    readonly property bool isP2P: settingBool("p2pServer/enabled")
+
+    function setting(key) {
+        return typeof SETTINGS !== "undefined" && SETTINGS ? SETTINGS.value(key) : undefined
+    }
+    function settingBool(key) {
+        var v = setting(key)
+        return v === true || v === "true" || v === 1 || v === "1"
+    }
+
+    function loadComponent(url, name) {
+        var c = Qt.createComponent(url)
+        if (c.status !== Component.Ready) {
+            console.error(name + " is not ready!", c.errorString())
+            return null
+        }
+        return c
+    }
+
+    // Modal message in the main window; returns the dialog object (or null without a window).
+    function showDialog(type, title, text, explanation, checkBoxText) {
+        if (!dialog || !mainWindow) {
+            console.warn(title + ": " + text + " " + (explanation || ""))
+            return null
+        }
+        return mainWindow.createObjInMainContext(dialog, {
+            type: type, title: title, text: text, explanation: explanation || "", checkBoxText: checkBoxText || ""
+        })
+    }
+    function showAlert(title, text, explanation) {
+        return showDialog(Enums.dialogAlert, title, text, explanation)
+    }
+
+    // The link reconnects by itself after a loss, so the connection is asked for once.
+    function connect2server() {
+        if (!hasNet || _connectRequested)
+            return
+        _connectRequested = true
+        var prefix = isP2P ? "p2pServer/" : "server/"
+        NET.setParam("host", setting(prefix + "ip"))
+        NET.setParam("port", setting(prefix + "port"))
+        NET.setSign(setting(prefix + "user"))
+        NET.setPwd(setting(prefix + "pwd"))
+        NET.setDefaultActionAfterConnected("fireTrAuth")
+        NET.makeConnection()
+    }
+
+    function credentials() {
+        var prefix = isP2P ? "p2pServer/" : "server/"
+        return { sign: String(setting(prefix + "user")), pwd: String(setting(prefix + "pwd")) }
+    }
+
+    // One dialog per loss: a second loss while it is still open does not stack another.
+    function connectionLostDialog() {
+        if (_lostDialog)
+            return _lostDialog
+        _lostDialog = showAlert(qsTr("Network error"), qsTr("Connection is lost. Try again later..."))
+        if (_lostDialog)
+            _lostDialog.Component.destruction.connect(function() { globalObjects._lostDialog = null })
+        return _lostDialog
+    }
+
+    function requestLists() {
+        deviceTypeController.trGetList({})
+        deviceController.trGetList({})
+        deviceRecStateController.trGetList({})
+        youtubeSettingsController.trInfo({})
+        telegramSettingsController.trInfo({})
+        onlineAccessSettingsController.trInfo({})
+    }
+
+    function deviceRows() {
+        var rows = deviceController.originalModel.rows()
+        var result = []
+        for (var i = 0; i < rows.length; ++i) {
+            if (Number(rows[i].id) > 1)
+                result.push(rows[i])
+        }
+        return result
+    }
+
+    // Players follow the device list: one per enabled device, none for removed ones.
+    function syncPlayers() {
+        if (!kvoMediaPlayerComponent)
+            return
+        var rows = deviceRows()
+        var wanted = {}
+        for (var i = 0; i < rows.length; ++i) {
+            if (rows[i].enabled === false)
+                continue
+            var id = String(rows[i].id)
+            wanted[id] = true
+            var p = mediaPlayerContainer.find(id)
+            if (p) {
+                p.deviceName = rows[i].deviceName || ""
+                continue
+            }
+            p = kvoMediaPlayerComponent.createObject(globalObjects, {
+                deviceId: id, deviceName: rows[i].deviceName || "", uniqueKey: "device_" + id
+            })
+            if (p)
+                mediaPlayerContainer.push(p)
+        }
+        var players = mediaPlayerContainer.mediaPlayers.slice()
+        for (var j = 0; j < players.length; ++j) {
+            if (!wanted[players[j].deviceId])
+                mediaPlayerContainer.del(players[j].deviceId)
+        }
+        mediaPlayerInited = true
+    }
+
+    function getSdpForAll() {
+        var players = mediaPlayerContainer.mediaPlayers
+        for (var i = 0; i < players.length; ++i)
+            deviceController.trGetSDP({ id: Number(players[i].deviceId) })
+    }
+
+    function onSdp(mapParams) {
+        if (String(mapParams["_receiver"]) !== String(deviceController.objectNumber))
+            return
+        var player = mediaPlayerContainer.find(mapParams["id"])
+        if (!player)
+            return
+        if (mapParams["RES"] === false) {
+            console.warn("No stream description for device " + mapParams["id"] + ": " + (mapParams["error"] || ""))
+            return
+        }
+        var path = deviceController.createSDPFile(mapParams)
+        if (path === "")
+            return
+        player.fileSdp = path
+        mediaPlayerContainer.play(player.deviceId)
+    }
+
+    AuthControllerBase {
+        id: auth
+    }
+    DeviceTypeController {
+        id: deviceTypeController
+        useTrGetList: true
+    }
+    DeviceController {
+        id: deviceController
+        ignoreSrInserted: false
+        ignoreSrUpdated: false
+        useTrGetList: true
+    }
+    DeviceRecStateController {
+        id: deviceRecStateController
+        ignoreSrUpdated: false
+        useTrGetList: true
+    }
+    YoutubeSettingsController {
+        id: youtubeSettingsController
+    }
+    TelegramSettingsController {
+        id: telegramSettingsController
+    }
+    OnlineAccessSettingsController {
+        id: onlineAccessSettingsController
+    }
+
+    Connections {
+        target: auth
+        ignoreUnknownSignals: true
+        function onSaAuth(mapParams) {
+            globalObjects.isAuthorized = mapParams["RES"] !== false
+            if (globalObjects.isAuthorized)
+                globalObjects.requestLists()
+        }
+        function onSaSignup(mapParams) {
+            if (mapParams["RES"] !== false)
+                auth.trAuth(globalObjects.credentials())
+        }
+        function onSaFailed(mapParams) {
+            globalObjects.isAuthorized = false
+            globalObjects.showAlert(qsTr("Authorization error"), qsTr("Failed to log in"), mapParams["error"] || "")
+        }
+    }
+    Connections {
+        target: deviceTypeController
+        ignoreUnknownSignals: true
+        function onSaGetList(mapParams) { Utils.fillRowsFromAnswer(deviceTypeController, mapParams) }
+    }
+    Connections {
+        target: deviceController
+        ignoreUnknownSignals: true
+        function onSaGetList(mapParams) {
+            Utils.fillRowsFromAnswer(deviceController, mapParams)
+            if (String(mapParams["_receiver"]) === String(deviceController.objectNumber)) {
+                globalObjects.syncPlayers()
+                globalObjects.getSdpForAll()
+            }
+        }
+        function onSaGetSDP(mapParams) { globalObjects.onSdp(mapParams) }
+        function onSaCreate(mapParams) {
+            if (mapParams["RES"] !== false)
+                deviceController.trGetList({})
+        }
+        function onSaRemove(mapParams) {
+            if (String(mapParams["_receiver"]) !== String(deviceController.objectNumber))
+                return
+            if (mapParams["RES"] === false)
+                globalObjects.showAlert(qsTr("Remove error"), qsTr("Failed to remove device"), mapParams["error"] || "")
+            else
+                deviceController.trGetList({})
+        }
+        function onSrInserted(mapParams) { deviceController.trGetList({}) }
+        function onAmoutOfReceivedSaGetListChanged() { globalObjects.syncPlayers() }
+    }
+    Connections {
+        target: deviceRecStateController
+        ignoreUnknownSignals: true
+        function onSaGetList(mapParams) {
+            Utils.fillRowsFromAnswer(deviceRecStateController, mapParams)
+            ++globalObjects.recStateRevision
+        }
+        function onSrSetFieldValue(mapParams) { ++globalObjects.recStateRevision }
+    }
+    Connections {
+        target: deviceRecStateController.originalModel
+        ignoreUnknownSignals: true
+        function onDataChanged() { ++globalObjects.recStateRevision }
+        function onRowCountChanged() { ++globalObjects.recStateRevision }
+        function onModelReset() { ++globalObjects.recStateRevision }
+    }
+    Connections {
+        target: youtubeSettingsController
+        ignoreUnknownSignals: true
+        function onSaInfo(mapParams) { globalObjects.youtubeInfo = mapParams }
+    }
+    Connections {
+        target: telegramSettingsController
+        ignoreUnknownSignals: true
+        function onSaInfo(mapParams) { globalObjects.telegramInfo = mapParams }
+    }
+    Connections {
+        target: onlineAccessSettingsController
+        ignoreUnknownSignals: true
+        function onSaInfo(mapParams) { globalObjects.onlineAccessInfo = mapParams }
+    }
+    Connections {
+        target: globalObjects.hasNet ? NET : null
+        ignoreUnknownSignals: true
+        function onInitFinished() { globalObjects.connect2server() }
+        function onFireTrAuth() { auth.trAuth(globalObjects.credentials()) }
+        function onFireTrSignUp() { auth.trSignup(globalObjects.credentials()) }
+        function onConnectionState(isConnected) {
+            globalObjects.networkConnectionState = isConnected
+            if (isConnected) {
+                globalObjects._wasConnected = true
+                if (globalObjects._lostDialog)
+                    globalObjects._lostDialog.close()
+                return
+            }
+            globalObjects.isAuthorized = false
+            globalObjects.mediaPlayerContainer.stopAll()
+            if (globalObjects._wasConnected)
+                globalObjects.connectionLostDialog()
+        }
+        function onAmountAuthorizedConnectionsChanged(amountAuthorizedConnections) {}
+    }
+
+    Component.onCompleted: {
+        kvoFrameWindowComponent = loadComponent("../components/KvoFrameWindow.qml", "kvoFrameWindowComponent")
+        kvoMediaPlayerComponent = loadComponent("../components/KvoMediaPlayer.qml", "kvoMediaPlayerComponent")
+        tileComponent = loadComponent("../desktop/tiles/Tile.qml", "tileComponent")
+        dialog = loadComponent("../components/KvoDialog.qml", "dialog")
+        // The link may have finished its set-up before this object existed.
+        connect2server()
+    }
+}

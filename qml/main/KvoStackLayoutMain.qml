@@ -1,0 +1,26 @@
+import QtQuick 2.13
+import QtQuick.Layouts 1.12
+import "../desktop"
+import "../settings"
+
+// The main area: one page per tab, in tab order.
+StackLayout {
+    id: stack
+    property bool backendReady: false
+    property alias desktop: desktopPage
+    property alias settingsPage: settingsPage
+
+    Desktop {
+        id: desktopPage
+        backendReady: stack.backendReady
+    }
+    PlaceholderPage {
+        title: qsTr("Devices")
+    }
+    PlaceholderPage {
+        title: qsTr("Archive")
+    }
+    Settings {
+        id: settingsPage
+    }
+}

@@ -1,0 +1,9 @@
+import QtQuick 2.13
+
+FakeController {
+    signal saAuth(var mapParams)
+    signal saSignup(var mapParams)
+    signal saFailed(var mapParams)
+    function trAuth(params) { record("trAuth", params) }
+    function trSignup(params) { record("trSignup", params) }
+}

@@ -1,0 +1,18 @@
+import QtQuick 2.13
+
+// Test double of the player: remembers what it was asked to play; tests set `state` directly.
+QtObject {
+    id: player
+    property int state: 0
+    property string mrl: ""
+    property var played: []
+    property int stopCalls: 0
+
+    function play(mrl) {
+        player.mrl = mrl
+        var p = played.slice()
+        p.push(mrl)
+        played = p
+    }
+    function stop() { ++stopCalls }
+}
