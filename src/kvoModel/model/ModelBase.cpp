@@ -299,10 +299,39 @@ void ModelBase::populateDefault() {
     }
 }
 
+namespace {
+
+QVariant zeroValueOf(SqlFldType type) {
+    switch (type) {
+    case sftFloat:
+    case sftDouble:
+        return 0.0;
+    case sftVarchar:
+    case sftText:
+        return QString(QLatin1String(""));
+    case sftBool:
+        return false;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
 void ModelBase::createSysRecords(KvoCore::DBSimple* db) {
     try {
         // The placeholder row from the base fields alone, so that its other columns take their defaults.
         SharedPointerEx<ModelBase> plain(new ModelBase(_tableName));
+        // A NOT NULL column without a default would refuse that row, so it gets its type's zero value.
+        for (auto it = fields.cbegin(); it != fields.cend(); ++it) {
+            const FieldDescr& f = it.value();
+            if (f.notNull && !f.defaultValue.isValid() && !plain->fieldsList().contains(it.key()) &&
+                !f.hasProperty(fpJoined) && !f.hasProperty(fpNotStored)) {
+                FieldDescr zero(fpNormal, QString(), QString());
+                zero.setSimpleSqlDescr(f.sqlType, true, zeroValueOf(f.sqlType));
+                plain->fieldsList()[it.key()] = zero;
+            }
+        }
         DAO dao(plain, db);
         dao.setUseRetMode(false);
         plain->setIdValue(1);

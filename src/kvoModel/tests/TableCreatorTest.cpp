@@ -38,6 +38,19 @@ public:
     }
 };
 
+// NOT NULL columns without a default.
+class StrictModel : public ModelBase {
+public:
+    StrictModel() : ModelBase(QStringLiteral("strict")) {
+        FieldDescr code(fpNormal, QString(), QString());
+        code.setSimpleSqlDescr(sftBigInt, true, QVariant());
+        fields[QStringLiteral("code")] = code;
+        FieldDescr name(fpNormal, QString(), QString());
+        name.setSimpleSqlDescr(sftText, true, QVariant());
+        fields[QStringLiteral("name")] = name;
+    }
+};
+
 } // namespace
 
 TEST(TableStatements, SqliteDialectOfTheItemTable) {
@@ -198,6 +211,17 @@ TEST_P(TableCreatorTest, SystemRecordsAndTheUsersGroup) {
     EXPECT_EQ(placeholder.value(2).toInt(), 0);
     EXPECT_FALSE(placeholder.value(3).toBool());
     EXPECT_FALSE(placeholder.next());
+}
+
+TEST_P(TableCreatorTest, PlaceholderRowFillsColumnsWithoutDefault) {
+    ModelTableCreator().checkTables({SharedPointerEx<ModelBase>(new StrictModel())}, db.data());
+    QSqlQuery q = db->exec(QStringLiteral("SELECT id, code, name FROM strict"));
+    ASSERT_TRUE(q.next());
+    EXPECT_EQ(q.value(0).toInt(), 1);
+    EXPECT_EQ(q.value(1).toInt(), 0);
+    EXPECT_EQ(q.value(2).toString(), QString());
+    EXPECT_FALSE(q.value(2).isNull());
+    EXPECT_FALSE(q.next());
 }
 
 TEST_P(TableCreatorTest, AFailedPassLeavesNothingBehind) {
