@@ -74,6 +74,19 @@ QString DAO::now() const {
     return connection()->getNowExpression();
 }
 
+void DAO::bindModel(QMap<QString, QVariant>& params) const {
+    model->bindStruct(params);
+    // Qt binds a null QString as NULL; for a NOT NULL text column that is meant as empty text.
+    const ModelBase::FieldMap& fields = model->fieldsList();
+    for (auto it = fields.cbegin(); it != fields.cend(); ++it) {
+        const FieldDescr& f = it.value();
+        if (f.notNull && (f.sqlType == sftText || f.sqlType == sftVarchar) &&
+            f.value.userType() == QMetaType::QString && f.value.toString().isNull()) {
+            params[QLatin1Char(':') + it.key()] = QString(QLatin1String(""));
+        }
+    }
+}
+
 bool DAO::loadFirstRow(QSqlQuery& query) {
     if (!query.next()) {
         return false;
@@ -260,7 +273,7 @@ void DAO::insert() {
         lastSql += QStringLiteral(" RETURNING id");
     }
     QMap<QString, QVariant> params;
-    model->bindStruct(params);
+    bindModel(params);
     QSqlQuery query = connection()->execUpdate(lastSql, params);
     if (returning) {
         if (query.next()) {
@@ -295,7 +308,7 @@ bool DAO::updateByID() {
     lastSql = sql;
 
     QMap<QString, QVariant> params;
-    model->bindStruct(params);
+    bindModel(params);
     if (useSavepoint) {
         connection()->exec(QStringLiteral("SAVEPOINT point;"));
         try {
@@ -352,7 +365,7 @@ void DAO::updateByParams(const QString& keyParName, const QMap<QString, QVariant
     lastSql = sql;
 
     QMap<QString, QVariant> bound;
-    model->bindStruct(bound);
+    bindModel(bound);
     connection()->execUpdate(sql, bound);
     if (!getByUnique(keyParName)) {
         fail(QStringLiteral("%1, failed to getByUnique. keyParName: '%2'")

@@ -82,6 +82,7 @@ private:
     QString column(const QString& name) const;
     QString now() const;
     bool loadFirstRow(QSqlQuery& query);
+    void bindModel(QMap<QString, QVariant>& params) const;
     QString otherFieldsClause(const QStringList& otherFieldNames, QMap<QString, QVariant>& params);
     QString whereColumn(const QString& role) const;
     void validateWhere(const QJsonArray& where, bool skipIncomplete, const char* function) const;

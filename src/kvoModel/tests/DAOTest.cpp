@@ -136,6 +136,13 @@ TEST_P(DAOTest, InsertStampsTimesWritesUuidAndReadsTheRowBack) {
     ASSERT_TRUE(raw.next());
     EXPECT_EQ(raw.value(0).toString(), QStringLiteral("hash"));
 
+    // An empty QString for a NOT NULL text column is empty text, not NULL.
+    auto blank = item();
+    blank->populateDefault();
+    blank->setValue(QStringLiteral("title"), QString());
+    DAO(blank, db.data()).insert();
+    EXPECT_EQ(blank->value(QStringLiteral("title")).toString(), QString());
+
     // A second insert gets its own key and UUID.
     auto other = insertItem(QStringLiteral("b"), 1, k->idValue());
     EXPECT_NE(other->idValue(), m->idValue());
