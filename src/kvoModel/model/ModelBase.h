@@ -103,6 +103,36 @@ public:
 protected:
     [[noreturn]] void throwNoSuchField(const QString& name, const char* function, int line) const;
 
+    // Declare an own field the way every model does: flags, column type, NOT NULL, default and title.
+    // An existing field of the same name is replaced.
+    FieldDescr& declareField(const QString& name, const FieldProprties& properties, const SqlFldType& type,
+                             const bool& notNull, const QVariant& defaultValue,
+                             const QString& title = QString()) {
+        FieldDescr fd(properties, QString(), QString());
+        fd.setSimpleSqlDescr(type, notNull, defaultValue);
+        fd.setName(title);
+        return fields.insert(name, fd).value();
+    }
+    // A reference to refTable("id"); the flags must include fpReference.
+    FieldDescr& declareReference(const QString& name, const FieldProprties& properties,
+                                 const QString& refTable, const SqlReferenceRelationType& onDelete,
+                                 const SqlReferenceRelationType& onUpdate, const SqlFldType& type,
+                                 const bool& notNull, const QVariant& defaultValue,
+                                 const QString& title = QString()) {
+        FieldDescr fd(properties, refTable, QString());
+        fd.setRefSqlDescr(onDelete, onUpdate, type, notNull, defaultValue);
+        fd.setName(title);
+        return fields.insert(name, fd).value();
+    }
+    // Not a column: the value of joinField of the refTable row that the model's reference points at.
+    FieldDescr& declareJoined(const QString& name, const QString& refTable, const QString& joinField,
+                              const QString& title = QString()) {
+        FieldDescr fd(fpJoined, refTable, joinField);
+        fd.setSimpleSqlDescr(sftNone, false, QVariant());
+        fd.setName(title);
+        return fields.insert(name, fd).value();
+    }
+
 private:
     FieldDescr& fieldOrThrow(const QString& name, const char* function, int line);
     const FieldDescr& fieldOrThrow(const QString& name, const char* function, int line) const;

@@ -1,0 +1,7 @@
+#include "DeviceTypeModel.h"
+
+namespace KvoModelDesktopMedia {
+
+DeviceTypeModel::DeviceTypeModel() : DeviceTypeBaseModel() {}
+
+} // namespace KvoModelDesktopMedia

@@ -1,0 +1,7 @@
+#include "ModuleSystemModel.h"
+
+namespace KvoModelDesktopMedia {
+
+ModuleSystemModel::ModuleSystemModel() : ModelBase() {}
+
+} // namespace KvoModelDesktopMedia

@@ -1,0 +1,7 @@
+#include "SettingsBaseModel.h"
+
+namespace KvoModelDesktopMedia {
+
+SettingsBaseModel::SettingsBaseModel() : ModelBase() {}
+
+} // namespace KvoModelDesktopMedia
