@@ -40,7 +40,13 @@ KvoForm {
         return p
     }
 
+    function msOfDay(d) {
+        return ((d.getHours() * 60 + d.getMinutes()) * 60 + d.getSeconds()) * 1000
+    }
+
+    property bool _populating: false
     function populateForm(mapParams) {
+        _populating = true
         var f = Number(mapParams.dtFrom || 0), t = Number(mapParams.dtTo || 0)
         dtFrom = f
         dtTo = t
@@ -48,20 +54,24 @@ KvoForm {
         filterText = mapParams.filterText || ""
         fromDate.date = f > 0 ? new Date(f) : new Date()
         toDate.date = t > 0 ? new Date(t) : new Date()
-        fromTime.milliseconds = f > 0 ? (f - new Date(new Date(f).toDateString()).getTime()) : 0
-        toTime.milliseconds = t > 0 ? (t - new Date(new Date(t).toDateString()).getTime()) : 86399000
+        fromTime.milliseconds = f > 0 ? msOfDay(new Date(f)) : 0
+        toTime.milliseconds = t > 0 ? msOfDay(new Date(t)) : 86399000
         var index = 0
         for (var i = 0; i < devices.length; ++i) {
             if (String(devices[i].id) === deviceId)
                 index = i + 1
         }
         deviceBox.currentIndex = index
+        _populating = false
     }
 
     function combine(d, ms) {
         return new Date(d.getFullYear(), d.getMonth(), d.getDate()).getTime() + ms
     }
+    // Reads the time range back from the editors after the user changed one of them.
     function collect() {
+        if (_populating)
+            return
         dtFrom = combine(fromDate.date, fromTime.milliseconds)
         dtTo = combine(toDate.date, toTime.milliseconds) + 999
     }

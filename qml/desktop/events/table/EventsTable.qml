@@ -13,6 +13,7 @@ KvoTableContainer {
     id: events
     property alias archiveController: archiveController
     property alias table: inner.tableView
+    property alias filterEditor: filterEditor
     property var filter: ({ dtFrom: 0, dtTo: 0, deviceId: "", filterText: "" })
     tableForRowCount: inner.tableView
     defaultActiveTable: inner.tableView

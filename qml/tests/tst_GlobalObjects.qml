@@ -1,0 +1,137 @@
+import QtQuick 2.13
+import QtTest 1.2
+import KVO 1.0
+import QmlVlc 0.1
+import "../globalObjects"
+
+Item {
+    id: root
+    width: 640
+    height: 480
+
+    Item {
+        id: mainWindowFake
+        anchors.fill: parent
+        property var created: []
+        function createObjInMainContext(component, properties) {
+            var o = component.createObject(mainWindowFake, properties)
+            var c = created.slice()
+            c.push(o)
+            created = c
+            return o
+        }
+    }
+
+    GlobalObjects {
+        id: globals
+        mainWindow: mainWindowFake
+    }
+
+    TestCase {
+        name: "GlobalObjects"
+        when: windowShown
+        property var devices: globals.deviceController
+
+        function init() {
+            globals.mediaPlayerContainer.delAll()
+            devices.originalModel.clear()
+            devices.requests = []
+            globals.auth.requests = []
+            for (var i = 0; i < mainWindowFake.created.length; ++i) {
+                try {
+                    mainWindowFake.created[i].close()
+                } catch (e) {
+                    // already closed
+                }
+            }
+            mainWindowFake.created = []
+        }
+        function answerDevices(receiver) {
+            devices.saGetList({ _receiver: receiver, entries: [
+                { id: 1, deviceName: "placeholder" },
+                { id: 4, deviceName: "Gate", enabled: true },
+                { id: 6, deviceName: "Yard", enabled: false },
+                { id: 9, deviceName: "Roof" }
+            ] })
+        }
+
+        function test_factories_are_ready() {
+            verify(globals.kvoMediaPlayerComponent !== null)
+            verify(globals.tileComponent !== null)
+            verify(globals.dialog !== null)
+            verify(globals.kvoFrameWindowComponent !== null)
+        }
+
+        // Own device list: one player per enabled device, and a stream description asked for each.
+        function test_device_list_creates_players_and_asks_for_streams() {
+            answerDevices(devices.objectNumber)
+            var players = globals.mediaPlayerContainer.mediaPlayers
+            compare(players.length, 2)
+            verify(globals.mediaPlayerContainer.find(4) !== null)
+            verify(globals.mediaPlayerContainer.find(9) !== null)
+            compare(globals.mediaPlayerContainer.find(6), null, "a disabled device gets no player")
+            compare(globals.mediaPlayerContainer.find(4).deviceName, "Gate")
+            var sdp = devices.requestsOf("trGetSDP").map(function(r) { return r.params.id }).sort()
+            compare(sdp, [4, 9])
+            verify(globals.mediaPlayerInited)
+        }
+
+        function test_foreign_list_answer_fills_rows_without_requests() {
+            answerDevices("999")
+            compare(devices.originalModel.rowCount, 4, "the device list is shared")
+            compare(devices.requestsOf("trGetSDP").length, 0)
+            compare(globals.mediaPlayerContainer.mediaPlayers.length, 0)
+        }
+
+        function test_removed_device_loses_its_player() {
+            answerDevices(devices.objectNumber)
+            devices.originalModel.clear()
+            devices.saGetList({ _receiver: devices.objectNumber, entries: [{ id: 9, deviceName: "Roof" }] })
+            compare(globals.mediaPlayerContainer.mediaPlayers.length, 1)
+            compare(globals.mediaPlayerContainer.find(4), null)
+        }
+
+        function test_stream_description_is_written_and_played() {
+            answerDevices(devices.objectNumber)
+            var player = globals.mediaPlayerContainer.find(4)
+            devices.saGetSDP({ _receiver: "555", id: 4, sdpContent: "v=0" })
+            compare(player.played.length, 0, "an answer to another controller is not ours to play")
+            devices.saGetSDP({ _receiver: devices.objectNumber, id: 4, RES: false, error: "no stream" })
+            compare(player.played.length, 0)
+            devices.saGetSDP({ _receiver: devices.objectNumber, id: 4, sdpContent: "   " })
+            compare(player.played.length, 0, "an empty description plays nothing")
+            devices.saGetSDP({ _receiver: devices.objectNumber, id: 4, sdpContent: "v=0\n" })
+            compare(player.fileSdp, "/tmp/tileSdp/4.sdp")
+            compare(player.played, ["file:///tmp/tileSdp/4.sdp"])
+        }
+
+        function test_log_in_requests_the_lists() {
+            globals.auth.saAuth({ RES: true })
+            verify(globals.isAuthorized)
+            compare(devices.requestsOf("trGetList").length, 1)
+            compare(globals.deviceTypeController.requestsOf("trGetList").length > 0, true)
+            compare(globals.deviceRecStateController.requestsOf("trGetList").length > 0, true)
+            compare(globals.youtubeSettingsController.requestsOf("trInfo").length > 0, true)
+        }
+
+        function test_failed_log_in_and_lost_connection_show_one_dialog_each() {
+            globals.auth.saFailed({ RES: false })
+            verify(!globals.isAuthorized)
+            compare(mainWindowFake.created.length, 1)
+            compare(mainWindowFake.created[0].title, "Authorization error")
+            var d = globals.connectionLostDialog()
+            compare(d.title, "Network error")
+            compare(d.text, "Connection is lost. Try again later...")
+            compare(globals.connectionLostDialog(), d, "a second loss does not stack a dialog")
+            d.close()
+            tryVerify(function() { return globals._lostDialog === null })
+        }
+
+        function test_removal_failure_is_reported() {
+            devices.saRemove({ _receiver: devices.objectNumber, RES: false })
+            compare(mainWindowFake.created.length, 1)
+            compare(mainWindowFake.created[0].title, "Remove error")
+            compare(mainWindowFake.created[0].text, "Failed to remove device")
+        }
+    }
+}

@@ -1,0 +1,121 @@
+import QtQuick 2.13
+import QtTest 1.2
+import KVO 1.0
+import QmlVlc 0.1
+import "../globalObjects"
+import "../desktop/tiles"
+
+Item {
+    id: root
+    width: 640
+    height: 480
+
+    Item {
+        id: globalObjects
+        property alias deviceController: deviceController
+        property alias deviceRecStateController: recStates
+        property MediaPlayerContainer mediaPlayerContainer: MediaPlayerContainer {}
+        property int recStateRevision: 0
+        property Item drag: null
+        DeviceController { id: deviceController }
+        DeviceRecStateController { id: recStates }
+    }
+
+    Tile {
+        id: tile
+        width: 320
+        height: 240
+        deviceId: "4"
+    }
+
+    TestCase {
+        name: "Tile"
+        when: windowShown
+        property var player: null
+
+        function initTestCase() {
+            deviceController.originalModel.addRow({ id: 4, deviceName: "Gate" })
+            var c = Qt.createComponent("../components/KvoMediaPlayer.qml")
+            compare(c.status, Component.Ready, c.errorString())
+            player = c.createObject(root, { deviceId: "4", deviceName: "Gate" })
+            verify(globalObjects.mediaPlayerContainer.push(player))
+        }
+        function init() {
+            tile.deviceId = "4"
+            tile.filterDetectetObjectNames = []
+            tile.detectetObjectNames = []
+            player.state = QmlVlcPlayerState.Playing
+        }
+
+        function test_tile_shows_its_devices_player() {
+            compare(tile.player, player)
+            compare(tile.videoSurface.source, player)
+            compare(tile.deviceName, "Gate")
+            tile.deviceId = "5"
+            compare(tile.player, null, "no player for an unknown device")
+            compare(tile.videoSurface.source, null)
+            tile.deviceId = ""
+            verify(tile.isEmpty())
+            verify(findChild(tile, "addCameraText").visible)
+        }
+
+        function test_detections_of_own_device_with_known_classes() {
+            deviceController.srObjectsDetected({ rstIDDevice: 4, objects: [
+                { name: "person", probability: 0.91, x: 0.1, y: 0.2, width: 0.3, height: 0.5 },
+                { name: "unicorn", probability: 0.99, x: 0, y: 0, width: 1, height: 1 },
+                { name: "background", probability: 0.5, x: 0, y: 0, width: 1, height: 1 },
+                { name: "car", probability: 0.5, x: -1, y: 0.5, width: 4, height: 0.2 }
+            ] })
+            compare(tile.detectetObjectNames.length, 2)
+            compare(tile.detectetObjectNames[0].name, "person")
+            compare(tile.object_rect.name, "person")
+            compare(tile.detectetObjectNames[1].x, 0, "coordinates are kept inside the picture")
+            compare(tile.detectetObjectNames[1].width, 1)
+            // The boxes vanish by themselves.
+            tryVerify(function() { return tile.detectetObjectNames.length === 0 }, 5000)
+            compare(tile.object_rect, null)
+        }
+
+        function test_detections_of_other_devices_and_filtered_classes_are_ignored() {
+            deviceController.srObjectsDetected({ rstIDDevice: 5, objects: [{ name: "person", probability: 1 }] })
+            compare(tile.detectetObjectNames.length, 0)
+            tile.filterDetectetObjectNames = ["car"]
+            verify(!tile.isAllowedObjectName("person"))
+            verify(tile.isAllowedObjectName("car"))
+            deviceController.srObjectsDetected({ id: 4, objects: [{ name: "person", probability: 1 }, { name: "car", probability: 1 }] })
+            compare(tile.detectetObjectNames.length, 1)
+            compare(tile.detectetObjectNames[0].name, "car")
+            verify(tile.defineObjectRectColor("car") !== tile.defineObjectRectColor("person"))
+        }
+
+        function test_ended_stream_is_opened_again() {
+            player.fileSdp = "/tmp/tileSdp/4.sdp"
+            var stops = player.stopCalls
+            player.played = []
+            player.state = QmlVlcPlayerState.Ended
+            tryVerify(function() { return player.played.length === 1 }, 5000)
+            compare(player.played[0], "file:///tmp/tileSdp/4.sdp")
+            compare(player.stopCalls, stops + 1)
+        }
+
+        function test_broken_link_on_error() {
+            var broken = findChild(tile, "brokenLinkImage")
+            verify(!broken.visible)
+            player.state = QmlVlcPlayerState.Error
+            verify(broken.visible)
+        }
+
+        function test_recording_indicator_with_running_time() {
+            var dot = findChild(tile, "recIndicator")
+            verify(!dot.visible)
+            recStates.originalModel.addRow({ id: 10, rstIDDevice: 4, recState: "recording", dtRecStarted: Date.now() - 65000 })
+            ++globalObjects.recStateRevision
+            verify(dot.visible)
+            var timer = findChild(tile, "recTimer")
+            tryVerify(function() { return timer.text.indexOf("0:01:0") === 0 }, 3000)
+            recStates.originalModel.updateValue(10, "recState", "stopped")
+            ++globalObjects.recStateRevision
+            verify(!dot.visible)
+        }
+    }
+}
