@@ -164,11 +164,10 @@ QJsonObject Utils::parseUrl(QString url) {
     QString work = url.simplified();
     QJsonObject result;
 
-    // Runs `pattern` from `from`, stores its group under `key` (when given) and removes the first
-    // occurrence of the captured text from the working string.
-    const auto take = [&work, &result](const QString& pattern, const QString& group, const QString& key,
+    // Runs `re` from `from`, stores its group under `key` (when given) and removes the first occurrence
+    // of the captured text from the working string.
+    const auto take = [&work, &result](const QRegularExpression& re, const QString& group, const QString& key,
                                        int from) {
-        const QRegularExpression re(pattern);
         const QRegularExpressionMatch m = re.match(work, from);
         const QString captured = m.hasMatch() ? m.captured(group) : QString();
         if (!key.isEmpty()) {
@@ -193,17 +192,23 @@ QJsonObject Utils::parseUrl(QString url) {
         ipFrom = at;
     }
 
-    take(QStringLiteral(R"((^|@|:|:/|://)(?<IP>\d+\.?(\d+\.?(\d+\.?(\d+)?)?)?))"), QStringLiteral("IP"),
-         QStringLiteral("IP"), ipFrom);
-    take(QStringLiteral(R"((^(?<PROTOCOL>[a-zA-Z]*)($|://|:/)))"), QStringLiteral("PROTOCOL"),
-         QStringLiteral("PROTOCOL"), 0);
-    take(QStringLiteral(R"(:(?<PORT>[0-9]+)($|/))"), QStringLiteral("PORT"), QStringLiteral("PORT"), 0);
-    take(QStringLiteral(R"((^|/)(?<LOGIN>[0-9a-zA-Z]+))"), QStringLiteral("LOGIN"), QStringLiteral("LOGIN"),
-         0);
-    take(QStringLiteral(R"(:(?<PASSWORD>[0-9a-zA-Z]+))"), QStringLiteral("PASSWORD"),
-         QStringLiteral("PASSWORD"), 0);
-    take(QStringLiteral(R"((?<GARBAGE>[\.|/|:|@]*))"), QStringLiteral("GARBAGE"), QString(), 0);
-    take(QStringLiteral(R"((?<OPTIONS>.+))"), QStringLiteral("OPTIONS"), QStringLiteral("OPTIONS"), 0);
+    // Compiled once: screens split URLs row by row.
+    static const QRegularExpression ipRe(
+        QStringLiteral(R"((^|@|:|:/|://)(?<IP>\d+\.?(\d+\.?(\d+\.?(\d+)?)?)?))"));
+    static const QRegularExpression protocolRe(QStringLiteral(R"((^(?<PROTOCOL>[a-zA-Z]*)($|://|:/)))"));
+    static const QRegularExpression portRe(QStringLiteral(R"(:(?<PORT>[0-9]+)($|/))"));
+    static const QRegularExpression loginRe(QStringLiteral(R"((^|/)(?<LOGIN>[0-9a-zA-Z]+))"));
+    static const QRegularExpression passwordRe(QStringLiteral(R"(:(?<PASSWORD>[0-9a-zA-Z]+))"));
+    static const QRegularExpression garbageRe(QStringLiteral(R"((?<GARBAGE>[\.|/|:|@]*))"));
+    static const QRegularExpression optionsRe(QStringLiteral(R"((?<OPTIONS>.+))"));
+
+    take(ipRe, QStringLiteral("IP"), QStringLiteral("IP"), ipFrom);
+    take(protocolRe, QStringLiteral("PROTOCOL"), QStringLiteral("PROTOCOL"), 0);
+    take(portRe, QStringLiteral("PORT"), QStringLiteral("PORT"), 0);
+    take(loginRe, QStringLiteral("LOGIN"), QStringLiteral("LOGIN"), 0);
+    take(passwordRe, QStringLiteral("PASSWORD"), QStringLiteral("PASSWORD"), 0);
+    take(garbageRe, QStringLiteral("GARBAGE"), QString(), 0);
+    take(optionsRe, QStringLiteral("OPTIONS"), QStringLiteral("OPTIONS"), 0);
     return result;
 }
 
@@ -245,7 +250,8 @@ void Utils::attachInnerFileds(const QJsonObject& source, QJsonObject& target) {
 }
 
 qint64 Utils::checkTimeIntervals(const QString& text, bool useIncreaseCheck) {
-    const QStringList parts = text.split(QRegularExpression(QStringLiteral("[- ;]")), Qt::SkipEmptyParts);
+    static const QRegularExpression separators(QStringLiteral("[- ;]"));
+    const QStringList parts = text.split(separators, Qt::SkipEmptyParts);
     QTime previous(0, 0, 0, 0);
     for (const QString& part : parts) {
         const QTime time = QTime::fromString(part, QStringLiteral("h:mm"));
@@ -273,8 +279,10 @@ QString Utils::offsetFromUtc() {
 
 QString Utils::prepareTimeIntervals(const QString& text) {
     QString result = text.simplified();
-    result.remove(QRegularExpression(QStringLiteral("\\s")));
-    result.remove(QRegularExpression(QStringLiteral(";*$")));
+    static const QRegularExpression blanks(QStringLiteral("\\s"));
+    static const QRegularExpression trailingSemicolons(QStringLiteral(";*$"));
+    result.remove(blanks);
+    result.remove(trailingSemicolons);
     return result + QLatin1Char(';');
 }
 
