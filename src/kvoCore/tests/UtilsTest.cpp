@@ -2,6 +2,7 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QMetaMethod>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -170,4 +171,32 @@ TEST(UtilsMisc, UuidAndTimeSuffixesAreFreshEachCall) {
     EXPECT_TRUE(QRegularExpression("^rec_\\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d$").match(s1).hasMatch())
         << s1.toStdString();
     EXPECT_NE(s1, s2);
+}
+
+TEST(UtilsQml, InvokablesAreReachableThroughTheMetaObjectInOrder) {
+    Utils utils;
+    const QMetaObject* mo = utils.metaObject();
+    QStringList signatures;
+    for (int i = mo->methodOffset(); i < mo->methodCount(); ++i) {
+        signatures.append(QString::fromLatin1(mo->method(i).methodSignature()));
+    }
+    EXPECT_EQ(
+        signatures,
+        QStringList({"getSHA512(QString)", "getPwdHash(QString)", "offset2Format(qlonglong)",
+                     "descreteDistribution(QVariantMap)", "addYears2DateTime(qlonglong,int)",
+                     "localDateTime2UTCmsec(QString,QString,qlonglong,bool)",
+                     "localDateTime2UTCmsec(QString,QString,qlonglong)",
+                     "localDateTime2UTCmsec(QString,QString)", "utcmsec2LocalDateTime(qlonglong,QString)",
+                     "utcmsec2LocalDateTime(qlonglong)", "generateUUID()", "parseUrl(QString)",
+                     "msecsSinceStartOfDay(QDateTime)", "msecsToEndOfHour()"}));
+
+    // QML calls without the optional arguments: offset 0 and a short year.
+    QString epoch;
+    ASSERT_TRUE(QMetaObject::invokeMethod(&utils, "localDateTime2UTCmsec", Q_RETURN_ARG(QString, epoch),
+                                          Q_ARG(QString, "01.02.21"), Q_ARG(QString, "10:00")));
+    EXPECT_EQ(epoch, Utils::localDateTime2UTCmsec("01.02.21", "10:00", 0, true));
+    QJsonObject parts;
+    ASSERT_TRUE(QMetaObject::invokeMethod(&utils, "parseUrl", Q_RETURN_ARG(QJsonObject, parts),
+                                          Q_ARG(QString, "rtsp://10.0.0.1:554/a")));
+    EXPECT_EQ(parts.value("PORT").toString(), "554");
 }

@@ -12,6 +12,8 @@ public:
     virtual ~ModelHelperBase();
 
 protected:
+    // The model the helper was constructed for. Helpers act in their constructors only; a copied model
+    // copies this pointer too, so it must not be used after construction.
     ModelBase* ownerModel() const { return _owner; }
 
 private:
