@@ -1,0 +1,111 @@
+#include "QmlVlcConfig.h"
+
+#include <vector>
+
+namespace {
+
+struct TrustedOption {
+    const char* name;
+    const char* value; // null: any value
+};
+
+const TrustedOption trustedOptions[] = {
+    {":rtsp-http-port", nullptr},
+    {":avformat-format", "mxg"},
+    {":demux", "h264"},
+    {":h264-fps", nullptr},
+};
+
+} // namespace
+
+QmlVlcConfig& QmlVlcConfig::instance() {
+    static QmlVlcConfig config;
+    return config;
+}
+
+QStringList QmlVlcConfig::arguments() const {
+    QStringList args;
+    if (m_networkCachingMs >= 0) {
+        args << QStringLiteral("--network-caching") << QString::number(m_networkCachingMs);
+    }
+    if (m_adjustFilter) {
+        args << QStringLiteral("--video-filter=adjust");
+    }
+    QStringList subFilters;
+    if (m_marqueeFilter) {
+        subFilters << QStringLiteral("marq");
+    }
+    if (m_logoFilter) {
+        subFilters << QStringLiteral("logo");
+    }
+    if (!subFilters.isEmpty()) {
+        args << QStringLiteral("--sub-filter=") + subFilters.join(QLatin1Char(':'));
+    }
+    if (m_debug) {
+        args << QStringLiteral("-vvv");
+    }
+    if (m_hideVideoTitle) {
+        args << QStringLiteral("--no-video-title-show");
+    }
+    if (m_hardwareDecoding) {
+        args << QStringLiteral("--avcodec-hw=any");
+    }
+    args << m_extraArguments;
+    return args;
+}
+
+libvlc_instance_t* QmlVlcConfig::acquireInstance() {
+    std::lock_guard<std::mutex> lock(m_guard);
+    if (m_instance) {
+        ++m_refCount;
+        return m_instance;
+    }
+    const QStringList args = arguments();
+    std::vector<QByteArray> utf8;
+    utf8.reserve(static_cast<size_t>(args.size()));
+    for (const QString& arg : args) {
+        utf8.push_back(arg.toUtf8());
+    }
+    std::vector<const char*> argv;
+    for (const QByteArray& arg : utf8) {
+        argv.push_back(arg.constData());
+    }
+    m_instance = libvlc_new(static_cast<int>(argv.size()), argv.data());
+    // A failed start is not counted: the next player tries again.
+    m_refCount = m_instance ? 1 : 0;
+    return m_instance;
+}
+
+void QmlVlcConfig::releaseInstance(libvlc_instance_t* instance) {
+    std::lock_guard<std::mutex> lock(m_guard);
+    if (m_refCount == 0 || !instance || instance != m_instance) {
+        return;
+    }
+    if (--m_refCount == 0) {
+        libvlc_release(m_instance);
+        m_instance = nullptr;
+    }
+}
+
+int QmlVlcConfig::instanceRefCount() const {
+    std::lock_guard<std::mutex> lock(m_guard);
+    return m_refCount;
+}
+
+bool QmlVlcConfig::isMediaOptionTrusted(const QString& option) const {
+    if (m_trustAll) {
+        return true;
+    }
+    const QStringList parts = option.split(QLatin1Char('='));
+    if (parts.size() != 2) {
+        return false;
+    }
+    const QString name = parts[0].trimmed();
+    const QString value = parts[1].trimmed();
+    for (const TrustedOption& trusted : trustedOptions) {
+        if (name == QLatin1String(trusted.name)) {
+            return !trusted.value || value == QLatin1String(trusted.value);
+        }
+    }
+    return false;
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <mutex>
+#include <vlc/vlc.h>
+
+// The libvlc instance shared by every player, with the options it is created with, and the table of
+// media options a playlist may pass as trusted.
+class QmlVlcConfig : public QObject {
+    Q_OBJECT
+public:
+    static QmlVlcConfig& instance();
+
+    void setNetworkCachingMs(int ms) { m_networkCachingMs = ms; }
+    void setAdjustFilterEnabled(bool enabled) { m_adjustFilter = enabled; }
+    void setMarqueeFilterEnabled(bool enabled) { m_marqueeFilter = enabled; }
+    void setLogoFilterEnabled(bool enabled) { m_logoFilter = enabled; }
+    void setDebugLogEnabled(bool enabled) { m_debug = enabled; }
+    void setVideoTitleHidden(bool hidden) { m_hideVideoTitle = hidden; }
+    void setHardwareDecodingEnabled(bool enabled) { m_hardwareDecoding = enabled; }
+    void setTrustAllOptions(bool trust) { m_trustAll = trust; }
+    // Arguments appended after ours (for example "--no-xlib" or "--quiet" in tests and tools).
+    void setExtraArguments(const QStringList& arguments) { m_extraArguments = arguments; }
+
+    // The libvlc arguments the next instance is created with.
+    QStringList arguments() const;
+    // The shared instance, created on first use (null when libvlc cannot start); counted.
+    libvlc_instance_t* acquireInstance();
+    void releaseInstance(libvlc_instance_t* instance);
+    int instanceRefCount() const;
+
+    bool isMediaOptionTrusted(const QString& option) const;
+
+private:
+    QmlVlcConfig() = default;
+
+    int m_networkCachingMs = -1;
+    bool m_adjustFilter = false;
+    bool m_marqueeFilter = false;
+    bool m_logoFilter = false;
+    bool m_debug = false;
+    bool m_hideVideoTitle = true;
+    bool m_hardwareDecoding = false;
+    bool m_trustAll = false;
+    QStringList m_extraArguments;
+
+    mutable std::mutex m_guard;
+    int m_refCount = 0;
+    libvlc_instance_t* m_instance = nullptr;
+};

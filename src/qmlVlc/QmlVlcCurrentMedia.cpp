@@ -1,0 +1,7 @@
+#include "QmlVlcCurrentMedia.h"
+
+#include "qmlVlc/QmlVlcPlayerProxy.h"
+
+vlc::media_ref QmlVlcCurrentMedia::getMedia() const {
+    return m_player.player().current_media();
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QObject>
+#include <vlc/vlc.h>
+
+class QmlVlcPlayerProxy;
+
+class QmlVlcInput : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(double length READ length)
+    Q_PROPERTY(double fps READ fps)
+    Q_PROPERTY(bool hasVout READ hasVout)
+    Q_PROPERTY(unsigned state READ state)
+    Q_PROPERTY(unsigned titleCount READ titleCount)
+    Q_PROPERTY(unsigned chapterCount READ chapterCount)
+    Q_PROPERTY(double position READ position WRITE setPosition)
+    Q_PROPERTY(double time READ time WRITE setTime)
+    Q_PROPERTY(double rate READ rate WRITE setRate)
+    Q_PROPERTY(int title READ title WRITE setTitle)
+    Q_PROPERTY(int chapter READ chapter WRITE setChapter)
+public:
+    explicit QmlVlcInput(QmlVlcPlayerProxy& owner) : m_owner(owner) {}
+
+    double length() const;
+    double fps() const;
+    bool hasVout() const;
+    unsigned state() const;
+    unsigned titleCount() const;
+    unsigned chapterCount() const;
+    double position() const;
+    void setPosition(double position);
+    double time() const;
+    void setTime(double time);
+    double rate() const;
+    void setRate(double rate);
+    int title() const;
+    void setTitle(int title);
+    int chapter() const;
+    void setChapter(int chapter);
+
+    Q_INVOKABLE void prevChapter();
+    Q_INVOKABLE void nextChapter();
+
+private:
+    libvlc_media_player_t* mp() const;
+
+    QmlVlcPlayerProxy& m_owner;
+};

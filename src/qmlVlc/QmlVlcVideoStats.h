@@ -1,0 +1,17 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+
+// Process-wide counters of the frame path, read by the benchmark and the tests.
+class QmlVlcVideoStats {
+public:
+    static QmlVlcVideoStats& instance();
+
+    std::atomic<uint64_t> decoded{0};   // pictures libvlc handed over for display
+    std::atomic<uint64_t> presented{0}; // pictures handed to the surfaces (newest only)
+    std::atomic<uint64_t> uploaded{0};  // pictures uploaded to textures
+    std::atomic<uint64_t> reused{0};    // pool frames taken back from the render path at the pool limit
+
+    void reset();
+};

@@ -1,0 +1,130 @@
+// Real pixels: a VlcVideoSurface in a Qt Quick window under X shows a playing clip.
+#include "VlcTestSupport.h"
+#include "qmlVlc/QmlVlcPlayer.h"
+#include "qmlVlc/QmlVlcTypes.h"
+#include "qmlVlc/QmlVlcVideoStats.h"
+#include "qmlVlc/QmlVlcVideoSurface.h"
+
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QUrl>
+#include <gtest/gtest.h>
+#include <memory>
+
+using VlcTestSupport::mediaPath;
+using VlcTestSupport::waitUntil;
+
+namespace {
+
+const char* const scene = R"(
+import QtQuick 2.15
+import QtQuick.Window 2.15
+import QmlVlc 0.1
+Window {
+    width: 240; height: 180; visible: true; color: "black"
+    property alias player: player
+    property alias surface: surface
+    VlcPlayer { id: player }
+    VlcVideoSurface {
+        id: surface
+        objectName: "surface"
+        anchors.fill: parent
+        source: player
+        fillMode: VlcVideoSurface.Stretch
+    }
+}
+)";
+
+class VideoSurfaceRenderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        VlcTestSupport::configureQuietLibvlc();
+        static bool registered = false;
+        if (!registered) {
+            QmlVlcTypes::registerTypes();
+            QmlVlcTypes::registerPlayerState();
+            registered = true;
+        }
+        engine = std::make_unique<QQmlEngine>();
+        QQmlComponent component(engine.get());
+        component.setData(scene, QUrl());
+        root.reset(component.create());
+        ASSERT_TRUE(root) << component.errorString().toStdString();
+        window = qobject_cast<QQuickWindow*>(root.get());
+        ASSERT_TRUE(window);
+        player = qobject_cast<QmlVlcPlayer*>(root->property("player").value<QObject*>());
+        surface = qobject_cast<QmlVlcVideoSurface*>(root->property("surface").value<QObject*>());
+        ASSERT_TRUE(player && surface);
+        ASSERT_TRUE(waitUntil([&] { return window->isExposed(); }, 5000));
+    }
+
+    void TearDown() override {
+        root.reset();
+        engine.reset();
+    }
+
+    QRgb centre() {
+        const QImage image = window->grabWindow();
+        lastGrab = image;
+        return image.pixel(image.width() / 2, image.height() / 2);
+    }
+
+    std::unique_ptr<QQmlEngine> engine;
+    std::unique_ptr<QObject> root;
+    QQuickWindow* window = nullptr;
+    QmlVlcPlayer* player = nullptr;
+    QmlVlcVideoSurface* surface = nullptr;
+    QImage lastGrab;
+};
+
+TEST_F(VideoSurfaceRenderTest, ASolidColourClipShowsItsColourAndClearingTheSourceTurnsItBlack) {
+    const uint64_t uploadsBefore = QmlVlcVideoStats::instance().uploaded;
+    player->play(mediaPath("solid.mp4"));
+    ASSERT_TRUE(waitUntil([&] { return surface->currentFrame() != nullptr; }, 15000));
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            const QRgb c = centre();
+            return QmlVlcVideoStats::instance().uploaded > uploadsBefore && qRed(c) > 100;
+        },
+        10000));
+    const QRgb c = centre();
+    // The clip is #C04020; 4:2:0 and limited range cost a few steps.
+    EXPECT_NEAR(qRed(c), 0xC0, 8);
+    EXPECT_NEAR(qGreen(c), 0x40, 8);
+    EXPECT_NEAR(qBlue(c), 0x20, 8);
+    // Stretch fills the whole window, corners included.
+    const QRgb corner = lastGrab.pixel(2, 2);
+    EXPECT_NEAR(qRed(corner), 0xC0, 8);
+
+    surface->setSource(nullptr);
+    EXPECT_FALSE(surface->currentFrame());
+    const QRgb cleared = centre();
+    EXPECT_LT(qRed(cleared) + qGreen(cleared) + qBlue(cleared), 10) << "no node: the black window shows";
+    player->stop();
+}
+
+TEST_F(VideoSurfaceRenderTest, APlayingPatternFitsTheWindowAndIsSaved) {
+    surface->setFillMode(QmlVlcVideoSurface::PreserveAspectFit);
+    window->resize(400, 180);
+    player->play(mediaPath("pattern.mp4"));
+    ASSERT_TRUE(waitUntil([&] { return surface->currentFrame() != nullptr; }, 15000));
+    waitUntil([] { return false; }, 500);
+    const QImage image = window->grabWindow();
+    image.save(QStringLiteral(OKULON_TEST_OUTPUT_DIR "/vlcVideoSurface.png"));
+    // 4:3 picture in a 400x180 window: pillar-boxed, 240 wide and centred, black at both sides.
+    const QRgb left = image.pixel(20, 90);
+    const QRgb right = image.pixel(380, 90);
+    EXPECT_LT(qRed(left) + qGreen(left) + qBlue(left), 10);
+    EXPECT_LT(qRed(right) + qGreen(right) + qBlue(right), 10);
+    int lit = 0;
+    for (int x = 90; x < 310; x += 10) {
+        const QRgb p = image.pixel(x, 90);
+        lit += (qRed(p) + qGreen(p) + qBlue(p)) > 60 ? 1 : 0;
+    }
+    EXPECT_GT(lit, 15) << "the picture itself is drawn";
+    player->stop();
+}
+
+} // namespace

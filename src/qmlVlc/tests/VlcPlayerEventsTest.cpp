@@ -1,0 +1,154 @@
+// QmlVlcPlayer on real libvlc: events reaching the QML signals in order, the error recovery timer,
+// playlist and property behaviour seen from QML.
+#include "VlcTestSupport.h"
+#include "qmlVlc/QmlVlcConfig.h"
+#include "qmlVlc/QmlVlcPlayer.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+using VlcTestSupport::mediaPath;
+using VlcTestSupport::waitUntil;
+
+namespace {
+
+class VlcPlayerEventsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        VlcTestSupport::configureQuietLibvlc();
+        qRegisterMetaType<QmlVlcPlayerProxy::State>("QmlVlcPlayerProxy::State");
+        player = std::make_unique<QmlVlcPlayer>();
+        player->classBegin();
+    }
+
+    std::unique_ptr<QmlVlcPlayer> player;
+};
+
+std::vector<int> states(const QSignalSpy& spy) {
+    std::vector<int> result;
+    for (const QList<QVariant>& args : spy) {
+        result.push_back(args.at(0).toInt());
+    }
+    return result;
+}
+
+TEST_F(VlcPlayerEventsTest, PlayingAClipToItsEndSignalsOpeningPlayingEnded) {
+    QSignalSpy stateSpy(player.get(), &QmlVlcPlayerProxy::stateChanged);
+    QSignalSpy opening(player.get(), &QmlVlcPlayerProxy::mediaPlayerOpening);
+    QSignalSpy playing(player.get(), &QmlVlcPlayerProxy::mediaPlayerPlaying);
+    QSignalSpy ended(player.get(), &QmlVlcPlayerProxy::mediaPlayerEndReached);
+    QSignalSpy mediaChanged(player.get(), &QmlVlcPlayerProxy::mediaPlayerMediaChanged);
+    QSignalSpy currentItem(player->playlist(), &QmlVlcPlaylist::currentItemChanged);
+
+    long statesAtEnd = -1;
+    const auto connection = QObject::connect(player.get(), &QmlVlcPlayerProxy::mediaPlayerEndReached,
+                                             [&] { statesAtEnd = stateSpy.count(); });
+
+    EXPECT_EQ(player->mrl(), QString()) << "no media yet";
+    player->setMrl(mediaPath("short.mp4"));
+    ASSERT_TRUE(waitUntil([&] { return ended.count() > 0; }, 15000));
+    EXPECT_FALSE(player->isPlaying());
+    EXPECT_TRUE(player->mrl().endsWith(QStringLiteral("short.mp4")));
+    EXPECT_GE(mediaChanged.count(), 1);
+    EXPECT_GE(currentItem.count(), 1);
+
+    const std::vector<int> seen = states(stateSpy);
+    auto at = [&](int state) { return std::find(seen.begin(), seen.end(), state) - seen.begin(); };
+    ASSERT_LT(at(QmlVlcPlayerProxy::Opening), long(seen.size()));
+    ASSERT_LT(at(QmlVlcPlayerProxy::Playing), long(seen.size()));
+    EXPECT_LT(at(QmlVlcPlayerProxy::Opening), at(QmlVlcPlayerProxy::Playing));
+    EXPECT_LT(at(QmlVlcPlayerProxy::Playing), at(QmlVlcPlayerProxy::Ended));
+    ASSERT_GT(long(seen.size()), statesAtEnd);
+    EXPECT_EQ(seen[statesAtEnd], QmlVlcPlayerProxy::Ended) << "end reached is followed by the Ended state";
+    QObject::disconnect(connection);
+    EXPECT_EQ(opening.count(), 1);
+    EXPECT_EQ(playing.count(), 1);
+}
+
+TEST_F(VlcPlayerEventsTest, AnErrorMovesToTheNextItemASecondLater) {
+    QmlVlcPlaylist* playlist = player->playlist();
+    playlist->setMode(QmlVlcPlaylist::Normal);
+    ASSERT_EQ(playlist->add(QStringLiteral("file:///nonexistent/okulon-missing.mp4")), 0);
+    ASSERT_EQ(playlist->add(QUrl::fromLocalFile(mediaPath("pattern.mp4")).toString()), 1);
+    QSignalSpy error(player.get(), &QmlVlcPlayerProxy::mediaPlayerEncounteredError);
+    QSignalSpy playing(player.get(), &QmlVlcPlayerProxy::mediaPlayerPlaying);
+    QSignalSpy stateSpy(player.get(), &QmlVlcPlayerProxy::stateChanged);
+
+    QElapsedTimer clock;
+    playlist->play();
+    ASSERT_TRUE(waitUntil([&] { return error.count() > 0; }, 10000));
+    clock.start();
+    const std::vector<int> seen = states(stateSpy);
+    EXPECT_NE(std::find(seen.begin(), seen.end(), int(QmlVlcPlayerProxy::Error)), seen.end());
+    ASSERT_TRUE(waitUntil([&] { return playing.count() > 0; }, 10000));
+    EXPECT_GE(clock.elapsed(), 900) << "the next item waits for the recovery delay";
+    EXPECT_EQ(playlist->currentItem(), 1);
+    player->stop();
+}
+
+TEST_F(VlcPlayerEventsTest, AMediaChangeCancelsTheRecoveryAndSingleModeNeverAdvances) {
+    QmlVlcPlaylist* playlist = player->playlist();
+    playlist->setMode(QmlVlcPlaylist::Normal);
+    playlist->add(QStringLiteral("file:///nonexistent/okulon-missing.mp4"));
+    playlist->add(QUrl::fromLocalFile(mediaPath("pattern.mp4")).toString());
+    QSignalSpy error(player.get(), &QmlVlcPlayerProxy::mediaPlayerEncounteredError);
+    QSignalSpy playing(player.get(), &QmlVlcPlayerProxy::mediaPlayerPlaying);
+    QSignalSpy mediaChanged(player.get(), &QmlVlcPlayerProxy::mediaPlayerMediaChanged);
+
+    playlist->play();
+    ASSERT_TRUE(waitUntil([&] { return error.count() > 0; }, 10000));
+    const int changesBefore = mediaChanged.count();
+    playlist->setCurrentItem(1); // sets the media without playing it
+    ASSERT_TRUE(waitUntil([&] { return mediaChanged.count() > changesBefore; }, 5000));
+    waitUntil([] { return false; }, 1500);
+    EXPECT_EQ(playing.count(), 0) << "the media change stopped the recovery timer";
+
+    playlist->setMode(QmlVlcPlaylist::Single);
+    playlist->playItem(0);
+    ASSERT_TRUE(waitUntil([&] { return error.count() > 1; }, 10000));
+    waitUntil([] { return false; }, 1500);
+    EXPECT_EQ(playing.count(), 0) << "single mode stays on the failed item";
+    EXPECT_EQ(playlist->currentItem(), 0);
+}
+
+TEST_F(VlcPlayerEventsTest, PlaylistAndAudioFromQml) {
+    QmlVlcPlaylist* playlist = player->playlist();
+    playlist->setMode(QmlVlcPlaylist::Loop);
+    playlist->setMode(static_cast<QmlVlcPlaylist::Mode>(3));
+    EXPECT_EQ(playlist->mode(), QmlVlcPlaylist::Loop) << "mode 3 is ignored";
+
+    const int index = playlist->addWithOptions(QUrl::fromLocalFile(mediaPath("pattern.mp4")).toString(),
+                                               {":demux=h264", ":h264-fps=25"});
+    EXPECT_EQ(index, 0);
+    EXPECT_EQ(playlist->add(static_cast<QmlVlcMedia*>(nullptr)), -1);
+    EXPECT_EQ(playlist->itemCount(), 1u);
+
+    QSignalSpy volume(player.get(), &QmlVlcPlayerProxy::volumeChanged);
+    QSignalSpy mute(player->audio(), &QmlVlcAudio::muteChanged);
+    player->setVolume(40);
+    player->mute();
+    player->toggleMute();
+    EXPECT_EQ(volume.count(), 1);
+    EXPECT_EQ(mute.count(), 2);
+    EXPECT_TRUE(playlist->removeItem(0));
+    EXPECT_FALSE(playlist->removeItem(0));
+}
+
+TEST(VlcPlayerWithoutLibvlc, IsAHarmlessNoOp) {
+    // An option libvlc does not know makes libvlc_new fail.
+    QmlVlcConfig::instance().setExtraArguments({QStringLiteral("--okulon-no-such-option")});
+    QmlVlcPlayer player;
+    player.classBegin();
+    VlcTestSupport::configureQuietLibvlc();
+    player.setPosition(0.5);
+    player.setVolume(30);
+    EXPECT_EQ(player.position(), 0.0);
+    EXPECT_EQ(player.volume(), 0u);
+    EXPECT_EQ(player.playlist()->add(QStringLiteral("file:///x.mp4")), -1);
+    player.play(QStringLiteral("file:///x.mp4"));
+    EXPECT_EQ(player.state(), QmlVlcPlayerProxy::NothingSpecial);
+    EXPECT_EQ(QmlVlcConfig::instance().instanceRefCount(), 0);
+}
+
+} // namespace
