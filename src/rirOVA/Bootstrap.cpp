@@ -125,7 +125,8 @@ void Bootstrap::initClientNetwork() {
     log->info("About to init KVO client network");
     auto* link = SpSingleton<KvoClientNetworkSimple>::instance();
     link->setHandleReceivedMessages(std::make_shared<HandleRecievedMessages>());
-    const SharedPointerEx<ClientBase::ClientNetworkSimple> shared(SpSingleton<KvoClientNetworkSimple>::sharedInstance());
+    const SharedPointerEx<ClientBase::ClientNetworkSimple> shared(
+        SpSingleton<KvoClientNetworkSimple>::sharedInstance());
     ClientBase::SharedLink::set(shared);
     link->setParam(QStringLiteral("use_ping"), true);
     link->start(QThread::NormalPriority);
