@@ -1,6 +1,7 @@
 #include "DeviceTypeBaseModel.h"
 
 #include "kvoCore/Location.h"
+#include "kvoModel/dao/DAO.h"
 
 #include <stdexcept>
 
@@ -21,11 +22,28 @@ QList<QPair<qint64, QString>> DeviceTypeBaseModel::builtInTypes() {
 
 void DeviceTypeBaseModel::createSysRecords(KvoCore::DBSimple* db) {
     ModelBase::createSysRecords(db);
-    // The rows of builtInTypes() are written through the data-access layer.
-    throw std::runtime_error(
-        QStringLiteral("%1, system records of table '%2' are not written yet")
-            .arg(KVO_LOCATION("KvoModel::DeviceTypeBaseModel::createSysRecords"), tableName())
-            .toStdString());
+    try {
+        for (const auto& type : builtInTypes()) {
+            SharedPointerEx<ModelBase> model(new DeviceTypeBaseModel());
+            DAO dao(model, db);
+            dao.setUseRetMode(false);
+            model->setValue(QStringLiteral("code"), type.first);
+            if (dao.getByUnique(QStringLiteral("code"))) {
+                continue;
+            }
+            model->populateDefault();
+            model->setValue(QStringLiteral("code"), type.first);
+            model->setValue(QStringLiteral("name"), type.second);
+            dao.insert();
+        }
+    } catch (const std::exception& e) {
+        throw std::runtime_error(
+            QStringLiteral(
+                "%1, failed createSysRecords (dao.insert) for table: '%2'.Dao.insert error desc: '%3'")
+                .arg(KVO_LOCATION("KvoModel::DeviceTypeBaseModel::createSysRecords"), tableName(),
+                     QString::fromUtf8(e.what()))
+                .toStdString());
+    }
 }
 
 } // namespace KvoModel

@@ -1,0 +1,4 @@
+okulon_add_gtest(rirOVAModelSqlTests QT_MAIN
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/CatalogueSqlTest.cpp
+    LIBS rirOVAModel kvoModel Qt5::Sql
+    LABELS sql)
