@@ -53,6 +53,10 @@ public:
     int fieldSqlType(const QString& role) const;
     // Value of a row by role list index, no checks beyond the row range; for the proxy's hot loops.
     QVariant valueAt(int row, int roleIndex) const;
+    // The whole map of a row in [0, rowCount); for the proxy's hot loops.
+    const QVariantMap& rowMap(int row) const { return _rows.at(row).map; }
+    // "id" of a row in [0, rowCount) as a number (0 when it does not convert).
+    qint64 idAt(int row) const { return _rows.at(row).id; }
     // Grows with every change of rows or values, so that views can tell when their caches are stale.
     quint64 revision() const { return _revision; }
     // Grows with every change of the role list.

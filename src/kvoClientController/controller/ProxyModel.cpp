@@ -5,6 +5,7 @@
 #include "kvoModel/model/SqlFldType.h"
 
 #include <QMutexLocker>
+#include <numeric>
 #include <spdlog/spdlog.h>
 
 namespace {
@@ -108,6 +109,7 @@ void ProxyModel::setFilterPattern(const QString& filterPattern) {
         return;
     }
     QString pattern = filterPattern;
+    QStringList words{filterPattern};
     if (_extendedSearch) {
         // Every word must occur, in any order.
         const QStringList parts = filterPattern.split(QLatin1Char(' '), Qt::KeepEmptyParts);
@@ -116,6 +118,7 @@ void ProxyModel::setFilterPattern(const QString& filterPattern) {
             for (const QString& part : parts) {
                 pattern += QStringLiteral("(?=.*") + part + QLatin1Char(')');
             }
+            words = parts;
         }
     }
     QRegularExpression expression(pattern, QRegularExpression::CaseInsensitiveOption);
@@ -126,12 +129,66 @@ void ProxyModel::setFilterPattern(const QString& filterPattern) {
             pattern.toStdString(), expression.errorString().toStdString());
         expression = QRegularExpression(QRegularExpression::escape(filterPattern),
                                         QRegularExpression::CaseInsensitiveOption);
+        words = QStringList{filterPattern};
     }
+    findRequiredWords(words);
     expression.optimize();
     _search = expression;
     rerunFilter();
     _filterRowCount = rowCount();
     Q_EMIT filterFinished();
+}
+
+void ProxyModel::findRequiredWords(const QStringList& words) {
+    static const QString metaCharacters = QStringLiteral("\\^$.|?*+()[]{}#");
+    static const QString numberCharacters = QStringLiteral("0123456789.+-eEinfaINFA");
+    _requiredWords.clear();
+    _wordsExcludeNumbers = false;
+    for (const QString& word : words) {
+        for (const QChar c : word) {
+            if (metaCharacters.contains(c) || c.isSpace() != (c == QLatin1Char(' '))) {
+                // Not a plain word: only the expression can tell.
+                _requiredWords.clear();
+                _wordsExcludeNumbers = false;
+                return;
+            }
+            if (!numberCharacters.contains(c)) {
+                _wordsExcludeNumbers = true;
+            }
+        }
+        if (!word.isEmpty()) {
+            _requiredWords.append(word);
+        }
+    }
+}
+
+bool ProxyModel::searchMatches(const QVariant& value) const {
+    if (_searchAll) {
+        return true;
+    }
+    if (!_requiredWords.isEmpty()) {
+        if (_wordsExcludeNumbers) {
+            switch (static_cast<int>(value.type())) {
+            case QMetaType::Int:
+            case QMetaType::UInt:
+            case QMetaType::LongLong:
+            case QMetaType::ULongLong:
+            case QMetaType::Double:
+            case QMetaType::Float:
+                return false;
+            default:
+                break;
+            }
+        }
+        const QString text = value.toString();
+        for (const QString& word : _requiredWords) {
+            if (!text.contains(word, Qt::CaseInsensitive)) {
+                return false;
+            }
+        }
+        return _search.match(text).hasMatch();
+    }
+    return _search.match(value.toString()).hasMatch();
 }
 
 void ProxyModel::setFilterFields(const QStringList& filterRoleList) {
@@ -179,10 +236,18 @@ void ProxyModel::resolve() const {
         _resolvedFilters.append(resolved);
     }
 
-    _searchRoleIndexes.clear();
+    _searchKeys.clear();
+    _missingSearchRoles.clear();
     for (const QString& role : _effectiveFilterRoleList) {
-        _searchRoleIndexes.append(model ? model->roleList().indexOf(role) : -1);
+        if (model && model->roleList().contains(role)) {
+            if (!_searchKeys.contains(role)) {
+                _searchKeys.append(role);
+            }
+        } else {
+            _missingSearchRoles.append(role);
+        }
     }
+    std::sort(_searchKeys.begin(), _searchKeys.end());
     _searchAll = _search.pattern().isEmpty();
 }
 
@@ -261,33 +326,43 @@ bool ProxyModel::filterAcceptsRow(int sourceRow, const QModelIndex&) const {
         }
     }
 
-    if (_searchRoleIndexes.isEmpty()) {
+    if (_effectiveFilterRoleList.isEmpty()) {
         return false;
     }
-    for (int i = 0; i < _searchRoleIndexes.size(); ++i) {
-        const int roleIndex = _searchRoleIndexes.at(i);
-        if (roleIndex < 0) {
-            mainLog()->warn("ProxyModel::filterAcceptsRow(): role '{}' not found in original model",
-                            _effectiveFilterRoleList.at(i).toStdString());
-            continue;
+    for (const QString& role : qAsConst(_missingSearchRoles)) {
+        mainLog()->warn("ProxyModel::filterAcceptsRow(): role '{}' not found in original model",
+                        role.toStdString());
+    }
+    // One walk over the row's map, which is ordered by key like the searched roles.
+    const QVariantMap& map = model->rowMap(sourceRow);
+    auto it = map.cbegin();
+    const auto end = map.cend();
+    bool absentTested = false;
+    for (const QString& key : qAsConst(_searchKeys)) {
+        while (it != end && it.key() != key && it.key() < key) {
+            ++it;
         }
-        if (_searchAll || _search.match(model->valueAt(sourceRow, roleIndex).toString()).hasMatch()) {
-            return true;
+        if (it != end && it.key() == key) {
+            if (searchMatches(it.value())) {
+                return true;
+            }
+            ++it;
+        } else if (!absentTested) {
+            // A role the row does not carry reads as an empty text.
+            absentTested = true;
+            if (searchMatches(QVariant())) {
+                return true;
+            }
         }
     }
     return false;
 }
 
 int ProxyModel::KeyColumn::compare(int a, int b) const {
-    switch (kind) {
-    case Integer:
-        return ints.at(a) < ints.at(b) ? -1 : (ints.at(b) < ints.at(a) ? 1 : 0);
-    case Double:
+    if (isDouble) {
         return doubles.at(a) < doubles.at(b) ? -1 : (doubles.at(b) < doubles.at(a) ? 1 : 0);
-    case Text:
-        break;
     }
-    return texts.at(a) < texts.at(b) ? -1 : (texts.at(b) < texts.at(a) ? 1 : 0);
+    return ints.at(a) < ints.at(b) ? -1 : (ints.at(b) < ints.at(a) ? 1 : 0);
 }
 
 void ProxyModel::buildKeys(KeyColumn& column, const QString& role) const {
@@ -295,32 +370,51 @@ void ProxyModel::buildKeys(KeyColumn& column, const QString& role) const {
     const int rows = model->rowCount();
     const int roleIndex = model->roleList().indexOf(role);
     const int type = model->fieldSqlType(role);
-    column.kind = (type == sftInt || type == sftBigInt)     ? KeyColumn::Integer
-                  : (type == sftFloat || type == sftDouble) ? KeyColumn::Double
-                                                            : KeyColumn::Text;
+    column.size = rows;
+    column.isDouble = type == sftFloat || type == sftDouble;
     column.ints.clear();
     column.doubles.clear();
-    column.texts.clear();
-    column.size = rows;
-    switch (column.kind) {
-    case KeyColumn::Integer:
-        column.ints.resize(rows);
-        for (int row = 0; row < rows; ++row) {
-            column.ints[row] = model->valueAt(row, roleIndex).toLongLong();
-        }
-        break;
-    case KeyColumn::Double:
+    if (column.isDouble) {
         column.doubles.resize(rows);
         for (int row = 0; row < rows; ++row) {
             column.doubles[row] = model->valueAt(row, roleIndex).toDouble();
         }
-        break;
-    case KeyColumn::Text:
-        column.texts.resize(rows);
-        for (int row = 0; row < rows; ++row) {
-            column.texts[row] = model->valueAt(row, roleIndex).toString().toLower();
+        return;
+    }
+    column.ints.resize(rows);
+    if (type == sftInt || type == sftBigInt) {
+        if (role == kId) {
+            for (int row = 0; row < rows; ++row) {
+                column.ints[row] = model->idAt(row);
+            }
+        } else {
+            for (int row = 0; row < rows; ++row) {
+                column.ints[row] = model->valueAt(row, roleIndex).toLongLong();
+            }
         }
-        break;
+        return;
+    }
+    // Every other type compares as lower-cased text: number the distinct texts in their order.
+    QHash<QString, int> distinct;
+    QVector<QString> texts;
+    for (int row = 0; row < rows; ++row) {
+        const QString text = model->valueAt(row, roleIndex).toString().toLower();
+        auto it = distinct.constFind(text);
+        if (it == distinct.constEnd()) {
+            it = distinct.insert(text, texts.size());
+            texts.append(text);
+        }
+        column.ints[row] = it.value();
+    }
+    QVector<int> order(texts.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&texts](int a, int b) { return texts.at(a) < texts.at(b); });
+    QVector<qint64> rank(texts.size());
+    for (int i = 0; i < order.size(); ++i) {
+        rank[order.at(i)] = i;
+    }
+    for (int row = 0; row < rows; ++row) {
+        column.ints[row] = rank.at(static_cast<int>(column.ints.at(row)));
     }
 }
 

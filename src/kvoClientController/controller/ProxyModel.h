@@ -106,12 +106,12 @@ private:
         double valueDouble = 0;
         GroupFilter* group = nullptr;
     };
-    // Sort keys of every source row for one role, typed by the entity field.
+    // Sort keys of every source row for one role, typed by the entity field. Texts are replaced by the
+    // rank of their lower-cased form, so that a sort compares numbers only.
     struct KeyColumn {
-        enum Kind { Integer, Double, Text } kind = Text;
+        bool isDouble = false;
         QVector<qint64> ints;
         QVector<double> doubles;
-        QVector<QString> texts;
         int size = 0;
         int compare(int a, int b) const;
     };
@@ -121,6 +121,8 @@ private:
     void configChanged() { ++_configRevision; }
     void resolve() const;
     bool evaluate(const ResolvedFilter& f, const QVariant& v) const;
+    bool searchMatches(const QVariant& value) const;
+    void findRequiredWords(const QStringList& words);
     void buildKeys(KeyColumn& column, const QString& role) const;
     void ensureSortKeys() const;
     template <class Record>
@@ -147,8 +149,13 @@ private:
     mutable const OriginalModel* _resolvedModel = nullptr;
     mutable QVector<ResolvedFilter> _resolvedFilters;
     mutable QVector<GroupFilter*> _groupsInOrder;
-    mutable QVector<int> _searchRoleIndexes; // -1: role not in the source model
+    mutable QStringList _searchKeys;         // searched roles the model has, in map (name) order
+    mutable QStringList _missingSearchRoles; // searched roles the model does not have
     mutable bool _searchAll = false;         // empty pattern: every string matches
+    // For patterns made of plain words: each word must occur in a value that matches, so values without
+    // one of them are passed over before the expression runs.
+    QStringList _requiredWords;
+    bool _wordsExcludeNumbers = false; // a word has a character no printed number contains
 
     mutable bool _sortKeysValid = false;
     mutable quint64 _sortKeysRevision = 0;

@@ -324,3 +324,34 @@ TEST_F(ProxyModelTest, ProxyOutlivesItsSource) {
     proxy.sortRows("name", Qt::AscendingOrder);
     EXPECT_EQ(proxy.rowCount(), 0);
 }
+
+// Plain words are looked for before the expression runs; the outcome must be the expression's.
+TEST_F(ProxyModelTest, PlainWordSearchAgreesWithTheExpression) {
+    source.addRow({{"id", 2}, {"dtUpdate", 1}, {"name", "Red\ncar"}, {"count", 0}});
+    source.addRow({{"id", 3}, {"dtUpdate", 1}, {"name", "RED CAR"}, {"count", 0}});
+    source.addRow({{"id", 4}, {"dtUpdate", 1}, {"name", "x"}, {"count", 1.5e12}, {"ratio", -2.5}});
+    source.addRow({{"id", 5}, {"dtUpdate", 1}, {"name", "STRASSE"}, {"count", 0}});
+    proxy.setOriginalModel(&source);
+    // "." does not cross a line break, so both words must stand on one line.
+    proxy.setFilterPattern("red car");
+    EXPECT_EQ(ids(proxy), (QList<qint64>{3}));
+    proxy.setFilterPattern("car");
+    EXPECT_EQ(ids(proxy), (QList<qint64>{3, 2}));
+    // Numbers are searched in their printed form.
+    proxy.setFilterPattern("e+12");
+    EXPECT_EQ(ids(proxy), (QList<qint64>{})) << "a quantifier, not a plus sign";
+    proxy.setFilterPattern("e\\+12");
+    EXPECT_EQ(ids(proxy), (QList<qint64>{4}));
+    proxy.setFilterPattern("12");
+    EXPECT_EQ(ids(proxy), (QList<qint64>{4}));
+    proxy.setFilterPattern("-2");
+    EXPECT_EQ(ids(proxy), (QList<qint64>{4}));
+    proxy.setFilterPattern("x 1.5");
+    EXPECT_EQ(ids(proxy), (QList<qint64>{})) << "the words stand in different roles";
+    proxy.setFilterPattern("strasse");
+    EXPECT_EQ(ids(proxy), (QList<qint64>{5}));
+    // A role the row does not carry is searched as an empty text.
+    proxy.setFilterFields({"serial"});
+    proxy.setFilterPattern("^$");
+    EXPECT_EQ(proxy.rowCount(), 4);
+}
