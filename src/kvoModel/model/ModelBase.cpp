@@ -263,6 +263,9 @@ void ModelBase::bindStruct(QMap<QString, QVariant>& params) const {
 }
 
 void ModelBase::bindStruct(QSqlQuery* query) const {
+    if (!query) {
+        return;
+    }
     for (auto it = fields.cbegin(); it != fields.cend(); ++it) {
         query->bindValue(QLatin1Char(':') + it.key(), it.value().value);
     }

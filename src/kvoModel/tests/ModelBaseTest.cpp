@@ -251,6 +251,7 @@ TEST(ModelBaseOutput, DumpsAndBindings) {
     EXPECT_EQ(params.value(":dtUpdate"), QVariant(10));
     EXPECT_TRUE(params.contains(":dtInsert"));
     EXPECT_EQ(params.size(), 4);
+    EXPECT_NO_THROW(model.bindStruct(static_cast<QSqlQuery*>(nullptr)));
 }
 
 TEST(ModelBasePopulate, FromQuerySkipsTransientAndPrivateUnlessAsked) {
