@@ -1,0 +1,8 @@
+okulon_add_gtest(kvoControllerTests QT_MAIN
+    SOURCES
+        ${CMAKE_CURRENT_LIST_DIR}/ControllerTestSupport.h
+        ${CMAKE_CURRENT_LIST_DIR}/ControllerTestSupport.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/ControllerListTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/ControllerDesktopTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/AuthControllerTest.cpp
+    LIBS kvoClientController Qt5::Quick)
