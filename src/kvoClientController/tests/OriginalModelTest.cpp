@@ -123,6 +123,11 @@ TEST_F(OriginalModelTest, NewestUpdateTimeIsTrackedAndSurvivesClear) {
     EXPECT_EQ(model.property("maxDtUtcLastUpdate").toLongLong(), 70);
     model.setDataAtLeastLoaded(true);
 
+    QSignalSpy loaded(&model, &OriginalModel::dataAtLeastLoadedChanged);
+    EXPECT_TRUE(model.setProperty("dataAtLeastLoaded", true));
+    EXPECT_EQ(loaded.size(), 0) << "unchanged";
+    EXPECT_EQ(model.property("rowCount").toInt(), 2);
+
     QSignalSpy counts(&model, &OriginalModel::rowCountChanged);
     model.clear();
     EXPECT_EQ(model.rowCount(), 0);

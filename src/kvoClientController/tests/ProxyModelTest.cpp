@@ -237,6 +237,11 @@ TEST_F(ProxyModelTest, PrepareModeRunsTheFilterOnceAtTheEnd) {
     source.updateValue(0, "count", 3);
     EXPECT_EQ(proxy.filterCalls, 0);
     EXPECT_EQ(proxy.rowCount(), 4);
+    // The search text is not held back (count and name have hard filters and are not searched).
+    proxy.setFilterPattern(".");
+    EXPECT_EQ(proxy.filterCalls, source.rowCount());
+    EXPECT_EQ(ids(proxy), (QList<qint64>{5, 3}));
+    proxy.filterCalls = 0;
 
     proxy.endPrepare();
     EXPECT_EQ(proxy.filterCalls, source.rowCount());
