@@ -66,7 +66,7 @@ pg_as_owner() {
     if [ "$(id -u)" -eq 0 ]; then runuser -u postgres -- "$@"; else "$@"; fi
 }
 start_postgres() {
-    PG_BIN="$(ls -d /usr/lib/postgresql/*/bin 2>/dev/null | sort -V | tail -n 1)"
+    PG_BIN="$(ls -d /usr/lib/postgresql/*/bin 2>/dev/null | sort -V | tail -n 1 || true)"
     if [ -z "$PG_BIN" ]; then
         echo "PostgreSQL server binaries not found" >&2
         return 1
