@@ -474,5 +474,23 @@ TEST_P(DAOTest, FailedUpdateRollsBackToItsSavepointOnly) {
     EXPECT_EQ(a->value(QStringLiteral("title")).toString(), QStringLiteral("a2"));
 }
 
+TEST_P(DAOTest, RecordsFromJsonKeepExactTimeStamps) {
+    // Values of network records arrive as JSON numbers (doubles).
+    auto m = item();
+    m->populateDefault();
+    m->populateFieldsList(
+        KvoCore::DTO(QJsonObject{{"amount", 1733500000123.0}, {"title", "  json  "}, {"flag", true}}));
+    DAO(m, db.data()).insert();
+    auto back = item();
+    back->setIdValue(m->idValue());
+    ASSERT_TRUE(DAO(back, db.data()).getByID());
+    EXPECT_EQ(back->value(QStringLiteral("amount")).toLongLong(), 1733500000123LL);
+    EXPECT_EQ(back->value(QStringLiteral("title")).toString(), QStringLiteral("json"));
+    EXPECT_TRUE(back->value(QStringLiteral("flag")).toBool());
+
+    DAO noModel(SharedPointerEx<ModelBase>(), db.data());
+    EXPECT_THAT(errorOf([&] { noModel.insert(); }), HasSubstr("Pointer is null!"));
+}
+
 INSTANTIATE_TEST_SUITE_P(Backends, DAOTest, ::testing::Values(Backend::Sqlite, Backend::Postgres),
                          backendName);
