@@ -73,7 +73,7 @@ void ControllerBase::send(const QString& action, const QJsonObject& params) {
     }
 }
 
-void ControllerBase::connectToMessageHandler(const char* signalName, QObject* receiver) {
+bool ControllerBase::connectToMessageHandler(const char* signalName, QObject* receiver) const {
     const SharedPointerEx<ClientBase::ClientNetworkSimple> link = ClientBase::SharedLink::get();
     const std::shared_ptr<ClientBase::HandleReceivedMessagesBase> handler = link->handleReceivedMessages();
     if (!handler) {
@@ -84,11 +84,13 @@ void ControllerBase::connectToMessageHandler(const char* signalName, QObject* re
     const int signalIndex = handler->metaObject()->indexOfSignal(signature.constData());
     const int slotIndex = receiver->metaObject()->indexOfSlot("onMessageReceived(QString,SpDto)");
     if (signalIndex < 0) {
-        throw std::runtime_error(
-            QStringLiteral("%1, the message handler '%2' has no signal '%3'")
-                .arg(KVO_LOCATION("ClientController::ControllerBase::connectToMessageHandler"),
-                     QString::fromLatin1(handler->metaObject()->className()), QString::fromLatin1(signature))
-                .toStdString());
+        // This link kind does not route the group (the P2P link carries only users and log-in): the
+        // controller stays, without messages, rather than failing the view that created it.
+        logger()->warn(
+            "{}, the message handler '{}' has no signal '{}'; '{}' receives no messages",
+            KVO_LOCATION("ClientController::ControllerBase::connectToMessageHandler").toStdString(),
+            handler->metaObject()->className(), signature.constData(), _controllerName.toStdString());
+        return false;
     }
     if (slotIndex < 0) {
         throw std::runtime_error(
@@ -97,8 +99,8 @@ void ControllerBase::connectToMessageHandler(const char* signalName, QObject* re
                      QString::fromLatin1(receiver->metaObject()->className()))
                 .toStdString());
     }
-    QObject::connect(handler.get(), handler->metaObject()->method(signalIndex), receiver,
-                     receiver->metaObject()->method(slotIndex));
+    return static_cast<bool>(QObject::connect(handler.get(), handler->metaObject()->method(signalIndex),
+                                              receiver, receiver->metaObject()->method(slotIndex)));
 }
 
 std::shared_ptr<spdlog::logger> ControllerBase::logger() const {

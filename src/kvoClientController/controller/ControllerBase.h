@@ -71,8 +71,9 @@ protected:
 
     // Connects the signal `signalName`(QString, SpDto) of the shared link's message handler to the
     // slot onMessageReceived(QString, SpDto) of `receiver`. Throws the null-pointer error when the
-    // link or its handler is missing, and std::runtime_error when the handler has no such signal.
-    static void connectToMessageHandler(const char* signalName, QObject* receiver);
+    // link or its handler is missing. A handler without that signal (a link kind that does not route
+    // the group) is logged as a warning and false returned.
+    bool connectToMessageHandler(const char* signalName, QObject* receiver) const;
 
     // The log named logName(), or spdlog's default logger while that one is not registered.
     std::shared_ptr<spdlog::logger> logger() const;

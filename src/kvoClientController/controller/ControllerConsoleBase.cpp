@@ -20,8 +20,8 @@ void ControllerConsoleBase::onMessageReceived(const QString& actionName, SpDto m
     }
 }
 
-void ControllerConsoleBase::connectMessageHandler(const char* signalName) {
-    connectToMessageHandler(signalName, this);
+bool ControllerConsoleBase::connectMessageHandler(const char* signalName) {
+    return connectToMessageHandler(signalName, this);
 }
 
 } // namespace ClientController

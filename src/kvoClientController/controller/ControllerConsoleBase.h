@@ -24,7 +24,7 @@ public Q_SLOTS:
     void onMessageReceived(const QString& actionName, SpDto mapParams);
 
 protected:
-    void connectMessageHandler(const char* signalName);
+    bool connectMessageHandler(const char* signalName);
 };
 
 } // namespace ClientController

@@ -144,8 +144,8 @@ void ControllerItemBase::setViewModel(ProxyModel* model) {
     }
 }
 
-void ControllerItemBase::connectMessageHandler(const char* signalName) {
-    connectToMessageHandler(signalName, this);
+bool ControllerItemBase::connectMessageHandler(const char* signalName) {
+    return connectToMessageHandler(signalName, this);
 }
 
 bool ControllerItemBase::isMine(const SpDto& mapParams) const {

@@ -74,8 +74,9 @@ protected:
     // Stores the view model and puts it over the list model (which sorts by "id" descending).
     void setViewModel(ProxyModel* model);
     void setIsStaticModel(bool value) { _isStaticModel = value; }
-    // Connects the message handler's signal of this controller's group, e.g. "deviceMessage".
-    void connectMessageHandler(const char* signalName);
+    // Connects the message handler's signal of this controller's group, e.g. "deviceMessage"; false
+    // (and a warning) when the link kind does not route that group.
+    bool connectMessageHandler(const char* signalName);
 
     // True when the message answers a request of this controller.
     bool isMine(const SpDto& mapParams) const;

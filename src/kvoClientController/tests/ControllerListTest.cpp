@@ -258,7 +258,7 @@ TEST_F(ControllerListTest, DefaultFieldValueComesFromTheEntityModel) {
     EXPECT_FALSE(controller.defaultFieldValue("noSuchField").isValid());
 }
 
-TEST_F(ControllerListTest, ControllersFailLoudlyWithoutLinkOrHandlerSignal) {
+TEST_F(ControllerListTest, ControllersFailLoudlyWithoutLinkOrHandler) {
     const SharedPointerEx<ClientBase::ClientNetworkSimple> link = ClientBase::SharedLink::get();
     TestController survivor;
 
@@ -276,11 +276,18 @@ TEST_F(ControllerListTest, ControllersFailLoudlyWithoutLinkOrHandlerSignal) {
     }
 
     ClientBase::SharedLink::set(link);
-    try {
-        TestController wrongGroup(false, "deviceMessage");
-        ADD_FAILURE() << "an unknown handler signal was accepted";
-    } catch (const std::runtime_error& e) {
-        EXPECT_NE(std::string(e.what()).find("deviceMessage(QString,SpDto)"), std::string::npos) << e.what();
-    }
-    EXPECT_TRUE(framesBeforeMarker(survivor).isEmpty());
+    survivor.trInfo();
+    EXPECT_EQ(peer().takeFrame().value(0).value("FN").toString(), "test_trInfo");
+}
+
+TEST_F(ControllerListTest, GroupTheLinkDoesNotRouteLeavesTheControllerWithoutMessages) {
+    // As a device list under the P2P link, whose handler routes only users and log-in.
+    TestController unrouted(false, "deviceMessage");
+    TestController routed;
+    QSignalSpy unroutedInfo(&unrouted, &ControllerItemBase::saInfo);
+    deliver(message("saInfo", {{"RES", true}}), routed, SIGNAL(saInfo(QJsonObject)));
+    QTest::qWait(20);
+    EXPECT_EQ(unroutedInfo.count(), 0);
+    // It still sends.
+    EXPECT_TRUE(framesBeforeMarker(unrouted).isEmpty());
 }
