@@ -71,6 +71,19 @@ TEST(DBSimpleOpen, PostgresWithWrongPortFailsToOpen) {
                 HasSubstr("DB failed to open. SQL last error '"));
 }
 
+TEST(DBSimpleOpen, ConnectionLivesAsLongAsTheLastCopy) {
+    QTemporaryDir dir;
+    configure(Backend::Sqlite);
+    const QString name = QStringLiteral("copied");
+    auto db = DBSimple::initSpDB(name, dir.path(), true);
+    auto copy = std::make_unique<DBSimple>(*db);
+    db.reset();
+    EXPECT_TRUE(QSqlDatabase::contains(name));
+    EXPECT_NO_THROW(copy->exec(QStringLiteral("CREATE TABLE x (id INTEGER)")));
+    copy.reset();
+    EXPECT_FALSE(QSqlDatabase::contains(name));
+}
+
 TEST(DBSimpleText, ParamsAreListedInErrorMessages) {
     EXPECT_EQ(
         DBSimple::mapParamsToString({{QStringLiteral(":a"), 1}, {QStringLiteral(":b"), QStringLiteral("x")}}),
