@@ -6,27 +6,27 @@
     <message>
         <location filename="../qml/main/actions/ActionClose.qml" line="14"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Выход</translation>
     </message>
     <message>
         <location filename="../qml/main/actions/ActionClose.qml" line="28"/>
         <source>Confirm close</source>
-        <translation type="unfinished"></translation>
+        <translation>Подтверждение закрытия</translation>
     </message>
     <message>
         <location filename="../qml/main/actions/ActionClose.qml" line="29"/>
         <source>You are now exiting the video surveillance client</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы выходите из клиента видеонаблюдения</translation>
     </message>
     <message>
         <location filename="../qml/main/actions/ActionClose.qml" line="30"/>
         <source>If you set the video server running, video surveillance recording will continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Если видеосервер оставить запущенным, запись видеонаблюдения продолжится</translation>
     </message>
     <message>
         <location filename="../qml/main/actions/ActionClose.qml" line="31"/>
         <source>Stop also the video surveillance server?</source>
-        <translation type="unfinished"></translation>
+        <translation>Остановить также сервер видеонаблюдения?</translation>
     </message>
 </context>
 <context>
@@ -34,7 +34,7 @@
     <message>
         <location filename="../qml/components/buttons/ButtonExit.qml" line="7"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Выход</translation>
     </message>
 </context>
 <context>
@@ -42,7 +42,7 @@
     <message>
         <location filename="../qml/components/buttons/ButtonHelp.qml" line="7"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Справка</translation>
     </message>
 </context>
 <context>
@@ -50,7 +50,7 @@
     <message>
         <location filename="../qml/components/text/DateEdit.qml" line="40"/>
         <source>Invalid date</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверная дата</translation>
     </message>
 </context>
 <context>
@@ -58,22 +58,65 @@
     <message>
         <location filename="../qml/desktop/DesktopToolBar.qml" line="26"/>
         <source>%1 panels</source>
-        <translation type="unfinished"></translation>
+        <translation>Панелей: %1</translation>
     </message>
     <message>
         <location filename="../qml/desktop/DesktopToolBar.qml" line="35"/>
         <source>Select day of events</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать день событий</translation>
     </message>
     <message>
         <location filename="../qml/desktop/DesktopToolBar.qml" line="59"/>
         <source>Show events</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать события</translation>
     </message>
     <message>
         <location filename="../qml/desktop/DesktopToolBar.qml" line="59"/>
         <source>Hide events</source>
-        <translation type="unfinished"></translation>
+        <translation>Скрыть события</translation>
+    </message>
+</context>
+<context>
+    <name>EventsTable</name>
+    <message>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="59"/>
+        <source>Video file error</source>
+        <translation>Ошибка видеофайла</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="59"/>
+        <source>File is not yet ready.</source>
+        <translation>Файл ещё не готов.</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="59"/>
+        <source>Try again later...</source>
+        <translation>Повторите попытку позже...</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="81"/>
+        <source>Events filter</source>
+        <translation>Фильтр событий</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="86"/>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="100"/>
+        <source>Device name</source>
+        <translation>Имя устройства</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="101"/>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="102"/>
+        <source>Event</source>
+        <translation>Событие</translation>
     </message>
 </context>
 <context>
@@ -81,40 +124,40 @@
     <message>
         <location filename="../qml/desktop/events/filterEditor/FilterEditor.qml" line="11"/>
         <source>Events filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Фильтр событий</translation>
     </message>
 </context>
 <context>
     <name>FilterEssentialsForm</name>
     <message>
-        <location filename="../qml/desktop/events/filterEditor/FilterEssentialsForm.qml" line="75"/>
+        <location filename="../qml/desktop/events/filterEditor/FilterEssentialsForm.qml" line="85"/>
         <source>Select time</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../qml/desktop/events/filterEditor/FilterEssentialsForm.qml" line="76"/>
-        <source>From</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../qml/desktop/events/filterEditor/FilterEssentialsForm.qml" line="81"/>
-        <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите время</translation>
     </message>
     <message>
         <location filename="../qml/desktop/events/filterEditor/FilterEssentialsForm.qml" line="86"/>
+        <source>From</source>
+        <translation>С</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/events/filterEditor/FilterEssentialsForm.qml" line="91"/>
+        <source>To</source>
+        <translation>По</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/events/filterEditor/FilterEssentialsForm.qml" line="96"/>
         <source>Select device</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите устройство</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/filterEditor/FilterEssentialsForm.qml" line="93"/>
+        <location filename="../qml/desktop/events/filterEditor/FilterEssentialsForm.qml" line="103"/>
         <source>All devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Все устройства</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/filterEditor/FilterEssentialsForm.qml" line="105"/>
+        <location filename="../qml/desktop/events/filterEditor/FilterEssentialsForm.qml" line="115"/>
         <source>Enter text to filter eventes...</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите текст для отбора событий...</translation>
     </message>
 </context>
 <context>
@@ -122,32 +165,32 @@
     <message>
         <location filename="../qml/globalObjects/GlobalObjects.qml" line="102"/>
         <source>Network error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка сети</translation>
     </message>
     <message>
         <location filename="../qml/globalObjects/GlobalObjects.qml" line="102"/>
         <source>Connection is lost. Try again later...</source>
-        <translation type="unfinished"></translation>
+        <translation>Соединение потеряно. Повторите попытку позже...</translation>
     </message>
     <message>
         <location filename="../qml/globalObjects/GlobalObjects.qml" line="222"/>
         <source>Authorization error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка авторизации</translation>
     </message>
     <message>
         <location filename="../qml/globalObjects/GlobalObjects.qml" line="222"/>
         <source>Failed to log in</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось войти</translation>
     </message>
     <message>
         <location filename="../qml/globalObjects/GlobalObjects.qml" line="249"/>
         <source>Remove error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка удаления</translation>
     </message>
     <message>
         <location filename="../qml/globalObjects/GlobalObjects.qml" line="249"/>
         <source>Failed to remove device</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось удалить устройство</translation>
     </message>
 </context>
 <context>
@@ -155,32 +198,32 @@
     <message>
         <location filename="../qml/components/buttons/KvoDialogButtonBox.qml" line="15"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ОК</translation>
     </message>
     <message>
         <location filename="../qml/components/buttons/KvoDialogButtonBox.qml" line="16"/>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Применить</translation>
     </message>
     <message>
         <location filename="../qml/components/buttons/KvoDialogButtonBox.qml" line="17"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <location filename="../qml/components/buttons/KvoDialogButtonBox.qml" line="18"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть</translation>
     </message>
     <message>
         <location filename="../qml/components/buttons/KvoDialogButtonBox.qml" line="19"/>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Дублировать</translation>
     </message>
     <message>
         <location filename="../qml/components/buttons/KvoDialogButtonBox.qml" line="20"/>
         <source>Restore Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>По умолчанию</translation>
     </message>
 </context>
 <context>
@@ -188,17 +231,17 @@
     <message>
         <location filename="../qml/components/dragAndDrop/KvoDragContainer.qml" line="14"/>
         <source>Can not drop here</source>
-        <translation type="unfinished"></translation>
+        <translation>Сюда перенести нельзя</translation>
     </message>
     <message>
         <location filename="../qml/components/dragAndDrop/KvoDragContainer.qml" line="15"/>
         <source>Release to swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Отпустите, чтобы поменять местами</translation>
     </message>
     <message>
         <location filename="../qml/components/dragAndDrop/KvoDragContainer.qml" line="15"/>
         <source>Release to drop</source>
-        <translation type="unfinished"></translation>
+        <translation>Отпустите, чтобы поместить</translation>
     </message>
 </context>
 <context>
@@ -206,7 +249,7 @@
     <message>
         <location filename="../qml/components/text/KvoFilterTextField.qml" line="10"/>
         <source>Search...</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск...</translation>
     </message>
 </context>
 <context>
@@ -214,37 +257,37 @@
     <message>
         <location filename="../qml/main/KvoFooter.qml" line="37"/>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключено</translation>
     </message>
     <message>
         <location filename="../qml/main/KvoFooter.qml" line="37"/>
         <source>Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет соединения</translation>
     </message>
     <message>
         <location filename="../qml/main/KvoFooter.qml" line="43"/>
         <source>P2P server</source>
-        <translation type="unfinished"></translation>
+        <translation>P2P-сервер</translation>
     </message>
     <message>
         <location filename="../qml/main/KvoFooter.qml" line="43"/>
         <source>Direct server</source>
-        <translation type="unfinished"></translation>
+        <translation>Прямое подключение</translation>
     </message>
     <message>
         <location filename="../qml/main/KvoFooter.qml" line="48"/>
         <source>User:</source>
-        <translation type="unfinished"></translation>
+        <translation>Пользователь:</translation>
     </message>
     <message>
         <location filename="../qml/main/KvoFooter.qml" line="53"/>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Адрес:</translation>
     </message>
     <message>
         <location filename="../qml/main/KvoFooter.qml" line="60"/>
         <source>Remote server ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID удалённого сервера</translation>
     </message>
 </context>
 <context>
@@ -252,22 +295,22 @@
     <message>
         <location filename="../qml/components/KvoForm.qml" line="84"/>
         <source>Add error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка добавления</translation>
     </message>
     <message>
         <location filename="../qml/components/KvoForm.qml" line="84"/>
         <source>Update error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка обновления</translation>
     </message>
     <message>
         <location filename="../qml/components/KvoForm.qml" line="85"/>
         <source>Failed to add</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось добавить</translation>
     </message>
     <message>
         <location filename="../qml/components/KvoForm.qml" line="85"/>
         <source>Failed to update</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось обновить</translation>
     </message>
 </context>
 <context>
@@ -275,12 +318,12 @@
     <message>
         <location filename="../qml/main/KvoMainApplicationWindow.qml" line="112"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>О программе</translation>
     </message>
     <message>
         <location filename="../qml/main/KvoMainApplicationWindow.qml" line="114"/>
         <source>Video surveillance client</source>
-        <translation type="unfinished"></translation>
+        <translation>Клиент видеонаблюдения</translation>
     </message>
 </context>
 <context>
@@ -288,12 +331,12 @@
     <message>
         <location filename="../qml/main/KvoStackLayoutMain.qml" line="18"/>
         <source>Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Устройства</translation>
     </message>
     <message>
         <location filename="../qml/main/KvoStackLayoutMain.qml" line="21"/>
         <source>Archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Архив</translation>
     </message>
 </context>
 <context>
@@ -301,7 +344,7 @@
     <message>
         <location filename="../qml/components/table/KvoTableContainer.qml" line="39"/>
         <source>Row Count:</source>
-        <translation type="unfinished"></translation>
+        <translation>Строк:</translation>
     </message>
 </context>
 <context>
@@ -309,17 +352,17 @@
     <message>
         <location filename="../qml/components/table/tableViewColumns/KvoTableViewColumDeviceType.qml" line="7"/>
         <source>Device type</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип устройства</translation>
     </message>
     <message>
         <location filename="../qml/components/table/tableViewColumns/KvoTableViewColumDeviceType.qml" line="9"/>
         <source>USB camera</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-камера</translation>
     </message>
     <message>
         <location filename="../qml/components/table/tableViewColumns/KvoTableViewColumDeviceType.qml" line="9"/>
         <source>IP camera</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-камера</translation>
     </message>
 </context>
 <context>
@@ -327,7 +370,7 @@
     <message>
         <location filename="../qml/components/table/tableViewColumns/KvoTableViewColumnId.qml" line="5"/>
         <source>Id</source>
-        <translation type="unfinished"></translation>
+        <translation>Ид.</translation>
     </message>
 </context>
 <context>
@@ -335,12 +378,12 @@
     <message>
         <location filename="../qml/components/table/tableViewColumns/KvoTableViewColumnYesNo.qml" line="7"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Да</translation>
     </message>
     <message>
         <location filename="../qml/components/table/tableViewColumns/KvoTableViewColumnYesNo.qml" line="7"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет</translation>
     </message>
 </context>
 <context>
@@ -348,17 +391,17 @@
     <message>
         <location filename="../qml/main/MainMenuBar.qml" line="13"/>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Меню</translation>
     </message>
     <message>
         <location filename="../qml/main/MainMenuBar.qml" line="27"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Справка</translation>
     </message>
     <message>
         <location filename="../qml/main/MainMenuBar.qml" line="29"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>О программе</translation>
     </message>
 </context>
 <context>
@@ -366,22 +409,22 @@
     <message>
         <location filename="../qml/main/MainTabBar.qml" line="8"/>
         <source>Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Рабочий стол</translation>
     </message>
     <message>
         <location filename="../qml/main/MainTabBar.qml" line="8"/>
         <source>Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Устройства</translation>
     </message>
     <message>
         <location filename="../qml/main/MainTabBar.qml" line="8"/>
         <source>Archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Архив</translation>
     </message>
     <message>
         <location filename="../qml/main/MainTabBar.qml" line="8"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки</translation>
     </message>
 </context>
 <context>
@@ -389,12 +432,12 @@
     <message>
         <location filename="../qml/settings/Settings.qml" line="20"/>
         <source>General settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Общие настройки</translation>
     </message>
     <message>
         <location filename="../qml/settings/Settings.qml" line="25"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Язык</translation>
     </message>
 </context>
 <context>
@@ -402,17 +445,17 @@
     <message>
         <location filename="../qml/desktop/tiles/TileDecorate.qml" line="66"/>
         <source>Add camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить камеру</translation>
     </message>
     <message>
         <location filename="../qml/desktop/tiles/TileDecorate.qml" line="130"/>
         <source>Connecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключение...</translation>
     </message>
     <message>
         <location filename="../qml/desktop/tiles/TileDecorate.qml" line="130"/>
         <source>No video</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет видео</translation>
     </message>
 </context>
 <context>
@@ -420,7 +463,7 @@
     <message>
         <location filename="../qml/desktop/tiles/TileGrid.qml" line="11"/>
         <source>Tile grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Сетка камер</translation>
     </message>
 </context>
 <context>
@@ -428,7 +471,7 @@
     <message>
         <location filename="../qml/desktop/tiles/TileHolder.qml" line="27"/>
         <source>Add camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить камеру</translation>
     </message>
 </context>
 <context>
@@ -437,82 +480,82 @@
         <location filename="../qml/desktop/tiles/TileInteraction.qml" line="18"/>
         <location filename="../qml/desktop/tiles/TileInteraction.qml" line="116"/>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить</translation>
     </message>
     <message>
         <location filename="../qml/desktop/tiles/TileInteraction.qml" line="18"/>
         <source>The device editor is not available in this version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Редактор устройств в этой версии недоступен.</translation>
     </message>
     <message>
         <location filename="../qml/desktop/tiles/TileInteraction.qml" line="26"/>
         <source>Delete device</source>
-        <translation type="unfinished"></translation>
+        <translation>Удаление устройства</translation>
     </message>
     <message>
         <location filename="../qml/desktop/tiles/TileInteraction.qml" line="26"/>
         <source>Delete selected device?</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить выбранное устройство?</translation>
     </message>
     <message>
         <location filename="../qml/desktop/tiles/TileInteraction.qml" line="70"/>
         <source>Middle mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Средний режим</translation>
     </message>
     <message>
         <location filename="../qml/desktop/tiles/TileInteraction.qml" line="75"/>
         <source>Big mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Крупный режим</translation>
     </message>
     <message>
         <location filename="../qml/desktop/tiles/TileInteraction.qml" line="81"/>
         <source>Return to grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Вернуть в сетку</translation>
     </message>
     <message>
         <location filename="../qml/desktop/tiles/TileInteraction.qml" line="81"/>
         <source>Detach to window</source>
-        <translation type="unfinished"></translation>
+        <translation>Открепить в окно</translation>
     </message>
     <message>
         <location filename="../qml/desktop/tiles/TileInteraction.qml" line="85"/>
         <source>Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Во весь экран</translation>
     </message>
     <message>
         <location filename="../qml/desktop/tiles/TileInteraction.qml" line="93"/>
         <source>Mirror horizontally</source>
-        <translation type="unfinished"></translation>
+        <translation>Отразить по горизонтали</translation>
     </message>
     <message>
         <location filename="../qml/desktop/tiles/TileInteraction.qml" line="99"/>
         <source>Mirror vertically</source>
-        <translation type="unfinished"></translation>
+        <translation>Отразить по вертикали</translation>
     </message>
     <message>
         <location filename="../qml/desktop/tiles/TileInteraction.qml" line="105"/>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Повернуть</translation>
     </message>
     <message>
         <location filename="../qml/desktop/tiles/TileInteraction.qml" line="109"/>
         <source>Ignore aspect ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Без сохранения пропорций</translation>
     </message>
     <message>
         <location filename="../qml/desktop/tiles/TileInteraction.qml" line="120"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить</translation>
     </message>
     <message>
         <location filename="../qml/desktop/tiles/TileInteraction.qml" line="124"/>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Выключить</translation>
     </message>
     <message>
         <location filename="../qml/desktop/tiles/TileInteraction.qml" line="124"/>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Включить</translation>
     </message>
 </context>
 <context>
@@ -520,17 +563,17 @@
     <message>
         <location filename="../qml/components/buttons/WindowButtons.qml" line="16"/>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Свернуть</translation>
     </message>
     <message>
         <location filename="../qml/components/buttons/WindowButtons.qml" line="21"/>
         <source>Maximize</source>
-        <translation type="unfinished"></translation>
+        <translation>Развернуть</translation>
     </message>
     <message>
         <location filename="../qml/components/buttons/WindowButtons.qml" line="34"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть</translation>
     </message>
 </context>
 </TS>
