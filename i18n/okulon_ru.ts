@@ -46,6 +46,44 @@
     </message>
 </context>
 <context>
+    <name>ClientController::PrivateYoutubeTypeController</name>
+    <message>
+        <location filename="../src/rirOVA/client/controllers/PrivateYoutubeTypeController.cpp" line="18"/>
+        <source>unlisted</source>
+        <translation>Доступ по ссылке</translation>
+    </message>
+    <message>
+        <location filename="../src/rirOVA/client/controllers/PrivateYoutubeTypeController.cpp" line="18"/>
+        <source>Public</source>
+        <translation>Открытый доступ</translation>
+    </message>
+    <message>
+        <location filename="../src/rirOVA/client/controllers/PrivateYoutubeTypeController.cpp" line="18"/>
+        <source>Private</source>
+        <translation>Ограниченный доступ</translation>
+    </message>
+</context>
+<context>
+    <name>ClientController::YoutubeApiController</name>
+    <message>
+        <location filename="../src/rirOVA/client/controllers/cloud/youtube/YoutubeApiController.cpp" line="135"/>
+        <location filename="../src/rirOVA/client/controllers/cloud/youtube/YoutubeApiController.cpp" line="188"/>
+        <source>Youtube API response contains error</source>
+        <translation>Ответ YouTube API содержит ошибку</translation>
+    </message>
+    <message>
+        <location filename="../src/rirOVA/client/controllers/cloud/youtube/YoutubeApiController.cpp" line="141"/>
+        <location filename="../src/rirOVA/client/controllers/cloud/youtube/YoutubeApiController.cpp" line="178"/>
+        <source>Youtube respond with failed format</source>
+        <translation>YouTube ответил в неверном формате</translation>
+    </message>
+    <message>
+        <location filename="../src/rirOVA/client/controllers/cloud/youtube/YoutubeApiController.cpp" line="244"/>
+        <source>Request cancelled</source>
+        <translation>Запрос отменён</translation>
+    </message>
+</context>
+<context>
     <name>DateEdit</name>
     <message>
         <location filename="../qml/components/text/DateEdit.qml" line="40"/>
@@ -194,6 +232,19 @@
     </message>
 </context>
 <context>
+    <name>KvoCore::Utils</name>
+    <message>
+        <location filename="../src/kvoCore/Utils.cpp" line="149"/>
+        <source>yesterday, </source>
+        <translation>вчера, </translation>
+    </message>
+    <message>
+        <location filename="../src/kvoCore/Utils.cpp" line="152"/>
+        <source>tomorrow, </source>
+        <translation>завтра, </translation>
+    </message>
+</context>
+<context>
     <name>KvoDialogButtonBox</name>
     <message>
         <location filename="../qml/components/buttons/KvoDialogButtonBox.qml" line="15"/>
@@ -324,6 +375,91 @@
         <location filename="../qml/main/KvoMainApplicationWindow.qml" line="114"/>
         <source>Video surveillance client</source>
         <translation>Клиент видеонаблюдения</translation>
+    </message>
+</context>
+<context>
+    <name>KvoModel::ModelBase</name>
+    <message>
+        <location filename="../src/kvoModel/model/ModelBase.cpp" line="35"/>
+        <source>Id</source>
+        <translation>Ид.</translation>
+    </message>
+    <message>
+        <location filename="../src/kvoModel/model/ModelBase.cpp" line="40"/>
+        <source>Update time</source>
+        <translation>Время изменения</translation>
+    </message>
+    <message>
+        <location filename="../src/kvoModel/model/ModelBase.cpp" line="45"/>
+        <source>Insert time</source>
+        <translation>Время добавления</translation>
+    </message>
+</context>
+<context>
+    <name>KvoModel::OwnerBaseModel</name>
+    <message>
+        <location filename="../src/rirOVA/model/OwnerBaseModel.cpp" line="13"/>
+        <source>Sign</source>
+        <translation>Подпись</translation>
+    </message>
+    <message>
+        <location filename="../src/rirOVA/model/OwnerBaseModel.cpp" line="16"/>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <location filename="../src/rirOVA/model/OwnerBaseModel.cpp" line="18"/>
+        <source>Blocked</source>
+        <translation>Заблокирован</translation>
+    </message>
+    <message>
+        <location filename="../src/rirOVA/model/OwnerBaseModel.cpp" line="20"/>
+        <source>Pass checking new ver.</source>
+        <translation>Пропустить проверку новой версии</translation>
+    </message>
+    <message>
+        <location filename="../src/rirOVA/model/OwnerBaseModel.cpp" line="22"/>
+        <source>Inner note</source>
+        <translation>Служебная заметка</translation>
+    </message>
+</context>
+<context>
+    <name>KvoModel::OwnerGroupModel</name>
+    <message>
+        <location filename="../src/kvoModel/model/OwnerGroupModel.cpp" line="14"/>
+        <source>Group name</source>
+        <translation>Имя группы</translation>
+    </message>
+</context>
+<context>
+    <name>KvoModel::RstIdOwnerAttachedFieldModelHelper</name>
+    <message>
+        <location filename="../src/kvoModel/model/RstIdOwnerAttachedFieldModelHelper.cpp" line="13"/>
+        <source>Id owner</source>
+        <translation>Ид владельца</translation>
+    </message>
+</context>
+<context>
+    <name>KvoModel::UserBaseModel</name>
+    <message>
+        <location filename="../src/rirOVA/model/UserBaseModel.cpp" line="9"/>
+        <source>First name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <location filename="../src/rirOVA/model/UserBaseModel.cpp" line="11"/>
+        <source>Middle name</source>
+        <translation>Отчество</translation>
+    </message>
+    <message>
+        <location filename="../src/rirOVA/model/UserBaseModel.cpp" line="13"/>
+        <source>Last name</source>
+        <translation>Фамилия</translation>
+    </message>
+    <message>
+        <location filename="../src/rirOVA/model/UserBaseModel.cpp" line="15"/>
+        <source>Group</source>
+        <translation>Группа</translation>
     </message>
 </context>
 <context>
