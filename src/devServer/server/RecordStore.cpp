@@ -42,8 +42,19 @@ QJsonArray RecordStore::whereEquals(const QString& role, const QJsonValue& value
 }
 
 QJsonObject RecordStore::publicFields(const KvoModel::ModelBase& model) {
+    return fieldsOf(model, false);
+}
+
+QJsonObject RecordStore::fieldsOf(const KvoModel::ModelBase& model, bool withPrivate) {
     KvoCore::DTO dto;
-    model.appendFieldListToDto(dto, false);
+    model.appendFieldListToDto(dto, withPrivate);
+    // SQLite hands booleans back as 0/1; clients compare them with true/false.
+    const auto& fields = model.fieldsList();
+    for (auto it = fields.constBegin(); it != fields.constEnd(); ++it) {
+        if (it.value().sqlType == sftBool && dto.params.contains(it.key()) && !it.value().value.isNull()) {
+            dto.params.insert(it.key(), it.value().value.toBool());
+        }
+    }
     return dto.params;
 }
 
@@ -200,9 +211,7 @@ std::optional<QJsonObject> RecordStore::userBySign(const QString& sign) {
     if (!dao.getByUnique(QStringLiteral("sign"), {})) {
         return std::nullopt;
     }
-    KvoCore::DTO dto;
-    model->appendFieldListToDto(dto, true);
-    return dto.params;
+    return fieldsOf(*model, true);
 }
 
 } // namespace DevServer

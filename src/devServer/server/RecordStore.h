@@ -49,6 +49,8 @@ public:
 
 private:
     static QJsonObject publicFields(const KvoModel::ModelBase& model);
+    // The record as JSON, booleans as true/false whatever the database returned.
+    static QJsonObject fieldsOf(const KvoModel::ModelBase& model, bool withPrivate);
     static void assignClientFields(KvoModel::ModelBase& model, const QJsonObject& fields);
     static void checkOrderBy(const KvoModel::ModelBase& model, const QJsonObject& orderBy);
     static void checkId(qint64 id);

@@ -1,0 +1,144 @@
+#include "ServerProcess.h"
+
+#include <QElapsedTimer>
+#include <QSettings>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUuid>
+
+namespace {
+
+QString env(const char* name) {
+    return qEnvironmentVariable(name);
+}
+
+// Runs one statement on the test cluster's maintenance database.
+bool adminExec(const QString& sql, QString* error) {
+    const QString name = QStringLiteral("devServerTestAdmin");
+    bool ok = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+        db.setHostName(env("OKULON_TEST_PG_HOST"));
+        db.setPort(env("OKULON_TEST_PG_PORT").toInt());
+        db.setUserName(env("OKULON_TEST_PG_USER"));
+        db.setDatabaseName(env("OKULON_TEST_PG_DB"));
+        if (db.open()) {
+            QSqlQuery query(db);
+            ok = query.exec(sql);
+            if (!ok) {
+                *error = query.lastError().text();
+            }
+            db.close();
+        } else {
+            *error = db.lastError().text();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return ok;
+}
+
+} // namespace
+
+ServerProcess::ServerProcess(bool postgres, const QMap<QString, QVariant>& settings)
+    : _settings(settings), _postgres(postgres) {
+    _process.setProcessChannelMode(QProcess::SeparateChannels);
+}
+
+ServerProcess::~ServerProcess() {
+    if (isRunning()) {
+        _process.terminate();
+        if (!_process.waitForFinished(5000)) {
+            _process.kill();
+            _process.waitForFinished(5000);
+        }
+    }
+    if (_postgres) {
+        dropPostgresDatabase();
+    }
+}
+
+bool ServerProcess::postgresAvailable() {
+    return !env("OKULON_TEST_PG_HOST").isEmpty() && !env("OKULON_TEST_PG_PORT").isEmpty() &&
+           !env("OKULON_TEST_PG_USER").isEmpty() && !env("OKULON_TEST_PG_DB").isEmpty();
+}
+
+bool ServerProcess::createPostgresDatabase() {
+    _pgDatabase = QStringLiteral("devserver_") + QUuid::createUuid().toString(QUuid::Id128).left(16);
+    return adminExec(QStringLiteral("CREATE DATABASE %1").arg(_pgDatabase), &_error);
+}
+
+void ServerProcess::dropPostgresDatabase() {
+    if (!_pgDatabase.isEmpty()) {
+        QString ignored;
+        adminExec(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(_pgDatabase), &ignored);
+    }
+}
+
+QString ServerProcess::output() const {
+    return QString::fromUtf8(_stdout) +
+           QString::fromUtf8(const_cast<QProcess&>(_process).readAllStandardError());
+}
+
+bool ServerProcess::start() {
+    if (!_dir.isValid()) {
+        _error = QStringLiteral("no temporary folder");
+        return false;
+    }
+    const QString settingsPath = _dir.filePath(QStringLiteral("etc/vorozizevodidureruziz.conf"));
+    {
+        QSettings settings(settingsPath, QSettings::IniFormat);
+        settings.setValue(QStringLiteral("video/baseDir"), _dir.filePath(QStringLiteral("video")));
+        if (_postgres) {
+            if (!createPostgresDatabase()) {
+                return false;
+            }
+            settings.setValue(QStringLiteral("db/drvname"), QStringLiteral("QPSQL"));
+            settings.setValue(QStringLiteral("db/host"), env("OKULON_TEST_PG_HOST"));
+            settings.setValue(QStringLiteral("db/port"), env("OKULON_TEST_PG_PORT").toInt());
+            settings.setValue(QStringLiteral("db/dbname"), _pgDatabase);
+            settings.setValue(QStringLiteral("db/username"), env("OKULON_TEST_PG_USER"));
+            settings.setValue(QStringLiteral("db/userpwd"), QString());
+        } else {
+            settings.setValue(QStringLiteral("db/drvname"), QStringLiteral("QSQLITE"));
+        }
+        for (auto it = _settings.constBegin(); it != _settings.constEnd(); ++it) {
+            settings.setValue(it.key(), it.value());
+        }
+    }
+    _process.start(QStringLiteral(DEVSERVER_BINARY),
+                   {QStringLiteral("--settings"), settingsPath, QStringLiteral("--host"),
+                    QStringLiteral("127.0.0.1"), QStringLiteral("--port"), QStringLiteral("0"),
+                    QStringLiteral("--db"), _dir.filePath("db"), QStringLiteral("--log-dir"),
+                    _dir.filePath(QStringLiteral("log"))});
+    if (!_process.waitForStarted(10000)) {
+        _error = _process.errorString();
+        return false;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 60000) {
+        _process.waitForReadyRead(200);
+        _stdout += _process.readAllStandardOutput();
+        const int at = _stdout.indexOf("LISTENING ");
+        const int end = at < 0 ? -1 : _stdout.indexOf('\n', at);
+        if (end > 0) {
+            const QList<QByteArray> words = _stdout.mid(at, end - at).split(' ');
+            _port = quint16(words.value(2).toUInt());
+            return _port != 0;
+        }
+        if (!isRunning()) {
+            _error = QStringLiteral("the server ended at start: ") + output();
+            return false;
+        }
+    }
+    _error = QStringLiteral("the server did not report its port: ") + output();
+    return false;
+}
+
+bool ServerProcess::waitForExit(int msecs) {
+    if (!isRunning()) {
+        return true;
+    }
+    return _process.waitForFinished(msecs);
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QMap>
+#include <QProcess>
+#include <QString>
+#include <QTemporaryDir>
+#include <QVariant>
+
+// The server program started on a free loopback port with its own settings file and a fresh
+// database (a SQLite file in a temporary folder, or a new PostgreSQL database when `postgres`).
+class ServerProcess {
+public:
+    // Settings written before the start, on top of the server's defaults.
+    explicit ServerProcess(bool postgres = false, const QMap<QString, QVariant>& settings = {});
+    ~ServerProcess();
+
+    // Starts the program and waits until it listens; false with `error()` set when it does not.
+    bool start();
+    quint16 port() const { return _port; }
+    QString error() const { return _error; }
+    QString folder() const { return _dir.path(); }
+    QString output() const;
+
+    bool waitForExit(int msecs);
+    bool isRunning() const { return _process.state() != QProcess::NotRunning; }
+    int exitCode() const { return _process.exitCode(); }
+    QProcess::ExitStatus exitStatus() const { return _process.exitStatus(); }
+
+    // True when the environment names a PostgreSQL server for tests.
+    static bool postgresAvailable();
+
+private:
+    bool createPostgresDatabase();
+    void dropPostgresDatabase();
+
+    QTemporaryDir _dir;
+    QProcess _process;
+    QMap<QString, QVariant> _settings;
+    bool _postgres;
+    QString _pgDatabase;
+    quint16 _port = 0;
+    QString _error;
+    QByteArray _stdout;
+};

@@ -1,0 +1,23 @@
+# Whole-program tests of the development media server: the real program on a loopback port.
+if(NOT TARGET rirOVA)
+    return()
+endif()
+add_library(devServerTestSupport STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/ServerProcess.cpp ${CMAKE_CURRENT_LIST_DIR}/ServerProcess.h
+    ${CMAKE_CURRENT_LIST_DIR}/LinkClient.cpp ${CMAKE_CURRENT_LIST_DIR}/LinkClient.h)
+target_link_libraries(devServerTestSupport PUBLIC rirOVA kvoClientController kvoCore Qt5::Network Qt5::Sql)
+target_compile_definitions(devServerTestSupport PUBLIC
+    DEVSERVER_BINARY="$<TARGET_FILE:vorozizevodidureruziz>")
+okulon_warnings(devServerTestSupport)
+
+okulon_add_gtest(devServerProgramTests QT_MAIN
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/DevServerProgramTest.cpp
+    LIBS devServerTestSupport
+    TIMEOUT 600)
+add_dependencies(devServerProgramTests vorozizevodidureruziz)
+
+okulon_add_gtest(devServerSessionTests QT_MAIN
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/DevServerSessionTest.cpp
+    LIBS devServerTestSupport
+    TIMEOUT 300)
+add_dependencies(devServerSessionTests vorozizevodidureruziz)
