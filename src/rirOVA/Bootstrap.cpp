@@ -5,12 +5,36 @@
 #include "kvoCore/SpSingleton.h"
 #include "kvoCore/Utils.h"
 #include "kvoClientController/network/SharedLink.h"
+#include "qmlVlc/QmlVlcConfig.h"
+#include "qmlVlc/QmlVlcTypes.h"
+#include "kvoClientController/controller/AuthControllerBase.h"
+#include "kvoClientController/controller/OriginalModel.h"
+#include "kvoClientController/controller/ProxyModel.h"
+#include "rirOVA/client/controllers/AppController.h"
+#include "rirOVA/client/controllers/ArchiveController.h"
+#include "rirOVA/client/controllers/ArchiveLocalPlayerController.h"
+#include "rirOVA/client/controllers/ArchivePlayerController.h"
+#include "rirOVA/client/controllers/DeviceController.h"
+#include "rirOVA/client/controllers/DevicePasswordController.h"
+#include "rirOVA/client/controllers/DeviceRecStateController.h"
+#include "rirOVA/client/controllers/DeviceTypeController.h"
+#include "rirOVA/client/controllers/ModuleSystemController.h"
+#include "rirOVA/client/controllers/OnlineAccessSettingsController.h"
+#include "rirOVA/client/controllers/PrivateYoutubeTypeController.h"
+#include "rirOVA/client/controllers/SearchDevicesController.h"
+#include "rirOVA/client/controllers/TelegramSettingsController.h"
+#include "rirOVA/client/controllers/UserController.h"
+#include "rirOVA/client/controllers/VideoLineListController.h"
+#include "rirOVA/client/controllers/YoutubeSettingsController.h"
 #include "rirOVA/client/network/ClientNetworkQMLProxy.h"
 #include "rirOVA/client/network/HandleRecievedMessages.h"
 #include "rirOVA/client/network/KvoClientNetworkSimple.h"
 #include "rirOVA/p2pclient/network/ClientNetworkQMLProxy.h"
 #include "rirOVA/p2pclient/network/HandleRecievedMessages.h"
 #include "rirOVA/p2pclient/network/KvoClientNetworkSimple.h"
+#include "rirOVA/desktop/DesktopUtils.h"
+#include "rirOVA/desktop/EventFilter.h"
+#include "rirOVA/translator/Translator.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,6 +44,7 @@
 #include <QProcess>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
+#include <QQmlEngine>
 #include <QTcpSocket>
 #include <QtGlobal>
 #include <cstdlib>
@@ -91,8 +116,8 @@ void Bootstrap::runSteps(QQmlApplicationEngine& engine, QGuiApplication& app) {
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/Roboto/Roboto-Medium.ttf"));
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/Roboto/Roboto-Bold.ttf"));
     QGuiApplication::setFont(QFont(QStringLiteral("Roboto"), 12, QFont::Normal, false));
-    // 3. application event filter (joins with the desktop helpers)
-    Q_UNUSED(app);
+    // 3. every input event of the application reaches EVENT_FILTER
+    app.installEventFilter(SpSingleton<ClientBase::EventFilter>::instance());
     // 4.-5. settings with defaults for missing keys
     initSettings(QCoreApplication::applicationDirPath() + QStringLiteral("/../etc"));
     // 6. the "main" log
@@ -113,9 +138,51 @@ void Bootstrap::initSettings(const QString& directory) {
     settings()->initSettingParams(settingDefaults());
 }
 
-void Bootstrap::initVlc() {}
+void Bootstrap::initVlc() {
+    auto log = mainLog();
+    log->info("About to init VLC");
+    QmlVlcTypes::registerTypes();
+    QmlVlcConfig& config = QmlVlcConfig::instance();
+    config.setMarqueeFilterEnabled(false);
+    config.setAdjustFilterEnabled(false);
+    config.setLogoFilterEnabled(false);
+    config.setDebugLogEnabled(false);
+    config.setNetworkCachingMs(250);
+    config.setHardwareDecodingEnabled(true);
+    log->info("VLC inited successfuly");
+}
 
-void Bootstrap::initQmlTypes() {}
+void Bootstrap::initQmlTypes() {
+    auto log = mainLog();
+    log->info("About to init qml types");
+    using namespace ClientController;
+    const char* uri = "KVO";
+    qmlRegisterType<OriginalModel>(uri, 1, 0, "OriginalModel");
+    qmlRegisterType<ProxyModel>(uri, 1, 0, "ProxyModel");
+    qmlRegisterType<AuthControllerBase>(uri, 1, 0, "AuthControllerBase");
+    qmlRegisterType<AppController>(uri, 1, 0, "AppController");
+    qmlRegisterType<DeviceController>(uri, 1, 0, "DeviceController");
+    qmlRegisterType<UserController>(uri, 1, 0, "UserController");
+    qmlRegisterType<ArchiveController>(uri, 1, 0, "ArchiveController");
+    qmlRegisterType<DeviceTypeController>(uri, 1, 0, "DeviceTypeController");
+    qmlRegisterType<ArchivePlayerController>(uri, 1, 0, "ArchivePlayerController");
+    qmlRegisterType<ArchiveLocalPlayerController>(uri, 1, 0, "ArchiveLocalPlayerController");
+    qmlRegisterType<VideoLineListController>(uri, 1, 0, "VideoLineListController");
+    qmlRegisterType<SearchDevicesController>(uri, 1, 0, "SearchDevicesController");
+    qmlRegisterType<YoutubeSettingsController>(uri, 1, 0, "YoutubeSettingsController");
+    qmlRegisterType<PrivateYoutubeTypeController>(uri, 1, 0, "PrivateYoutubeTypeController");
+    qmlRegisterType<OnlineAccessSettingsController>(uri, 1, 0, "OnlineAccessSettingsController");
+    // "YoutubeApiController" is registered here, between the online-access and password controllers,
+    // once the YouTube API controller is in the tree.
+    qmlRegisterType<DevicePasswordController>(uri, 1, 0, "DevicePasswordController");
+    qmlRegisterType<TelegramSettingsController>(uri, 1, 0, "TelegramSettingsController");
+    qmlRegisterType<DeviceRecStateController>(uri, 1, 0, "DeviceRecStateController");
+    qmlRegisterType<ModuleSystemController>(uri, 1, 0, "ModuleSystemController");
+
+    // After the KVO types: the player state enum for the tile screens.
+    QmlVlcTypes::registerPlayerState();
+    log->info("Qml types inited successfuly");
+}
 
 void Bootstrap::initClientNetwork() {
     if (settings()->value(QStringLiteral("p2pServer/enabled")).toBool()) {
@@ -157,6 +224,7 @@ void Bootstrap::initQmlEngine(QQmlApplicationEngine& engine) {
     auto log = mainLog();
     log->info("About to init Qml engine");
     QQmlContext* context = engine.rootContext();
+    context->setContextProperty(QStringLiteral("TR"), SpSingleton<Translator>::instance(&engine));
     if (settings()->value(QStringLiteral("p2pServer/enabled")).toBool()) {
         context->setContextProperty(QStringLiteral("NET"),
                                     SpSingleton<DodEzoviviZudorOzerirP2P::ClientNetworkQMLProxy>::instance());
@@ -164,7 +232,9 @@ void Bootstrap::initQmlEngine(QQmlApplicationEngine& engine) {
         context->setContextProperty(QStringLiteral("NET"), SpSingleton<ClientNetworkQMLProxy>::instance());
     }
     context->setContextProperty(QStringLiteral("SETTINGS"), settings());
+    context->setContextProperty(QStringLiteral("EVENT_FILTER"), SpSingleton<ClientBase::EventFilter>::instance());
     context->setContextProperty(QStringLiteral("WORK_DIR"), QDir::currentPath());
+    context->setContextProperty(QStringLiteral("DESKTOP_UTILS"), SpSingleton<ClientBase::DesktopUtils>::instance());
     engine.load(QUrl(QStringLiteral("qrc:/qml/main/Main.qml")));
     if (engine.rootObjects().isEmpty()) {
         throw std::runtime_error(QStringLiteral("%1. Failed to load Main.qml")
