@@ -15,7 +15,8 @@ ClientSession::ClientSession(QTcpSocket* socket, const Limits& limits, QObject* 
       _number(++sessionCounter) {
     socket->setParent(this);
     socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    _peer = QStringLiteral("%1:%2").arg(socket->peerAddress().toString()).arg(socket->peerPort());
+    _peerAddress = socket->peerAddress().toString();
+    _peer = QStringLiteral("%1:%2").arg(_peerAddress).arg(socket->peerPort());
     connect(socket, &QTcpSocket::readyRead, this, &ClientSession::onReadyRead);
     connect(socket, &QTcpSocket::disconnected, this, &ClientSession::onDisconnected);
     _watchdog.setSingleShot(true);

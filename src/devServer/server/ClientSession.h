@@ -27,6 +27,7 @@ public:
 
     quint64 number() const { return _number; }
     QString peer() const;
+    QString peerAddress() const { return _peerAddress; }
     bool isLoggedIn() const { return _userId > 0; }
     qint64 userId() const { return _userId; }
     QString sign() const { return _sign; }
@@ -61,6 +62,7 @@ private:
     Limits _limits;
     quint64 _number;
     QString _peer;
+    QString _peerAddress;
     qint64 _userId = 0;
     QString _sign;
     int _badFramesInRow = 0;

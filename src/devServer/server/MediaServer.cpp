@@ -52,6 +52,24 @@ void MediaServer::onNewConnection() {
 void MediaServer::onSessionClosed(ClientSession* session) {
     _sessions.removeAll(session);
     session->deleteLater();
+    emit sessionEnded(session->number());
+}
+
+void MediaServer::sendTo(quint64 sessionNumber, const QList<KvoCore::DTO>& records) {
+    for (ClientSession* session : _sessions) {
+        if (session->number() == sessionNumber) {
+            session->send(records);
+            return;
+        }
+    }
+}
+
+void MediaServer::broadcast(const QList<KvoCore::DTO>& records) {
+    for (ClientSession* session : _sessions) {
+        if (session->isLoggedIn()) {
+            session->send(records);
+        }
+    }
 }
 
 void MediaServer::onRecord(ClientSession* session, const KvoCore::DTO& record) {
@@ -65,7 +83,8 @@ void MediaServer::dispatch(ClientSession* session, const KvoCore::DTO& record) {
         serverLog()->warn("Session {}: record without a usable \"FN\" skipped", session->number());
         return;
     }
-    Request request{parts[0], parts[1], record, session->userId(), session->sign()};
+    Request request{parts[0], parts[1], record, session->userId(), session->sign(), session->number(),
+                    session->peerAddress()};
     if (!request.action.startsWith(QLatin1String("tr"))) {
         serverLog()->warn("Session {}: '{}' is not a request, skipped", session->number(),
                           fn.toString().toStdString());

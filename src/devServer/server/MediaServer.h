@@ -30,7 +30,13 @@ public:
     // Handles one record as if `session` had sent it.
     void dispatch(ClientSession* session, const KvoCore::DTO& record);
 
+    // Later answers and pushes: to one session (nothing when it has gone) or every logged-in one.
+    void sendTo(quint64 sessionNumber, const QList<KvoCore::DTO>& records);
+    void broadcast(const QList<KvoCore::DTO>& records);
+
 signals:
+    // A client's connection has ended; what ran for it (streams) stops.
+    void sessionEnded(quint64 sessionNumber);
     // A client asked the server to stop; every answer has been written.
     void shutdownRequested();
 

@@ -156,6 +156,12 @@ Outcome RecordGroupHandler::remove(const Request& request) {
             failure(request, QStringLiteral("A record id greater than 1 is expected in \"id\"")));
         return outcome;
     }
+    if (request.group == QLatin1String("users") && id == request.userId) {
+        // The session would go on as a user that no longer exists.
+        outcome.replies.append(
+            failure(request, QStringLiteral("You cannot remove the account you are logged in with")));
+        return outcome;
+    }
     if (!_store.remove(request.group, id)) {
         KvoCore::DTO reply = failure(request, QStringLiteral("The record no longer exists"), errRecordGone);
         reply.params.insert(QStringLiteral("id"), id);

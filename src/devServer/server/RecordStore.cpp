@@ -105,8 +105,9 @@ QJsonArray RecordStore::list(const QString& group, const QJsonArray& where, cons
     QSqlQuery query(_db->sqlDb());
     dao.entriesList(query, {}, orderBy, limit, where, QString());
     QJsonArray entries;
+    // Every row sets every selected column, so one model serves all rows.
+    auto row = createModel(group);
     while (query.next()) {
-        auto row = createModel(group);
         row->populateFieldsList(query, false);
         entries.append(publicFields(*row));
     }

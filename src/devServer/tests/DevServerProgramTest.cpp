@@ -105,6 +105,11 @@ TEST_P(DevServerTest, LogInDecidesWhatAClientMayDo) {
     EXPECT_FALSE(failed.value("RES").toBool(true));
 
     ASSERT_TRUE(stranger->logIn("admin", hashOf(QString())));
+    const qint64 adminId = stranger->received("auth_saAuth").last().value("id").toVariant().toLongLong();
+    EXPECT_FALSE(stranger->request({{"FN", "users_trRemove"}, {"id", adminId}}, "users_saRemove")
+                     .value("RES")
+                     .toBool(true))
+        << "the logged-in account removed itself";
     const QJsonObject list = stranger->request({{"FN", "device_trGetList"}}, "device_saGetList");
     EXPECT_TRUE(list.value("RES").toBool());
     EXPECT_TRUE(list.value("entries").toArray().isEmpty()) << "a request before log-in changed the data";

@@ -1,0 +1,142 @@
+#include "LiveStreams.h"
+
+#include "ServerLog.h"
+#include "kvoCore/Location.h"
+
+#include <QDateTime>
+#include <QHostAddress>
+#include <stdexcept>
+
+namespace DevServer {
+
+namespace {
+[[noreturn]] void fail(const char* where, const QString& text) {
+    throw std::runtime_error(QStringLiteral("%1. %2").arg(KVO_LOCATION(where), text).toStdString());
+}
+} // namespace
+
+LiveStreams::LiveStreams(const VlcEngine& engine, QObject* parent) : QObject(parent), _engine(engine) {}
+
+LiveStreams::~LiveStreams() = default;
+
+QString LiveStreams::normalisedHost(const QString& host) {
+    QHostAddress address;
+    if (!address.setAddress(host)) {
+        return QString();
+    }
+    bool isV4 = false;
+    const quint32 v4 = address.toIPv4Address(&isV4);
+    if (isV4) {
+        return QHostAddress(v4).toString();
+    }
+    address.setScopeId(QString());
+    return address.toString();
+}
+
+QString LiveStreams::sdpFor(const QString& host, quint16 rtpPort, const QString& name) {
+    const QString family = host.contains(QLatin1Char(':')) ? QStringLiteral("IP6") : QStringLiteral("IP4");
+    const qint64 id = QDateTime::currentMSecsSinceEpoch();
+    QString session = name.simplified();
+    if (session.isEmpty()) {
+        session = QStringLiteral("Okulon stream");
+    }
+    return QStringLiteral("v=0\r\n"
+                          "o=- %1 %1 IN %2 %3\r\n"
+                          "s=%4\r\n"
+                          "c=IN %2 %3\r\n"
+                          "t=0 0\r\n"
+                          "m=video %5 RTP/AVP 33\r\n"
+                          "a=rtpmap:33 MP2T/90000\r\n")
+        .arg(id)
+        .arg(family, host, session)
+        .arg(rtpPort);
+}
+
+std::unique_ptr<VlcStream> LiveStreams::makeSender(const QJsonObject& device, const QString& host, quint16 port) {
+    const VlcEngine::Source source = VlcEngine::source(device.value("typeCode").toInt(),
+                                                       device.value("source").toString(), true);
+    if (!source.error.isEmpty()) {
+        fail("DevServer::LiveStreams::start", source.error);
+    }
+    // H.264 and other compressed sources go out as they are; only raw pictures are encoded.
+    const QString dst = host.contains(QLatin1Char(':')) ? QLatin1Char('[') + host + QLatin1Char(']') : host;
+    const QString sout = (source.needsEncoding ? VlcEngine::encodeChain() : QString()) +
+                         QStringLiteral("rtp{dst=%1,port=%2,mux=ts}").arg(dst).arg(port);
+    auto sender = std::make_unique<VlcStream>(_engine, source, sout);
+    const qint64 deviceId = device.value("id").toVariant().toLongLong();
+    connect(sender.get(), &VlcStream::failed, this, [deviceId, host, port](const QString& error) {
+        serverLog()->warn("Live stream of device {} to '{}:{}': {}", deviceId, host.toStdString(), port,
+                          error.toStdString());
+    });
+    if (!sender->start()) {
+        fail("DevServer::LiveStreams::start",
+             QStringLiteral("libvlc could not open '%1'").arg(device.value("source").toString()));
+    }
+    return sender;
+}
+
+QString LiveStreams::start(quint64 session, const QJsonObject& device, const QString& host, quint16 rtpPort) {
+    const QString address = normalisedHost(host);
+    if (address.isEmpty()) {
+        fail("DevServer::LiveStreams::start", QStringLiteral("'%1' is not an IP address").arg(host));
+    }
+    if (rtpPort < 1024 || rtpPort % 2 != 0 || rtpPort == 65535) {
+        fail("DevServer::LiveStreams::start",
+             QStringLiteral("RTP port %1 is not an even port from 1024 to 65534").arg(rtpPort));
+    }
+    const qint64 deviceId = device.value("id").toVariant().toLongLong();
+    const Key key{session, deviceId};
+    // Asking again (other ports, or the same ones after a player restart) replaces the old stream.
+    _streams.erase(key);
+    Stream stream;
+    stream.host = address;
+    stream.port = rtpPort;
+    stream.sender = makeSender(device, address, rtpPort);
+    _streams[key] = std::move(stream);
+    serverLog()->info("Live stream of device {} to '{}:{}' started for session {}", deviceId,
+                      address.toStdString(), rtpPort, session);
+    return sdpFor(address, rtpPort, device.value("deviceName").toString());
+}
+
+int LiveStreams::restartDevice(qint64 deviceId, const QJsonObject& device) {
+    int restarted = 0;
+    for (auto it = _streams.begin(); it != _streams.end();) {
+        if (it->first.second != deviceId) {
+            ++it;
+            continue;
+        }
+        try {
+            it->second.sender = makeSender(device, it->second.host, it->second.port);
+            ++restarted;
+            ++it;
+        } catch (const std::exception& e) {
+            serverLog()->warn("Live stream of device {} not restarted: {}", deviceId, e.what());
+            it = _streams.erase(it);
+        }
+    }
+    return restarted;
+}
+
+void LiveStreams::stopSession(quint64 session) {
+    for (auto it = _streams.begin(); it != _streams.end();) {
+        if (it->first.first == session) {
+            serverLog()->info("Live stream of device {} for session {} stopped", it->first.second, session);
+            it = _streams.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
+void LiveStreams::stopDevice(qint64 deviceId) {
+    for (auto it = _streams.begin(); it != _streams.end();) {
+        if (it->first.second == deviceId) {
+            serverLog()->info("Live stream of device {} for session {} stopped", deviceId, it->first.first);
+            it = _streams.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
+} // namespace DevServer

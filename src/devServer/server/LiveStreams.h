@@ -1,0 +1,50 @@
+#pragma once
+
+#include "VlcEngine.h"
+#include "VlcStream.h"
+
+#include <QJsonObject>
+#include <QObject>
+#include <map>
+#include <memory>
+#include <utility>
+
+namespace DevServer {
+
+// The live RTP streams of the devices, one per (client session, device): the device's source sent
+// as MPEG-TS over RTP to the client's address and port, described by an SDP the client opens.
+class LiveStreams : public QObject {
+    Q_OBJECT
+public:
+    explicit LiveStreams(const VlcEngine& engine, QObject* parent = nullptr);
+    ~LiveStreams() override;
+
+    // Starts (or restarts with new ports) the stream of `device` to host:rtpPort; returns the SDP.
+    // Throws std::runtime_error with a readable text when the source or address cannot be used.
+    QString start(quint64 session, const QJsonObject& device, const QString& host, quint16 rtpPort);
+    // Restarts the streams of a device (all clients), e.g. after its source changed. Returns how many.
+    int restartDevice(qint64 deviceId, const QJsonObject& device);
+    void stopSession(quint64 session);
+    void stopDevice(qint64 deviceId);
+    int count() const { return int(_streams.size()); }
+    bool has(quint64 session, qint64 deviceId) const { return _streams.count({session, deviceId}) > 0; }
+
+    // The session description of an MPEG-TS RTP stream to host:port.
+    static QString sdpFor(const QString& host, quint16 rtpPort, const QString& name);
+    // A literal address usable in an SDP and in a stream output chain; empty when `host` is not one.
+    static QString normalisedHost(const QString& host);
+
+private:
+    struct Stream {
+        QString host;
+        quint16 port = 0;
+        std::unique_ptr<VlcStream> sender;
+    };
+    using Key = std::pair<quint64, qint64>;
+    std::unique_ptr<VlcStream> makeSender(const QJsonObject& device, const QString& host, quint16 port);
+
+    const VlcEngine& _engine;
+    std::map<Key, Stream> _streams;
+};
+
+} // namespace DevServer

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "VlcEngine.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+namespace DevServer {
+
+// One libvlc player running a source through a stream output chain (RTP sender, recorder). libvlc
+// reports from its own threads; the reports arrive here as queued signals on this object's thread.
+class VlcStream : public QObject {
+    Q_OBJECT
+public:
+    // `sout` is the chain without the leading '#'.
+    VlcStream(const VlcEngine& engine, const VlcEngine::Source& source, const QString& sout,
+              const QStringList& extraOptions = {}, QObject* parent = nullptr);
+    ~VlcStream() override;
+
+    bool start();
+    void stop();
+    void setPaused(bool paused);
+    // Position inside the current media in milliseconds; -1 when unknown.
+    qint64 timeMs() const;
+    void setTimeMs(qint64 ms);
+    bool isPlaying() const;
+    QString sout() const { return _sout; }
+
+signals:
+    void playing();
+    void ended();
+    void failed(const QString& error);
+
+private:
+    static void onEvent(const libvlc_event_t* event, void* self);
+
+    const VlcEngine& _engine;
+    VlcEngine::Source _source;
+    QString _sout;
+    QStringList _extra;
+    libvlc_media_player_t* _player = nullptr;
+};
+
+} // namespace DevServer
