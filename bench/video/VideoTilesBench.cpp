@@ -1,0 +1,339 @@
+// N live tiles (640x360, 25 fps, H.264), each from its own RTP stream on loopback, shown
+//   1. by VlcPlayer + VlcVideoSurface in one Qt Quick window (our path), then
+//   2. by plain libvlc players with libvlc's own video output (one window each).
+// Prints CPU seconds per displayed frame (this process + the X server; the stream sender runs in a
+// child process and is reported apart), frames displayed and frames lost.
+//
+//   xvfb-run -a -s "-screen 0 1920x1080x24" videoTilesBench --tiles 16 --seconds 20
+// Options: --tiles N (4), --seconds S (15), --warmup S (4), --only ours|vlc|nodraw (nodraw: also a
+// run that decodes into our buffers without drawing, to split decoding from drawing).
+#include "qmlVlc/QmlVlcConfig.h"
+#include "qmlVlc/QmlVlcTypes.h"
+#include "qmlVlc/QmlVlcVideoStats.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickWindow>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+#include <cstdio>
+#include <memory>
+#include <sys/resource.h>
+#include <unistd.h>
+#include <vector>
+#include <vlc/vlc.h>
+
+namespace {
+
+constexpr int basePort = 47000;
+constexpr double fps = 25.0;
+
+struct Options {
+    int tiles = 4;
+    int seconds = 15;
+    int warmup = 4;
+    QString only;
+};
+
+double processCpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// CPU seconds of another process, from /proc/<pid>/stat (utime + stime).
+double otherCpuSeconds(qint64 pid) {
+    if (pid <= 0) {
+        return 0;
+    }
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    const QByteArray line = stat.readAll();
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    // After the command: state is field 3, utime 14 and stime 15 (1-based) of the whole line.
+    return (fields.value(11).toDouble() + fields.value(12).toDouble()) / double(sysconf(_SC_CLK_TCK));
+}
+
+// The X server that serves our DISPLAY (Xvfb under xvfb-run), found by its display argument.
+qint64 xServerPid() {
+    const QString display = qEnvironmentVariable("DISPLAY");
+    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+    for (const QString& entry : entries) {
+        bool isPid = false;
+        const qint64 pid = entry.toLongLong(&isPid);
+        if (!isPid) {
+            continue;
+        }
+        QFile cmdline(QStringLiteral("/proc/%1/cmdline").arg(pid));
+        if (!cmdline.open(QIODevice::ReadOnly)) {
+            continue;
+        }
+        const QList<QByteArray> args = cmdline.readAll().split('\0');
+        if (!args.isEmpty() && (args[0].endsWith("Xvfb") || args[0].endsWith("Xorg")) &&
+            args.contains(display.toLatin1())) {
+            return pid;
+        }
+    }
+    return 0;
+}
+
+QString sdpPath(const QString& dir, int i) {
+    return dir + QStringLiteral("/tile%1.sdp").arg(i);
+}
+
+// Child process: libvlc's stream output sends the clip, repeated, to one port pair per tile.
+int runSender(int tiles, const QString& dir) {
+    const char* args[] = {"--no-xlib", "--quiet", "--no-audio"};
+    libvlc_instance_t* instance = libvlc_new(3, args);
+    std::vector<libvlc_media_player_t*> players;
+    for (int i = 0; i < tiles; ++i) {
+        libvlc_media_t* media = libvlc_media_new_path(instance, OKULON_BENCH_CLIP);
+        const QString sout = QStringLiteral(":sout=#rtp{dst=127.0.0.1,port=%1,sdp=file://%2}")
+                                 .arg(basePort + 2 * i)
+                                 .arg(sdpPath(dir, i));
+        libvlc_media_add_option(media, sout.toUtf8().constData());
+        libvlc_media_add_option(media, ":sout-keep");
+        libvlc_media_add_option(media, ":input-repeat=1000");
+        players.push_back(libvlc_media_player_new_from_media(media));
+        libvlc_media_release(media);
+        libvlc_media_player_play(players.back());
+    }
+    // Runs until the parent ends it.
+    for (;;) {
+        QThread::sleep(1);
+    }
+    return 0;
+}
+
+struct Figures {
+    double cpu = 0;  // this process + X server
+    double xCpu = 0; // of which the X server
+    double senderCpu = 0;
+    uint64_t displayed = 0;
+    uint64_t decoded = 0;
+    uint64_t lost = 0;
+    double seconds = 0;
+    uint64_t renders = 0; // scene renders (frames swapped) of our window
+};
+
+void wait(int ms) {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(2);
+    }
+}
+
+struct Meter {
+    qint64 xPid;
+    qint64 senderPid;
+    double cpu0 = 0, x0 = 0, s0 = 0;
+    QElapsedTimer clock;
+    void start() {
+        cpu0 = processCpuSeconds();
+        x0 = otherCpuSeconds(xPid);
+        s0 = otherCpuSeconds(senderPid);
+        clock.start();
+    }
+    void stop(Figures* f) {
+        f->xCpu = otherCpuSeconds(xPid) - x0;
+        f->cpu = processCpuSeconds() - cpu0 + f->xCpu;
+        f->senderCpu = otherCpuSeconds(senderPid) - s0;
+        f->seconds = clock.elapsed() / 1000.0;
+    }
+};
+
+// With `draw` false the players decode into our buffers but no surface shows them: the difference
+// to a drawing run is the cost of uploading and drawing.
+Figures runOurs(const Options& o, const QString& dir, Meter meter, bool draw) {
+    QmlVlcTypes::registerTypes();
+    int columns = 1;
+    while (columns * columns < o.tiles) {
+        ++columns;
+    }
+    const QString qml = QStringLiteral(R"(
+import QtQuick 2.15
+import QtQuick.Window 2.15
+import QmlVlc 0.1
+Window {
+    width: %1 * 320; height: %1 * 180; visible: true; color: "black"
+    Grid {
+        columns: %1
+        Repeater {
+            model: %2
+            Item {
+                width: 320; height: 180
+                VlcPlayer { id: player; Component.onCompleted: play("%3/tile" + index + ".sdp") }
+                VlcVideoSurface { anchors.fill: parent; source: %4 ? player : null }
+            }
+        }
+    }
+}
+)")
+                            .arg(columns)
+                            .arg(o.tiles)
+                            .arg(dir)
+                            .arg(draw ? QStringLiteral("true") : QStringLiteral("false"));
+    QQmlEngine engine;
+    QQmlComponent component(&engine);
+    component.setData(qml.toUtf8(), QUrl());
+    std::unique_ptr<QObject> root(component.create());
+    if (!root) {
+        std::fprintf(stderr, "QML: %s\n", qPrintable(component.errorString()));
+        return {};
+    }
+    uint64_t renders = 0;
+    if (auto* window = qobject_cast<QQuickWindow*>(root.get())) {
+        QObject::connect(window, &QQuickWindow::frameSwapped, [&renders] { ++renders; });
+    }
+    wait(o.warmup * 1000);
+    const uint64_t renders0 = renders;
+    QmlVlcVideoStats& stats = QmlVlcVideoStats::instance();
+    const uint64_t up0 = stats.uploaded, dec0 = stats.decoded;
+    Figures f;
+    meter.start();
+    wait(o.seconds * 1000);
+    meter.stop(&f);
+    f.decoded = stats.decoded - dec0;
+    f.displayed = draw ? stats.uploaded - up0 : f.decoded;
+    f.renders = renders - renders0;
+    const double expected = fps * f.seconds * o.tiles;
+    f.lost = expected > f.displayed ? uint64_t(expected - f.displayed) : 0;
+    return f;
+}
+
+Figures runVlc(const Options& o, const QString& dir, Meter meter) {
+    const char* args[] = {"--no-xlib",         "--quiet",     "--no-audio",
+                          "--network-caching", "250",         "--no-video-title-show",
+                          "--avcodec-hw=none", "--width=320", "--height=180"};
+    libvlc_instance_t* instance = libvlc_new(sizeof(args) / sizeof(args[0]), args);
+    std::vector<libvlc_media_player_t*> players;
+    std::vector<libvlc_media_t*> media;
+    for (int i = 0; i < o.tiles; ++i) {
+        libvlc_media_t* m = libvlc_media_new_path(instance, sdpPath(dir, i).toUtf8().constData());
+        libvlc_media_add_option(m, ":demux=avformat");
+        libvlc_media_add_option(m, ":avformat-options={protocol_whitelist=file,udp,rtp}");
+        media.push_back(m);
+        players.push_back(libvlc_media_player_new_from_media(m));
+        libvlc_media_player_play(players.back());
+    }
+    wait(o.warmup * 1000);
+    auto displayed = [&] {
+        uint64_t sum = 0;
+        for (libvlc_media_t* m : media) {
+            libvlc_media_stats_t s{};
+            if (libvlc_media_get_stats(m, &s)) {
+                sum += uint64_t(s.i_displayed_pictures);
+            }
+        }
+        return sum;
+    };
+    auto decoded = [&] {
+        uint64_t sum = 0;
+        for (libvlc_media_t* m : media) {
+            libvlc_media_stats_t s{};
+            if (libvlc_media_get_stats(m, &s)) {
+                sum += uint64_t(s.i_decoded_video);
+            }
+        }
+        return sum;
+    };
+    const uint64_t shown0 = displayed(), dec0 = decoded();
+    Figures f;
+    meter.start();
+    wait(o.seconds * 1000);
+    meter.stop(&f);
+    f.displayed = displayed() - shown0;
+    f.decoded = decoded() - dec0;
+    const double expected = fps * f.seconds * o.tiles;
+    f.lost = expected > f.displayed ? uint64_t(expected - f.displayed) : 0;
+    for (size_t i = 0; i < players.size(); ++i) {
+        libvlc_media_player_stop(players[i]);
+        libvlc_media_player_release(players[i]);
+        libvlc_media_release(media[i]);
+    }
+    libvlc_release(instance);
+    return f;
+}
+
+void print(const char* name, const Options& o, const Figures& f) {
+    const double expected = fps * f.seconds * o.tiles;
+    std::printf("%-22s tiles %2d  %5.1f s  displayed %6llu of %6.0f sent (decoded %6llu, lost %5llu)  "
+                "cpu %6.2f s (X %5.2f)  %.3f ms cpu/frame  sender %.2f s  renders %llu\n",
+                name, o.tiles, f.seconds, static_cast<unsigned long long>(f.displayed), expected,
+                static_cast<unsigned long long>(f.decoded), static_cast<unsigned long long>(f.lost), f.cpu,
+                f.xCpu, f.displayed ? 1000.0 * f.cpu / double(f.displayed) : 0.0, f.senderCpu,
+                static_cast<unsigned long long>(f.renders));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc >= 4 && QByteArray(argv[1]) == "--send") {
+        return runSender(QByteArray(argv[2]).toInt(), QString::fromLocal8Bit(argv[3]));
+    }
+    QGuiApplication app(argc, argv);
+    Options o;
+    const QStringList args = app.arguments();
+    for (int i = 1; i + 1 < args.size(); i += 2) {
+        if (args[i] == QLatin1String("--tiles")) {
+            o.tiles = args[i + 1].toInt();
+        } else if (args[i] == QLatin1String("--seconds")) {
+            o.seconds = args[i + 1].toInt();
+        } else if (args[i] == QLatin1String("--warmup")) {
+            o.warmup = args[i + 1].toInt();
+        } else if (args[i] == QLatin1String("--only")) {
+            o.only = args[i + 1];
+        }
+    }
+    QTemporaryDir dir;
+    QProcess sender;
+    sender.start(app.applicationFilePath(), {"--send", QString::number(o.tiles), dir.path()});
+    if (!sender.waitForStarted()) {
+        std::fprintf(stderr, "sender did not start\n");
+        return 1;
+    }
+    for (int i = 0; i < 100 && !QFile::exists(sdpPath(dir.path(), o.tiles - 1)); ++i) {
+        wait(100);
+    }
+    Meter meter{xServerPid(), sender.processId()};
+    if (meter.xPid == 0) {
+        std::fprintf(stderr, "note: X server process not found, its CPU is not counted\n");
+    }
+    QmlVlcConfig& config = QmlVlcConfig::instance();
+    config.setNetworkCachingMs(250);
+    config.setExtraArguments({"--no-xlib", "--quiet", "--no-audio", "--avcodec-hw=none"});
+
+    Figures ours;
+    Figures vlc;
+    if (o.only == QLatin1String("nodraw")) {
+        print("QML players, no surface", o, runOurs(o, dir.path(), meter, false));
+        o.only = QStringLiteral("ours");
+    }
+    if (o.only != QLatin1String("vlc")) {
+        ours = runOurs(o, dir.path(), meter, true);
+        print("QML VlcVideoSurface", o, ours);
+    }
+    if (o.only != QLatin1String("ours")) {
+        vlc = runVlc(o, dir.path(), meter);
+        print("libvlc own output", o, vlc);
+    }
+    if (ours.displayed && vlc.displayed) {
+        std::printf("ratio ours/libvlc cpu per displayed frame: %.2f\n",
+                    (ours.cpu / double(ours.displayed)) / (vlc.cpu / double(vlc.displayed)));
+    }
+    sender.kill();
+    sender.waitForFinished();
+    return 0;
+}
