@@ -110,6 +110,9 @@ TEST_F(VideoSurfaceRenderTest, APlayingPatternFitsTheWindowAndIsSaved) {
     window->resize(400, 180);
     player->play(mediaPath("pattern.mp4"));
     ASSERT_TRUE(waitUntil([&] { return surface->currentFrame() != nullptr; }, 15000));
+    // The visible picture, not the decoder's padded one (which libvlc would stretch into).
+    EXPECT_EQ(surface->currentFrame()->width, 320);
+    EXPECT_EQ(surface->currentFrame()->height, 240);
     waitUntil([] { return false; }, 500);
     const QImage image = window->grabWindow();
     image.save(QStringLiteral(OKULON_TEST_OUTPUT_DIR "/vlcVideoSurface.png"));
