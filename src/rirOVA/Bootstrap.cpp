@@ -4,6 +4,7 @@
 #include "kvoCore/SettingsSimple.h"
 #include "kvoCore/SpSingleton.h"
 #include "kvoCore/Utils.h"
+#include "kvoCore/clientNetwork/KvoThreadBase.h"
 #include "kvoClientController/network/SharedLink.h"
 #include "qmlVlc/QmlVlcConfig.h"
 #include "qmlVlc/QmlVlcTypes.h"
@@ -99,11 +100,14 @@ void Bootstrap::init(QQmlApplicationEngine& engine, QGuiApplication& app) {
         runSteps(engine, app);
     } catch (const std::exception& e) {
         qCritical().noquote() << "Failed to Bootstrap::init(). " + QString::fromUtf8(e.what());
+        // End a link thread started before the failure while Qt is still whole.
+        KvoCore::KvoThreadBase::stopAll();
         std::exit(1);
     } catch (...) {
         qCritical() << "Undefined exception occurred in " << __FILE__ << "::"
                     << "DodEzoviviZudorOzerir::Bootstrap::init"
                     << " line" << __LINE__;
+        KvoCore::KvoThreadBase::stopAll();
         std::exit(1);
     }
 }

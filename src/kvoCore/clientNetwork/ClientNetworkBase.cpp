@@ -91,6 +91,9 @@ void ClientNetworkBase::releaseConnectionObjects() {
 
 void ClientNetworkBase::makeConnectionSlot() {
     closeConnectionBase();
+    if (isStopping()) {
+        return;
+    }
     if (!m_socket) {
         logger()->warn("{}. No socket: the link thread is not running",
                        KVO_LOCATION("ClientNetworkBase::makeConnectionSlot").toStdString());
@@ -119,6 +122,9 @@ void ClientNetworkBase::onSocketConnected() {
 void ClientNetworkBase::onSocketDisconnected() {
     m_connected = false;
     Q_EMIT connectionState(false);
+    if (isStopping()) {
+        return; // the thread is being ended: no new attempt
+    }
     QThread::msleep(kPauseAfterLossMs);
     makeConnectionSlot();
 }

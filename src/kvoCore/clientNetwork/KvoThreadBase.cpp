@@ -1,18 +1,57 @@
 #include "KvoThreadBase.h"
 
+#include <QCoreApplication>
+#include <QGlobalStatic>
+#include <set>
 #include <spdlog/spdlog.h>
+#include <vector>
 
 namespace KvoCore {
 
+namespace {
+
+// Every thread of this kind that exists. A Q_GLOBAL_STATIC because the link singletons are destroyed
+// at process exit, possibly after this registry: they then skip it.
+struct Registry {
+    std::mutex lock;
+    std::set<KvoThreadBase*> threads;
+};
+Q_GLOBAL_STATIC(Registry, registry)
+
+} // namespace
+
 KvoThreadBase::KvoThreadBase() : QThread(nullptr) {
     moveToThread(this);
+    static std::once_flag postRoutine;
+    std::call_once(postRoutine, []() { qAddPostRoutine(&KvoThreadBase::stopAll); });
+    std::lock_guard<std::mutex> lock(registry()->lock);
+    registry()->threads.insert(this);
 }
 
 KvoThreadBase::~KvoThreadBase() {
     stopThread();
+    if (!registry.isDestroyed()) {
+        std::lock_guard<std::mutex> lock(registry()->lock);
+        registry()->threads.erase(this);
+    }
+}
+
+void KvoThreadBase::stopAll() {
+    if (registry.isDestroyed()) {
+        return;
+    }
+    std::vector<KvoThreadBase*> threads;
+    {
+        std::lock_guard<std::mutex> lock(registry()->lock);
+        threads.assign(registry()->threads.begin(), registry()->threads.end());
+    }
+    for (KvoThreadBase* thread : threads) {
+        thread->stopThread();
+    }
 }
 
 void KvoThreadBase::stopThread() {
+    m_stopping = true;
     if (isRunning()) {
         quit();
         wait();

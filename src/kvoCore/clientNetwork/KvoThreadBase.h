@@ -4,6 +4,7 @@
 #include <QString>
 #include <QThread>
 #include <QVariant>
+#include <atomic>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -32,6 +33,11 @@ public:
     // The logger named loggerName(), or spdlog's default logger while that one is not registered.
     std::shared_ptr<spdlog::logger> logger() const;
 
+    // Ends the event loops of all threads of this kind and waits for them. Runs by itself when the
+    // application object is destroyed, so that no link still works while Qt shuts down; a process that
+    // exits without destroying it calls this first.
+    static void stopAll();
+
 Q_SIGNALS:
     void initStarted();
     void initFinished();
@@ -41,12 +47,15 @@ protected:
     // quit() and wait(); the most derived class calls it first in its destructor so that the thread
     // never runs code of a part that is already destroyed.
     void stopThread();
+    // True once stopThread has been asked for: no new work (reconnection) should start.
+    bool isStopping() const { return m_stopping; }
 
 private:
     mutable std::mutex m_loggerNameLock;
     mutable std::mutex m_paramsLock;
     QMap<QString, QVariant> m_params;
     std::string m_loggerName{"main"};
+    std::atomic<bool> m_stopping{false};
 };
 
 } // namespace KvoCore
