@@ -12,22 +12,7 @@ cmake --build "$BUILD" -j "$(nproc)"
 # Seeds: valid frames and the edge cases the link has to survive.
 CORPUS="$BUILD/corpus"
 mkdir -p "$CORPUS"
-python3 - "$CORPUS" <<'PY'
-import sys, zlib, struct, os
-out = sys.argv[1]
-def frame(json):
-    return struct.pack(">I", len(json)) + zlib.compress(json, 9) + b"#ENDMSG"
-seeds = {
-    "two": b"\x05" + frame(b'[{"FN":"device_saGetList","entries":[{"id":2}]}]') + frame(b'[1,{"pwd":"x"}]'),
-    "empty": b"\x01#ENDMSG#ENDMSG" + frame(b"[]"),
-    "notarray": b"\x07" + frame(b'{"FN":"a_b"}'),
-    "secrets": b'\x00[{"pwd":"a\\"b","cfg":{"access_token":[1,"]"]}}]',
-    "huge": b"\x03\x10\x00\x00\x01" + zlib.compress(b"[]") + b"#ENDMSG",
-}
-for name, data in seeds.items():
-    with open(os.path.join(out, name), "wb") as f:
-        f.write(data)
-PY
+"$BUILD/framingSeedCorpus" "$CORPUS"
 
 ARTIFACTS="$BUILD/artifacts"
 mkdir -p "$ARTIFACTS"

@@ -48,7 +48,8 @@ bool ClientNetworkBase::usePing() const {
 
 void ClientNetworkBase::run() {
     KvoThreadBase::run();
-    connect(this, &QThread::finished, this, &ClientNetworkBase::onFinished, Qt::DirectConnection);
+    connect(this, &QThread::finished, this, &ClientNetworkBase::onFinished,
+            Qt::ConnectionType(Qt::DirectConnection | Qt::UniqueConnection));
     auto makeTimer = [this]() {
         auto timer = std::make_shared<QTimer>();
         timer->moveToThread(this);
