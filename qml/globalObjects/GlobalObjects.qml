@@ -99,6 +99,7 @@ Item {
     function connectionLostDialog() {
         if (_lostDialog)
             return _lostDialog
+        console.info("Connection lost dialog shown")
         _lostDialog = showAlert(qsTr("Network error"), qsTr("Connection is lost. Try again later..."))
         if (_lostDialog)
             _lostDialog.Component.destruction.connect(function() { globalObjects._lostDialog = null })
@@ -174,6 +175,7 @@ Item {
         if (path === "")
             return
         player.fileSdp = path
+        console.info("Playing device " + player.deviceId + " from " + path)
         mediaPlayerContainer.play(player.deviceId)
     }
 
@@ -210,8 +212,10 @@ Item {
         ignoreUnknownSignals: true
         function onSaAuth(mapParams) {
             globalObjects.isAuthorized = mapParams["RES"] !== false
-            if (globalObjects.isAuthorized)
+            if (globalObjects.isAuthorized) {
+                console.info("Logged in as " + globalObjects.credentials().sign)
                 globalObjects.requestLists()
+            }
         }
         function onSaSignup(mapParams) {
             if (mapParams["RES"] !== false)
@@ -291,6 +295,8 @@ Item {
         function onFireTrAuth() { auth.trAuth(globalObjects.credentials()) }
         function onFireTrSignUp() { auth.trSignup(globalObjects.credentials()) }
         function onConnectionState(isConnected) {
+            if (isConnected !== globalObjects.networkConnectionState)
+                console.info("Connection state: " + (isConnected ? "Connected" : "Disconnected"))
             globalObjects.networkConnectionState = isConnected
             if (isConnected) {
                 globalObjects._wasConnected = true

@@ -83,6 +83,8 @@ ApplicationWindow {
         quitTimer.start()
     }
 
+    onTabNamesChanged: console.info("Tabs: " + tabNames.join(", "))
+
     onClosing: {
         if (_quitting || isClosingByServer)
             return
@@ -198,6 +200,7 @@ ApplicationWindow {
         var lang = setting("generalSettings/lang")
         if (lang !== undefined && typeof TR !== "undefined" && TR)
             TR.setLocale(Utils.localeOfLang(lang))
+        console.info("Tabs: " + tabNames.join(", "))
         if (modulesRegistered()) {
             appController = Qt.createQmlObject("import KVO 1.0; AppController {}", mainWindow, "appController")
             backendReady = true

@@ -34,7 +34,11 @@ Item {
         target: decorate.player
         ignoreUnknownSignals: true
         function onStateChanged(state) {
-            if (decorate.player && decorate.player.state === QmlVlcPlayerState.Ended)
+            if (!decorate.player)
+                return
+            if (decorate.player.state === QmlVlcPlayerState.Playing)
+                console.info("Tile " + decorate.tile.tileIndex + " shows device " + decorate.tile.deviceId)
+            if (decorate.player.state === QmlVlcPlayerState.Ended)
                 restart.restart()
         }
     }
