@@ -27,6 +27,7 @@
 #include "rirOVA/client/controllers/UserController.h"
 #include "rirOVA/client/controllers/VideoLineListController.h"
 #include "rirOVA/client/controllers/YoutubeSettingsController.h"
+#include "rirOVA/client/controllers/cloud/youtube/YoutubeApiController.h"
 #include "rirOVA/client/network/ClientNetworkQMLProxy.h"
 #include "rirOVA/client/network/HandleRecievedMessages.h"
 #include "rirOVA/client/network/KvoClientNetworkSimple.h"
@@ -176,8 +177,7 @@ void Bootstrap::initQmlTypes() {
     qmlRegisterType<YoutubeSettingsController>(uri, 1, 0, "YoutubeSettingsController");
     qmlRegisterType<PrivateYoutubeTypeController>(uri, 1, 0, "PrivateYoutubeTypeController");
     qmlRegisterType<OnlineAccessSettingsController>(uri, 1, 0, "OnlineAccessSettingsController");
-    // "YoutubeApiController" is registered here, between the online-access and password controllers,
-    // once the YouTube API controller is in the tree.
+    qmlRegisterType<YoutubeApiController>(uri, 1, 0, "YoutubeApiController");
     qmlRegisterType<DevicePasswordController>(uri, 1, 0, "DevicePasswordController");
     qmlRegisterType<TelegramSettingsController>(uri, 1, 0, "TelegramSettingsController");
     qmlRegisterType<DeviceRecStateController>(uri, 1, 0, "DeviceRecStateController");
@@ -236,9 +236,11 @@ void Bootstrap::initQmlEngine(QQmlApplicationEngine& engine) {
         context->setContextProperty(QStringLiteral("NET"), SpSingleton<ClientNetworkQMLProxy>::instance());
     }
     context->setContextProperty(QStringLiteral("SETTINGS"), settings());
-    context->setContextProperty(QStringLiteral("EVENT_FILTER"), SpSingleton<ClientBase::EventFilter>::instance());
+    context->setContextProperty(QStringLiteral("EVENT_FILTER"),
+                                SpSingleton<ClientBase::EventFilter>::instance());
     context->setContextProperty(QStringLiteral("WORK_DIR"), QDir::currentPath());
-    context->setContextProperty(QStringLiteral("DESKTOP_UTILS"), SpSingleton<ClientBase::DesktopUtils>::instance());
+    context->setContextProperty(QStringLiteral("DESKTOP_UTILS"),
+                                SpSingleton<ClientBase::DesktopUtils>::instance());
     engine.load(QUrl(QStringLiteral("qrc:/qml/main/Main.qml")));
     if (engine.rootObjects().isEmpty()) {
         throw std::runtime_error(QStringLiteral("%1. Failed to load Main.qml")
