@@ -6,6 +6,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QNetworkReply>
+#include <QQmlComponent>
+#include <QQmlEngine>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -426,6 +428,47 @@ TEST_F(YoutubeApiControllerTest, BaseAddressesComeFromSettingsWithoutBeingWritte
     server.route(kChannels, [](const HttpRequest&) { return HttpReply{200, json(channelReply("x"))}; });
     EXPECT_TRUE(pointed.channelListSimpleRequest(params).value("status").toBool());
     EXPECT_EQ(server.requestsTo(kChannels).size(), 1);
+}
+
+// The screens call the invokables from JavaScript with the trailing arguments left out.
+TEST_F(YoutubeApiControllerTest, QmlCallsWithDefaultArguments) {
+    server.route(kChannels, [](const HttpRequest& request) {
+        return tokenOf(request) == "fresh" ? HttpReply{200, json(channelReply("From QML"))}
+                                           : HttpReply{401, json(apiError())};
+    });
+    server.route(kToken, [](const HttpRequest&) {
+        return HttpReply{200, json({{"access_token", "fresh"}})};
+    });
+    qmlRegisterType<YoutubeApiController>("KVO", 1, 0, "YoutubeApiController");
+    QQmlEngine engine;
+    QQmlComponent component(&engine);
+    component.setData("import QtQuick 2.13\n"
+                      "import KVO 1.0\n"
+                      "Item {\n"
+                      "    property var channel\n"
+                      "    property var renewal\n"
+                      "    YoutubeApiController { id: api }\n"
+                      "    Component.onCompleted: {\n"
+                      "        channel = api.channelListRequest({access_token: 'stale', refresh_token: 'r',\n"
+                      "                                          part: 'snippet', _receiver: '9'})\n"
+                      "        renewal = api.refreshAccessTokenRequest({refresh_token: 'r', client_id: 'c',\n"
+                      "                                                 client_secret: 's'})\n"
+                      "    }\n"
+                      "}\n",
+                      QUrl("qrc:/YoutubeApiControllerTest.qml"));
+    std::unique_ptr<QObject> root(component.create());
+    ASSERT_TRUE(root) << component.errorString().toStdString();
+
+    const QVariantMap channel = root->property("channel").toMap();
+    EXPECT_TRUE(channel.value("status").toBool());
+    EXPECT_EQ(channel.value("_receiver").toString(), "9");
+    const QVariantList items = channel.value("result").toMap().value("items").toList();
+    ASSERT_EQ(items.size(), 1);
+    EXPECT_EQ(items[0].toMap().value("snippet").toMap().value("title").toString(), "From QML");
+    EXPECT_TRUE(root->property("renewal").toMap().value("status").toBool());
+    // Stale token, renewal, renewed token; then the one renewal attempt of the direct call.
+    EXPECT_EQ(server.requests().size(), 4);
+    EXPECT_EQ(server.requestsTo(kToken).size(), 2);
 }
 
 } // namespace
