@@ -31,9 +31,6 @@ int main(int argc, char* argv[]) {
         const ServerConfig config = ServerConfig::fromSettings(*settings, arguments);
         settings->sync();
 
-        auto db = DatabaseSetup::open(config.dbDir);
-        RecordStore store(db.data());
-
         ClientSession::Limits limits;
         limits.loginTimeoutSec = config.loginTimeoutSec;
         limits.idleTimeoutSec = config.idleTimeoutSec;
@@ -41,6 +38,18 @@ int main(int argc, char* argv[]) {
         limits.maxBadFrames = config.maxBadFrames;
 
         MediaServer server(limits);
+        // Take the port first: a second copy started while this one is busy exits here, before it
+        // touches the database. Clients that connect meanwhile wait until the event loop runs.
+        QString error;
+        if (!server.listen(config.host, config.port, &error)) {
+            serverLog()->critical("Cannot listen on '{}:{}': {}", config.host.toStdString(), config.port,
+                                  error.toStdString());
+            return 1;
+        }
+
+        auto db = DatabaseSetup::open(config.dbDir);
+        RecordStore store(db.data());
+
         server.addHandler(std::make_unique<AuthHandler>(store));
         // Before the device records: it takes the streaming actions of the "device" group.
         server.addHandler(std::make_unique<MediaActionsHandler>());
@@ -58,12 +67,6 @@ int main(int argc, char* argv[]) {
         QObject::connect(&server, &MediaServer::shutdownRequested, &app, &QCoreApplication::quit,
                          Qt::QueuedConnection);
 
-        QString error;
-        if (!server.listen(config.host, config.port, &error)) {
-            serverLog()->critical("Cannot listen on '{}:{}': {}", config.host.toStdString(), config.port,
-                                  error.toStdString());
-            return 1;
-        }
         // Whoever started the server (tests with port 0) learns the port from this line.
         std::printf("LISTENING %s %u\n", qPrintable(config.host), unsigned(server.port()));
         std::fflush(stdout);

@@ -8,6 +8,16 @@ namespace DevServer {
 
 namespace {
 std::atomic<quint64> sessionCounter{0};
+
+// Secrets masked, and long texts (large list answers) cut: the log must stay readable.
+std::string loggable(const QByteArray& json) {
+    constexpr int maxLogged = 4096;
+    const QByteArray masked = ClientBase::MessageFraming::maskSecrets(json);
+    if (masked.size() <= maxLogged) {
+        return masked.toStdString();
+    }
+    return masked.left(maxLogged).toStdString() + "... (" + std::to_string(masked.size()) + " bytes)";
+}
 } // namespace
 
 ClientSession::ClientSession(QTcpSocket* socket, const Limits& limits, QObject* parent)
@@ -62,8 +72,7 @@ void ClientSession::send(const QList<KvoCore::DTO>& records) {
     }
     const QByteArray json = ClientBase::MessageFraming::listJson(list);
     _socket->write(ClientBase::MessageFraming::frame(json));
-    serverLog()->info("Session {} SEND '{}'", _number,
-                      QString::fromUtf8(ClientBase::MessageFraming::maskSecrets(json)).toStdString());
+    serverLog()->info("Session {} SEND '{}'", _number, loggable(json));
 }
 
 void ClientSession::flush(int msecs) {
@@ -140,8 +149,7 @@ void ClientSession::handleFrame(const QByteArray& frame) {
         return;
     }
     const auto parsed = ClientBase::MessageFraming::parse(payload);
-    serverLog()->info("Session {} RECEIVE '{}'", _number,
-                      QString::fromUtf8(ClientBase::MessageFraming::maskSecrets(payload)).toStdString());
+    serverLog()->info("Session {} RECEIVE '{}'", _number, loggable(payload));
     if (parsed.error != ClientBase::MessageFraming::Parsed::Error::None) {
         serverLog()->warn("Session {}: frame skipped, {}", _number,
                           parsed.error == ClientBase::MessageFraming::Parsed::Error::NotJson

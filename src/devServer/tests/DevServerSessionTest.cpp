@@ -4,9 +4,13 @@
 #include "kvoClientController/network/MessageFraming.h"
 #include "kvoCore/Utils.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QJsonDocument>
+#include <QProcess>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -116,6 +120,26 @@ TEST_F(DevServerSessionTest, FloodsSilenceAndGarbageDropTheClient) {
     const QJsonObject refused = readRecord(fine, framing, "device_saGetList");
     EXPECT_FALSE(refused.value("RES").toBool(true));
     EXPECT_EQ(refused.value("_receiver").toString(), "9");
+}
+
+TEST_F(DevServerSessionTest, ASecondCopyOnTheSamePortExitsWithoutTouchingItsDatabase) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QProcess second;
+    second.start(QStringLiteral(DEVSERVER_BINARY),
+                 {"--settings", dir.filePath("etc/second.conf"), "--host", "127.0.0.1", "--port",
+                  QString::number(server->port()), "--db", dir.filePath("db"), "--log-dir",
+                  dir.filePath("log")});
+    ASSERT_TRUE(second.waitForFinished(30000));
+    EXPECT_EQ(second.exitCode(), 1);
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("db/main.db")));
+
+    // The first copy still serves.
+    QTcpSocket socket;
+    ASSERT_TRUE(connectSocket(socket));
+    MessageFraming framing;
+    socket.write(frameOf(R"([{"FN":"app_trGetBaseVideoDir"}])"));
+    EXPECT_EQ(readRecord(socket, framing, "app_saGetBaseVideoDir").value("error").toString(), "Log in first");
 }
 
 } // namespace
