@@ -304,8 +304,21 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "sender did not start\n");
         return 1;
     }
-    for (int i = 0; i < 100 && !QFile::exists(sdpPath(dir.path(), o.tiles - 1)); ++i) {
+    // Every stream must be described before the players open it (the sender may be slow to start).
+    auto allDescribed = [&] {
+        for (int i = 0; i < o.tiles; ++i) {
+            if (QFile(sdpPath(dir.path(), i)).size() == 0) {
+                return false;
+            }
+        }
+        return true;
+    };
+    for (int i = 0; i < 600 && !allDescribed(); ++i) {
         wait(100);
+    }
+    if (!allDescribed()) {
+        std::fprintf(stderr, "the sender did not describe every stream within 60 s\n");
+        return 1;
     }
     Meter meter{xServerPid(), sender.processId()};
     if (meter.xPid == 0) {
