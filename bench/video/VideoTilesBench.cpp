@@ -40,6 +40,7 @@ struct Options {
     int seconds = 15;
     int warmup = 4;
     QString only;
+    QString sdpDir; // streams described by another sender (files tile0.sdp ...): no sender of ours
 };
 
 double processCpuSeconds() {
@@ -295,19 +296,24 @@ int main(int argc, char** argv) {
             o.warmup = args[i + 1].toInt();
         } else if (args[i] == QLatin1String("--only")) {
             o.only = args[i + 1];
+        } else if (args[i] == QLatin1String("--sdp-dir")) {
+            o.sdpDir = args[i + 1];
         }
     }
-    QTemporaryDir dir;
+    QTemporaryDir tempDir;
+    const QString streamDir = o.sdpDir.isEmpty() ? tempDir.path() : o.sdpDir;
     QProcess sender;
-    sender.start(app.applicationFilePath(), {"--send", QString::number(o.tiles), dir.path()});
-    if (!sender.waitForStarted()) {
-        std::fprintf(stderr, "sender did not start\n");
-        return 1;
+    if (o.sdpDir.isEmpty()) {
+        sender.start(app.applicationFilePath(), {"--send", QString::number(o.tiles), streamDir});
+        if (!sender.waitForStarted()) {
+            std::fprintf(stderr, "sender did not start\n");
+            return 1;
+        }
     }
     // Every stream must be described before the players open it (the sender may be slow to start).
     auto allDescribed = [&] {
         for (int i = 0; i < o.tiles; ++i) {
-            if (QFile(sdpPath(dir.path(), i)).size() == 0) {
+            if (QFile(sdpPath(streamDir, i)).size() == 0) {
                 return false;
             }
         }
@@ -331,22 +337,24 @@ int main(int argc, char** argv) {
     Figures ours;
     Figures vlc;
     if (o.only == QLatin1String("nodraw")) {
-        print("QML players, no surface", o, runOurs(o, dir.path(), meter, false));
+        print("QML players, no surface", o, runOurs(o, streamDir, meter, false));
         o.only = QStringLiteral("ours");
     }
     if (o.only != QLatin1String("vlc")) {
-        ours = runOurs(o, dir.path(), meter, true);
+        ours = runOurs(o, streamDir, meter, true);
         print("QML VlcVideoSurface", o, ours);
     }
     if (o.only != QLatin1String("ours")) {
-        vlc = runVlc(o, dir.path(), meter);
+        vlc = runVlc(o, streamDir, meter);
         print("libvlc own output", o, vlc);
     }
     if (ours.displayed && vlc.displayed) {
         std::printf("ratio ours/libvlc cpu per displayed frame: %.2f\n",
                     (ours.cpu / double(ours.displayed)) / (vlc.cpu / double(vlc.displayed)));
     }
-    sender.kill();
-    sender.waitForFinished();
+    if (sender.state() != QProcess::NotRunning) {
+        sender.kill();
+        sender.waitForFinished();
+    }
     return 0;
 }
