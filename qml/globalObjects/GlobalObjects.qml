@@ -92,7 +92,8 @@ Item {
 
     function credentials() {
         var prefix = isP2P ? "p2pServer/" : "server/"
-        return { sign: String(setting(prefix + "user")), pwd: String(setting(prefix + "pwd")) }
+        var sign = setting(prefix + "user"), pwd = setting(prefix + "pwd")
+        return { sign: sign === undefined ? "" : String(sign), pwd: pwd === undefined ? "" : String(pwd) }
     }
 
     // One dialog per loss: a second loss while it is still open does not stack another.

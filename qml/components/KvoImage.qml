@@ -1,0 +1,8 @@
+import QtQuick 2.13
+
+Image {
+    fillMode: Image.PreserveAspectFit
+    asynchronous: true
+    sourceSize.width: width
+    sourceSize.height: height
+}

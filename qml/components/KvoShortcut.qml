@@ -1,0 +1,5 @@
+import QtQuick 2.13
+
+Shortcut {
+    context: Qt.WindowShortcut
+}

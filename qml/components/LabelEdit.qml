@@ -1,0 +1,15 @@
+import QtQuick 2.13
+import QtQuick.Layouts 1.12
+import "../misc"
+import "text"
+
+// A caption and a text field on one row.
+RowLayout {
+    property alias label: caption.text
+    property alias text: field.text
+    property alias field: field
+    property int labelWidth: 140
+    spacing: KvoAppStyle.spacing
+    KvoText { id: caption; Layout.preferredWidth: parent.labelWidth }
+    KvoTextField { id: field; Layout.fillWidth: true }
+}
