@@ -197,10 +197,10 @@ ApplicationWindow {
     }
 
     Component.onCompleted: {
+        console.info("Tabs: " + tabNames.join(", "))
         var lang = setting("generalSettings/lang")
         if (lang !== undefined && typeof TR !== "undefined" && TR)
             TR.setLocale(Utils.localeOfLang(lang))
-        console.info("Tabs: " + tabNames.join(", "))
         if (modulesRegistered()) {
             appController = Qt.createQmlObject("import KVO 1.0; AppController {}", mainWindow, "appController")
             backendReady = true

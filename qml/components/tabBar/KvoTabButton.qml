@@ -5,7 +5,7 @@ import "../../misc"
 TabButton {
     id: button
     property url iconSource: ""
-    implicitWidth: KvoAppStyle.tabWidth
+    implicitWidth: Math.max(KvoAppStyle.tabWidth, contentItem.implicitWidth + 2 * KvoAppStyle.margin)
     implicitHeight: KvoAppStyle.headerHeight
     font.family: KvoAppStyle.fontFamily
     font.pointSize: KvoAppStyle.fontSize
