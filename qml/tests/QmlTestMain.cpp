@@ -6,7 +6,9 @@
 class QmlTestSetup : public QObject {
     Q_OBJECT
 public Q_SLOTS:
-    void qmlEngineAvailable(QQmlEngine* engine) { engine->addImportPath(QStringLiteral(OKULON_QML_TEST_IMPORTS)); }
+    void qmlEngineAvailable(QQmlEngine* engine) {
+        engine->addImportPath(QStringLiteral(OKULON_QML_TEST_IMPORTS));
+    }
 };
 
 QUICK_TEST_MAIN_WITH_SETUP(okulonQml, QmlTestSetup)

@@ -1,0 +1,179 @@
+// The installed program against the development server: start without a server, connect when it
+// comes up, survive its loss and return, and show the interface in Russian on request.
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+quint16 freePort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+// A program whose merged output is collected as it runs.
+class Running {
+public:
+    Running(const QString& program, const QStringList& args, const QString& workDir) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        env.insert("LIBGL_ALWAYS_SOFTWARE", "1");
+        env.insert("QTWEBENGINE_DISABLE_SANDBOX", "1");
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(workDir);
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        QObject::connect(&process, &QProcess::readyRead,
+                         [this] { output += QString::fromUtf8(process.readAll()); });
+        process.start(program, args);
+    }
+    ~Running() { stop(); }
+
+    void stop() {
+        if (process.state() == QProcess::NotRunning)
+            return;
+        process.kill();
+        process.waitForFinished(10000);
+    }
+    int count(const QString& line) const { return output.count(line); }
+    // Waits until the output holds `line` at least `times` times.
+    bool waitFor(const QString& line, int times = 1, int timeoutMs = 30000) {
+        QElapsedTimer t;
+        t.start();
+        while (count(line) < times && t.elapsed() < timeoutMs) {
+            QTest::qWait(100);
+        }
+        return count(line) >= times;
+    }
+
+    QProcess process;
+    QString output;
+};
+
+class WholeProgram : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (qEnvironmentVariableIsEmpty("DISPLAY"))
+            GTEST_SKIP() << "needs an X display (scripts/test starts Xvfb)";
+        ASSERT_TRUE(dir.isValid());
+        QDir root(dir.path());
+        ASSERT_TRUE(root.mkpath("bin") && root.mkpath("etc") && root.mkpath("var/log/rirOVA/main"));
+        // The client alone in bin/: nothing there for it to start, the test starts the server.
+        ASSERT_TRUE(QFile::copy(OKULON_PROGRAM, root.filePath("bin/okulon")));
+        port = freePort();
+    }
+
+    void writeClientSettings(const QString& lang) {
+        QSettings conf(dir.filePath("etc/dodEzoviviZudorOzerir.conf"), QSettings::IniFormat);
+        conf.setValue("server/ip", "127.0.0.1");
+        conf.setValue("server/port", port);
+        conf.setValue("generalSettings/lang", lang);
+        conf.sync();
+    }
+
+    std::unique_ptr<Running> startClient() {
+        return std::make_unique<Running>(dir.filePath("bin/okulon"), QStringList(), dir.filePath("bin"));
+    }
+    std::unique_ptr<Running> startServer() {
+        auto server = std::make_unique<Running>(OKULON_SERVER_PROGRAM,
+                                                QStringList{"--port", QString::number(port), "--db",
+                                                            dir.filePath("var/lib/server"), "--log-dir",
+                                                            dir.filePath("var/log/server")},
+                                                dir.filePath("bin"));
+        EXPECT_TRUE(server->waitFor("LISTENING", 1, 30000)) << server->output.toStdString();
+        return server;
+    }
+
+    QTemporaryDir dir;
+    quint16 port = 0;
+};
+
+// Two screenshots of the region of the first tile differ when its video moves.
+bool tilePixelsChange() {
+    auto grab = [](const QString& file) {
+        QProcess::execute("import", {"-window", "root", file});
+        return QImage(file);
+    };
+    QTemporaryDir shots;
+    const QImage a = grab(shots.filePath("a.png"));
+    QTest::qWait(1500);
+    const QImage b = grab(shots.filePath("b.png"));
+    if (a.isNull() || a.size() != b.size())
+        return false;
+    // The first tile sits below the title bar, header and tool bar, at the left.
+    const QRect tile(40, 160, a.width() / 3, a.height() / 4);
+    int changed = 0;
+    for (int y = tile.top(); y < tile.bottom(); y += 4) {
+        for (int x = tile.left(); x < tile.right(); x += 4) {
+            if (a.pixel(x, y) != b.pixel(x, y))
+                ++changed;
+        }
+    }
+    return changed > 20;
+}
+
+} // namespace
+
+TEST_F(WholeProgram, ConnectsLosesAndRegainsTheServer) {
+    writeClientSettings("eng");
+    auto client = startClient();
+    ASSERT_TRUE(client->waitFor("Tabs: Desktop, Devices, Archive, Settings")) << client->output.toStdString();
+    QTest::qWait(1500);
+    EXPECT_EQ(client->count("Connection state: Connected"), 0) << "no server yet";
+
+    auto server = startServer();
+    ASSERT_TRUE(client->waitFor("Connection state: Connected", 1, 30000)) << client->output.toStdString();
+    ASSERT_TRUE(client->waitFor("Logged in as admin", 1, 15000)) << client->output.toStdString();
+
+    server->stop();
+    EXPECT_TRUE(client->waitFor("Connection state: Disconnected", 1, 20000)) << client->output.toStdString();
+    EXPECT_TRUE(client->waitFor("Connection lost dialog shown", 1, 5000));
+
+    auto again = startServer();
+    EXPECT_TRUE(client->waitFor("Connection state: Connected", 2, 30000)) << client->output.toStdString();
+    EXPECT_TRUE(client->waitFor("Logged in as admin", 2, 15000));
+    EXPECT_EQ(client->process.state(), QProcess::Running) << "the same client process throughout";
+    EXPECT_FALSE(client->output.contains(
+        QRegularExpression("qrc:/qml/.*(Error|Warning|warning|TypeError|ReferenceError|"
+                           "unavailable|not ready)")))
+        << client->output.toStdString();
+}
+
+// A device whose stream the server describes plays in a tile, and plays again after the server
+// came back.
+TEST_F(WholeProgram, LiveTilePlaysAndRecovers) {
+    writeClientSettings("eng");
+    auto client = startClient();
+    auto server = startServer();
+    ASSERT_TRUE(client->waitFor("Logged in as admin", 1, 30000)) << client->output.toStdString();
+    if (!client->waitFor("Playing device", 1, 10000))
+        GTEST_SKIP() << "the server described no live stream";
+    ASSERT_TRUE(client->waitFor("shows device", 1, 30000)) << client->output.toStdString();
+    EXPECT_TRUE(tilePixelsChange());
+
+    server->stop();
+    ASSERT_TRUE(client->waitFor("Connection state: Disconnected", 1, 20000));
+    const int shown = client->count("shows device");
+    auto again = startServer();
+    EXPECT_TRUE(client->waitFor("shows device", shown + 1, 40000)) << client->output.toStdString();
+    EXPECT_TRUE(tilePixelsChange());
+}
+
+// The window opens in English and switches to Russian through the translator as the setting asks.
+TEST_F(WholeProgram, SwitchesToRussian) {
+    writeClientSettings("rus");
+    auto client = startClient();
+    const QString russian = QString::fromUtf8("Tabs: Рабочий стол, Устройства, Архив, Настройки");
+    ASSERT_TRUE(client->waitFor(russian, 1, 30000)) << client->output.toStdString();
+    const int english = client->output.indexOf("Tabs: Desktop, Devices, Archive, Settings");
+    ASSERT_GE(english, 0) << client->output.toStdString();
+    EXPECT_LT(english, client->output.indexOf(russian));
+}
