@@ -156,22 +156,29 @@ Item {
         mediaPlayerInited = true
     }
 
+    // Asks for the stream of every player that is not already receiving one; a list refresh
+    // must not restart pictures that play.
     function getSdpForAll() {
         var players = mediaPlayerContainer.mediaPlayers
-        for (var i = 0; i < players.length; ++i)
-            deviceController.trGetSDP({ id: Number(players[i].deviceId) })
+        for (var i = 0; i < players.length; ++i) {
+            var st = players[i].state
+            var receiving = players[i].fileSdp !== "" && (st === QmlVlcPlayerState.Opening || st === QmlVlcPlayerState.Buffering
+                                                          || st === QmlVlcPlayerState.Playing)
+            if (!receiving)
+                deviceController.trGetSDP({ id: Number(players[i].deviceId) })
+        }
     }
 
     function onSdp(mapParams) {
         if (String(mapParams["_receiver"]) !== String(deviceController.objectNumber))
             return
-        var player = mediaPlayerContainer.find(mapParams["id"])
-        if (!player)
-            return
         if (mapParams["RES"] === false) {
             console.warn("No stream description for device " + mapParams["id"] + ": " + (mapParams["error"] || ""))
             return
         }
+        var player = mediaPlayerContainer.find(mapParams["id"])
+        if (!player)
+            return
         var path = deviceController.createSDPFile(mapParams)
         if (path === "")
             return
@@ -306,7 +313,11 @@ Item {
                 return
             }
             globalObjects.isAuthorized = false
+            // The server gives new ports after a reconnection; the old descriptions are void.
             globalObjects.mediaPlayerContainer.stopAll()
+            var players = globalObjects.mediaPlayerContainer.mediaPlayers
+            for (var i = 0; i < players.length; ++i)
+                players[i].fileSdp = ""
             if (globalObjects._wasConnected)
                 globalObjects.connectionLostDialog()
         }

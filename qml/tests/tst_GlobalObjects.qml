@@ -105,6 +105,17 @@ Item {
             compare(player.played, ["file:///tmp/tileSdp/4.sdp"])
         }
 
+        // A refreshed device list asks again only for players that receive nothing.
+        function test_list_refresh_keeps_playing_streams() {
+            answerDevices(devices.objectNumber)
+            devices.saGetSDP({ _receiver: devices.objectNumber, id: 4, sdpContent: "v=0\n" })
+            globals.mediaPlayerContainer.find(4).state = QmlVlcPlayerState.Playing
+            devices.requests = []
+            answerDevices(devices.objectNumber)
+            var again = devices.requestsOf("trGetSDP").map(function(r) { return r.params.id })
+            compare(again, [9])
+        }
+
         function test_log_in_requests_the_lists() {
             globals.auth.saAuth({ RES: true })
             verify(globals.isAuthorized)

@@ -22,7 +22,7 @@ Item {
         id: grid
         anchors.fill: parent
         deviceController: devices
-        tileComponent: fakeTile
+        tileComponent: null
     }
 
     TestCase {
@@ -37,6 +37,14 @@ Item {
         }
         function holder(i) {
             return findChild(grid, "tileHolder_" + i)
+        }
+
+        // The global objects (and with them the tile component) load after the desktop.
+        function initTestCase() {
+            verify(holder(0) !== null)
+            compare(holder(0).tile, null)
+            grid.tileComponent = fakeTile
+            verify(holder(0).tile !== null, "tiles appear once the component is there")
         }
 
         function init() {

@@ -24,7 +24,7 @@ Item {
         visible: holder.tile === null
         KvoText {
             anchors.centerIn: parent
-            text: holder.deviceId === "" ? qsTr("Add camera") : holder.deviceId
+            text: holder.deviceId === "" ? qsTr("Add camera") : ""
             color: KvoAppStyle.textDim
         }
     }
@@ -49,6 +49,11 @@ Item {
         tile.anchors.fill = holder
         tile.deviceId = Qt.binding(function() { return holder.deviceId })
         grid.initTile(tile, slotIndex)
+    }
+    // The tile component arrives with the global objects, which may load after the grid.
+    Connections {
+        target: holder.grid
+        function onTileComponentChanged() { holder.createTile() }
     }
     onSlotIndexChanged: if (tile) tile.tileIndex = slotIndex
     Component.onCompleted: createTile()
