@@ -1,19 +1,27 @@
 #include "kvoCore/SettingsSimple.h"
 #include "kvoCore/SpSingleton.h"
 #include "server/AppHandler.h"
+#include "server/ArchivePlayback.h"
 #include "server/AuthHandler.h"
 #include "server/DatabaseSetup.h"
+#include "server/DemoCamera.h"
+#include "server/DeviceWatcher.h"
 #include "server/GroupModels.h"
-#include "server/MediaActionsHandler.h"
+#include "server/LiveStreams.h"
 #include "server/MediaServer.h"
 #include "server/ModuleSystemHandler.h"
+#include "server/MotionManager.h"
 #include "server/RecordGroupHandler.h"
 #include "server/RecordStore.h"
+#include "server/RecordingManager.h"
 #include "server/SearchDevicesHandler.h"
 #include "server/ServerBootstrap.h"
 #include "server/ServerConfig.h"
 #include "server/ServerLog.h"
 #include "server/TelegramSettingsHandler.h"
+#include "server/VideoActionsHandler.h"
+#include "server/VideoConfig.h"
+#include "server/VlcEngine.h"
 
 #include <QCoreApplication>
 #include <QtGlobal>
@@ -50,9 +58,42 @@ int main(int argc, char* argv[]) {
         auto db = DatabaseSetup::open(config.dbDir);
         RecordStore store(db.data());
 
+        const VideoConfig video = VideoConfig::fromSettings(*settings);
+        settings->sync();
+        DemoCamera::addIfEmpty(store, video.demoClip);
+        VlcEngine vlc;
+        LiveStreams live(vlc);
+        QObject::connect(&server, &MediaServer::sessionEnded, &live, &LiveStreams::stopSession);
+        DeviceWatcher devices(store, video.devicePollMs);
+        QObject::connect(&devices, &DeviceWatcher::deviceDown, &live, &LiveStreams::stopDevice);
+        QObject::connect(&devices, &DeviceWatcher::deviceChanged, &live, [&live](const QJsonObject& device) {
+            live.restartDevice(device.value("id").toVariant().toLongLong(), device);
+        });
+        RecordingManager recordings(
+            store, vlc, config.baseVideoDir, video.clipSeconds,
+            [&server](const QList<KvoCore::DTO>& records) { server.broadcast(records); });
+        if (video.record) {
+            QObject::connect(&devices, &DeviceWatcher::deviceUp, &recordings, &RecordingManager::deviceUp);
+            QObject::connect(&devices, &DeviceWatcher::deviceDown, &recordings,
+                             &RecordingManager::deviceDown);
+            QObject::connect(&devices, &DeviceWatcher::deviceChanged, &recordings,
+                             &RecordingManager::deviceChanged);
+        }
+        MotionManager motions(vlc, recordings, config.baseVideoDir, video.eventSeconds,
+                              [&server](const QList<KvoCore::DTO>& records) { server.broadcast(records); });
+        QObject::connect(&devices, &DeviceWatcher::deviceUp, &motions, &MotionManager::deviceUp);
+        QObject::connect(&devices, &DeviceWatcher::deviceDown, &motions, &MotionManager::deviceDown);
+        QObject::connect(&devices, &DeviceWatcher::deviceChanged, &motions, &MotionManager::deviceChanged);
         server.addHandler(std::make_unique<AuthHandler>(store));
         // Before the device records: it takes the streaming actions of the "device" group.
-        server.addHandler(std::make_unique<MediaActionsHandler>());
+        const auto sendLater = [&server](quint64 session, const KvoCore::DTO& record) {
+            server.sendTo(session, {record});
+        };
+        ArchivePlayback archive(store, vlc, sendLater);
+        QObject::connect(&server, &MediaServer::sessionEnded, &archive, &ArchivePlayback::stopSession);
+        server.addHandler(std::make_unique<VideoActionsHandler>(
+            store, vlc, live, [&archive](const Request& request) { return archive.handle(request); },
+            sendLater));
         server.addHandler(std::make_unique<ModuleSystemHandler>(store));
         server.addHandler(std::make_unique<SearchDevicesHandler>(store, config.searchCameras));
         server.addHandler(std::make_unique<TelegramSettingsHandler>(store, config.telegramAcceptedCode));
@@ -68,10 +109,13 @@ int main(int argc, char* argv[]) {
                          Qt::QueuedConnection);
 
         // Whoever started the server (tests with port 0) learns the port from this line.
+        devices.start();
         std::printf("LISTENING %s %u\n", qPrintable(config.host), unsigned(server.port()));
         std::fflush(stdout);
 
         const int code = app.exec();
+        // Close the open clips while the database and the clients are still there.
+        recordings.stopAll();
         serverLog()->info("Server stopped");
         serverLog()->flush();
         return code;

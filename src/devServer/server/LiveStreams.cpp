@@ -52,9 +52,10 @@ QString LiveStreams::sdpFor(const QString& host, quint16 rtpPort, const QString&
         .arg(rtpPort);
 }
 
-std::unique_ptr<VlcStream> LiveStreams::makeSender(const QJsonObject& device, const QString& host, quint16 port) {
-    const VlcEngine::Source source = VlcEngine::source(device.value("typeCode").toInt(),
-                                                       device.value("source").toString(), true);
+std::unique_ptr<VlcStream> LiveStreams::makeSender(const QJsonObject& device, const QString& host,
+                                                   quint16 port) {
+    const VlcEngine::Source source =
+        VlcEngine::source(device.value("typeCode").toInt(), device.value("source").toString(), true);
     if (!source.error.isEmpty()) {
         fail("DevServer::LiveStreams::start", source.error);
     }

@@ -14,8 +14,8 @@ SourceProbe::SourceProbe(std::function<void(bool, const QString&)> done) : _done
 
 SourceProbe::~SourceProbe() {
     if (_media) {
-        libvlc_event_detach(libvlc_media_event_manager(_media), libvlc_MediaParsedChanged, &SourceProbe::onEvent,
-                            this);
+        libvlc_event_detach(libvlc_media_event_manager(_media), libvlc_MediaParsedChanged,
+                            &SourceProbe::onEvent, this);
         libvlc_media_parse_stop(_media);
         libvlc_media_release(_media);
     }
@@ -58,7 +58,8 @@ void SourceProbe::run(const VlcEngine& engine, int typeCode, const QString& sour
 
 void SourceProbe::onEvent(const libvlc_event_t*, void* self) {
     auto* probe = static_cast<SourceProbe*>(self);
-    QMetaObject::invokeMethod(probe, [probe] { probe->onParsed(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        probe, [probe] { probe->onParsed(); }, Qt::QueuedConnection);
 }
 
 void SourceProbe::onParsed() {

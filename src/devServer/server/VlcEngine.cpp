@@ -11,13 +11,15 @@ namespace DevServer {
 
 VlcEngine::VlcEngine() {
     // No windows, no audio, no interface: the server only reads, sends and writes streams.
-    const std::vector<const char*> args{"--no-xlib",      "--quiet",        "--no-audio",
-                                        "--no-video-title-show", "--no-stats", "--no-sub-autodetect-file",
-                                        "--no-lua",       "--no-media-library"};
+    const std::vector<const char*> args{"--no-xlib",  "--quiet",
+                                        "--no-audio", "--no-video-title-show",
+                                        "--no-stats", "--no-sub-autodetect-file",
+                                        "--no-lua",   "--no-media-library"};
     _instance = libvlc_new(int(args.size()), args.data());
     if (!_instance) {
-        throw std::runtime_error(
-            QStringLiteral("%1. libvlc could not start").arg(KVO_LOCATION("DevServer::VlcEngine::VlcEngine")).toStdString());
+        throw std::runtime_error(QStringLiteral("%1. libvlc could not start")
+                                     .arg(KVO_LOCATION("DevServer::VlcEngine::VlcEngine"))
+                                     .toStdString());
     }
 }
 

@@ -22,7 +22,7 @@ public:
 
     struct Source {
         QString mrl;
-        QStringList options; // media options, each starting with ':'
+        QStringList options;        // media options, each starting with ':'
         bool needsEncoding = false; // raw pictures (screen, V4L2) that RTP/TS cannot carry as they are
         QString error;              // set when the source cannot be used at all
     };

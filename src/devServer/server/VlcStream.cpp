@@ -18,12 +18,31 @@ VlcStream::~VlcStream() {
     stop();
 }
 
-bool VlcStream::start() {
-    stop();
+libvlc_media_t* VlcStream::newMedia() const {
     QStringList options = _extra;
     options << QStringLiteral(":sout=#") + _sout << QStringLiteral(":sout-keep")
             << QStringLiteral(":no-sout-all");
-    libvlc_media_t* media = _engine.newMedia(_source, options);
+    return _engine.newMedia(_source, options);
+}
+
+bool VlcStream::switchTo(const VlcEngine::Source& source, const QStringList& extraOptions) {
+    if (!_player) {
+        return false;
+    }
+    _source = source;
+    _extra = extraOptions;
+    libvlc_media_t* media = newMedia();
+    if (!media) {
+        return false;
+    }
+    libvlc_media_player_set_media(_player, media);
+    libvlc_media_release(media);
+    return libvlc_media_player_play(_player) == 0;
+}
+
+bool VlcStream::start() {
+    stop();
+    libvlc_media_t* media = newMedia();
     if (!media) {
         return false;
     }

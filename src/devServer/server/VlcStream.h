@@ -20,6 +20,8 @@ public:
 
     bool start();
     void stop();
+    // Plays another source through the same, still open output: an RTP receiver sees one stream.
+    bool switchTo(const VlcEngine::Source& source, const QStringList& extraOptions);
     void setPaused(bool paused);
     // Position inside the current media in milliseconds; -1 when unknown.
     qint64 timeMs() const;
@@ -33,6 +35,7 @@ signals:
     void failed(const QString& error);
 
 private:
+    libvlc_media_t* newMedia() const;
     static void onEvent(const libvlc_event_t* event, void* self);
 
     const VlcEngine& _engine;

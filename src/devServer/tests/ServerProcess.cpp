@@ -89,6 +89,8 @@ bool ServerProcess::start() {
     {
         QSettings settings(settingsPath, QSettings::IniFormat);
         settings.setValue(QStringLiteral("video/baseDir"), _dir.filePath(QStringLiteral("video")));
+        // No demo camera unless a test asks for one: tests count the devices they make.
+        settings.setValue(QStringLiteral("video/demoClip"), QString());
         if (_postgres) {
             if (!createPostgresDatabase()) {
                 return false;

@@ -1,0 +1,257 @@
+#include "ArchivePlayback.h"
+
+#include "LiveStreams.h"
+#include "RecordStore.h"
+#include "RequestHandler.h"
+#include "ServerLog.h"
+#include "VlcStream.h"
+
+#include <QFileInfo>
+#include <QUdpSocket>
+
+namespace DevServer {
+
+namespace {
+qint64 number(const QJsonValue& value, qint64 fallback = -1) {
+    if (value.isString()) {
+        bool ok = false;
+        const qint64 result = value.toString().toLongLong(&ok);
+        return ok ? result : fallback;
+    }
+    return value.isDouble() ? qint64(value.toDouble()) : fallback;
+}
+
+// A free even UDP port pair on this machine, for a client that did not name one.
+quint16 freePortPair(const QString& host) {
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        QUdpSocket probe;
+        if (!probe.bind(QHostAddress(host), 0)) {
+            continue;
+        }
+        const quint16 port = probe.localPort() & ~1;
+        probe.close();
+        QUdpSocket rtp;
+        QUdpSocket rtcp;
+        if (port > 1024 && rtp.bind(QHostAddress(host), port) && rtcp.bind(QHostAddress(host), port + 1)) {
+            return port;
+        }
+    }
+    return 0;
+}
+} // namespace
+
+ArchivePlayback::ArchivePlayback(RecordStore& store, const VlcEngine& engine, SendLater send, QObject* parent)
+    : QObject(parent), _store(store), _engine(engine), _send(std::move(send)) {
+    _positionTimer.setInterval(1000);
+    connect(&_positionTimer, &QTimer::timeout, this, &ArchivePlayback::reportPositions);
+    _positionTimer.start();
+}
+
+ArchivePlayback::~ArchivePlayback() = default;
+
+int ArchivePlayback::clipAt(const QJsonArray& clips, qint64 at) {
+    for (int i = 0; i < clips.size(); ++i) {
+        const QJsonObject clip = clips.at(i).toObject();
+        if (number(clip.value("dtEnd")) > at) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+Outcome ArchivePlayback::handle(const Request& request) {
+    if (request.action == QLatin1String("trCreateVideo")) {
+        return create(request);
+    }
+    return control(request);
+}
+
+Outcome ArchivePlayback::create(const Request& request) {
+    Outcome outcome;
+    const QJsonObject& params = request.dto.params;
+    const QString key = params.value("streamKey").toString();
+    const qint64 deviceId = number(params.value("rstIDDevice"));
+    if (key.trimmed().isEmpty() || deviceId <= 1) {
+        KvoCore::DTO reply =
+            RequestHandler::failure(request, QStringLiteral("\"streamKey\" and \"rstIDDevice\" are needed"));
+        reply.params.insert("status", "ERROR");
+        outcome.replies.append(reply);
+        return outcome;
+    }
+    // Recorded clips of the device, oldest first; event clips overlap them and are left out.
+    QJsonArray clips;
+    for (const QJsonValue& row : _store.list(
+             QStringLiteral("archive"), RecordStore::whereEquals(QStringLiteral("rstIDDevice"), deviceId),
+             {{"dtStart", "ASC"}})) {
+        const QJsonObject clip = row.toObject();
+        if (number(clip.value("type")) == 1 && QFileInfo(clip.value("filePath").toString()).isFile()) {
+            clips.append(clip);
+        }
+    }
+    const qint64 at = number(params.value("dtStart"),
+                             clips.isEmpty() ? 0 : number(clips.first().toObject().value("dtStart")));
+    const int index = clipAt(clips, at);
+    const QString host = LiveStreams::normalisedHost(request.peerHost);
+    qint64 port = number(params.value("rtpVideoPort"));
+    if (port < 0) {
+        port = host.isEmpty() ? 0 : freePortPair(host);
+    }
+    QString error;
+    if (index < 0) {
+        error = QStringLiteral("Device %1 has no recording at or after %2").arg(deviceId).arg(at);
+    } else if (host.isEmpty()) {
+        error = QStringLiteral("'%1' is not an IP address").arg(request.peerHost);
+    } else if (port < 1024 || port % 2 != 0 || port > 65534) {
+        error = QStringLiteral("RTP port %1 is not an even port from 1024 to 65534").arg(port);
+    }
+    if (!error.isEmpty()) {
+        KvoCore::DTO reply = RequestHandler::failure(request, error);
+        reply.params.insert("status", "ERROR");
+        reply.params.insert("streamKey", key);
+        outcome.replies.append(reply);
+        return outcome;
+    }
+    _streams.erase(key);
+    Stream& stream = _streams[key];
+    stream.session = request.sessionNumber;
+    stream.host = host;
+    stream.port = quint16(port);
+    stream.clips = clips;
+    const qint64 clipStart = number(clips.at(index).toObject().value("dtStart"));
+    if (!playClip(key, stream, index, qMax<qint64>(0, at - clipStart))) {
+        _streams.erase(key);
+        KvoCore::DTO reply =
+            RequestHandler::failure(request, QStringLiteral("The recording cannot be opened"));
+        reply.params.insert("status", "ERROR");
+        reply.params.insert("streamKey", key);
+        outcome.replies.append(reply);
+        return outcome;
+    }
+    KvoCore::DTO reply = RequestHandler::answer(request, true);
+    reply.params.insert("status", "OK");
+    reply.params.insert("streamKey", key);
+    reply.params.insert("rstIDDevice", deviceId);
+    outcome.replies.append(reply);
+    outcome.replies.append(RequestHandler::notice(
+        QStringLiteral("archivePlayer"), QStringLiteral("srNewSDP"),
+        {{"streamKey", key}, {"sdp", LiveStreams::sdpFor(host, stream.port, QStringLiteral("Archive"))}}));
+    serverLog()->info("Archive stream '{}' of device {} to '{}:{}' from {}", key.toStdString(), deviceId,
+                      host.toStdString(), port, at);
+    return outcome;
+}
+
+Outcome ArchivePlayback::control(const Request& request) {
+    Outcome outcome;
+    const QString key = request.dto.params.value("streamKey").toString();
+    const auto it = _streams.find(key);
+    if (it == _streams.end() || it->second.session != request.sessionNumber) {
+        KvoCore::DTO reply = RequestHandler::failure(request, QStringLiteral("No stream '%1'").arg(key));
+        reply.params.insert("streamKey", key);
+        outcome.replies.append(reply);
+        return outcome;
+    }
+    Stream& stream = it->second;
+    KvoCore::DTO reply = RequestHandler::answer(request, true);
+    reply.params.insert("streamKey", key);
+    if (request.action == QLatin1String("trPlayVideo") || request.action == QLatin1String("trPauseVideo")) {
+        stream.paused = request.action == QLatin1String("trPauseVideo");
+        if (stream.sender) {
+            stream.sender->setPaused(stream.paused);
+        }
+    } else if (request.action == QLatin1String("trJumpVideo")) {
+        const qint64 at = number(request.dto.params.value("position"));
+        const int index = clipAt(stream.clips, at);
+        if (at < 0 || index < 0) {
+            reply =
+                RequestHandler::failure(request, QStringLiteral("Nothing recorded at or after %1").arg(at));
+            reply.params.insert("streamKey", key);
+            outcome.replies.append(reply);
+            return outcome;
+        }
+        const qint64 clipStart = number(stream.clips.at(index).toObject().value("dtStart"));
+        playClip(key, stream, index, qMax<qint64>(0, at - clipStart));
+        reply.params.insert("position", qMax(at, clipStart));
+    } else if (request.action == QLatin1String("trRemoveVideo")) {
+        _streams.erase(it);
+    } else {
+        reply = RequestHandler::failure(request, QStringLiteral("Unknown request '%1'").arg(request.action));
+    }
+    outcome.replies.append(reply);
+    return outcome;
+}
+
+bool ArchivePlayback::playClip(const QString& key, Stream& stream, int index, qint64 offsetMs) {
+    const QJsonObject clip = stream.clips.at(index).toObject();
+    VlcEngine::Source source = VlcEngine::source(VlcEngine::File, clip.value("filePath").toString(), false);
+    if (!source.error.isEmpty()) {
+        return false;
+    }
+    QStringList extra;
+    if (offsetMs > 0) {
+        extra << QStringLiteral(":start-time=%1").arg(offsetMs / 1000.0, 0, 'f', 3);
+    }
+    stream.index = index;
+    if (stream.sender && stream.sender->switchTo(source, extra)) {
+        if (stream.paused) {
+            stream.sender->setPaused(true);
+        }
+        return true;
+    }
+    const QString dst = stream.host.contains(QLatin1Char(':'))
+                            ? QLatin1Char('[') + stream.host + QLatin1Char(']')
+                            : stream.host;
+    stream.sender = std::make_unique<VlcStream>(
+        _engine, source, QStringLiteral("rtp{dst=%1,port=%2,mux=ts}").arg(dst).arg(stream.port), extra);
+    // Queued: the finished clip's player is released outside its own signal.
+    connect(
+        stream.sender.get(), &VlcStream::ended, this, [this, key] { onClipEnded(key); },
+        Qt::QueuedConnection);
+    if (!stream.sender->start()) {
+        stream.sender.reset();
+        return false;
+    }
+    if (stream.paused) {
+        stream.sender->setPaused(true);
+    }
+    return true;
+}
+
+void ArchivePlayback::onClipEnded(const QString& key) {
+    const auto it = _streams.find(key);
+    if (it == _streams.end()) {
+        return;
+    }
+    Stream& stream = it->second;
+    // The next clip follows through the same output; after the last one the stream stays idle.
+    if (stream.index + 1 < stream.clips.size()) {
+        playClip(key, stream, stream.index + 1, 0);
+    }
+}
+
+qint64 ArchivePlayback::position(const Stream& stream) {
+    if (stream.index < 0 || !stream.sender) {
+        return -1;
+    }
+    const qint64 time = stream.sender->timeMs();
+    return number(stream.clips.at(stream.index).toObject().value("dtStart")) + qMax<qint64>(0, time);
+}
+
+void ArchivePlayback::reportPositions() {
+    for (const auto& [key, stream] : _streams) {
+        const qint64 at = position(stream);
+        if (at < 0) {
+            continue;
+        }
+        _send(stream.session,
+              RequestHandler::notice(QStringLiteral("archivePlayer"), QStringLiteral("srPosition"),
+                                     {{"streamKey", key}, {"position", at}, {"paused", stream.paused}}));
+    }
+}
+
+void ArchivePlayback::stopSession(quint64 session) {
+    for (auto it = _streams.begin(); it != _streams.end();) {
+        it = it->second.session == session ? _streams.erase(it) : std::next(it);
+    }
+}
+
+} // namespace DevServer

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "Outcome.h"
+#include "Request.h"
+
+#include <QJsonArray>
+#include <QObject>
+#include <QTimer>
+#include <functional>
+#include <map>
+#include <memory>
+
+namespace DevServer {
+
+class RecordStore;
+class VlcEngine;
+class VlcStream;
+
+// The "archivePlayer" group: a recorded span of one device sent as an RTP stream (MPEG-TS), clip
+// after clip, to the client that asked; play, pause, jump, remove, and "srPosition" once a second.
+class ArchivePlayback : public QObject {
+    Q_OBJECT
+public:
+    using SendLater = std::function<void(quint64 session, const KvoCore::DTO& record)>;
+
+    ArchivePlayback(RecordStore& store, const VlcEngine& engine, SendLater send, QObject* parent = nullptr);
+    ~ArchivePlayback() override;
+
+    Outcome handle(const Request& request);
+    void stopSession(quint64 session);
+    int count() const { return int(_streams.size()); }
+
+    // The clip of `clips` (ordered by "dtStart") that covers `at`, or else the first one after it; -1
+    // when none.
+    static int clipAt(const QJsonArray& clips, qint64 at);
+
+private:
+    struct Stream {
+        quint64 session = 0;
+        QString host;
+        quint16 port = 0;
+        QJsonArray clips;
+        int index = -1;
+        bool paused = false;
+        std::unique_ptr<VlcStream> sender;
+    };
+    Outcome create(const Request& request);
+    Outcome control(const Request& request);
+    // Sends clip `index` from `offsetMs` into it; false when the clip cannot be opened.
+    bool playClip(const QString& key, Stream& stream, int index, qint64 offsetMs);
+    void onClipEnded(const QString& key);
+    void reportPositions();
+    static qint64 position(const Stream& stream);
+
+    RecordStore& _store;
+    const VlcEngine& _engine;
+    SendLater _send;
+    std::map<QString, Stream> _streams;
+    QTimer _positionTimer;
+};
+
+} // namespace DevServer

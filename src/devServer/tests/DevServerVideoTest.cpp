@@ -1,0 +1,379 @@
+// The server program with its demo camera on loopback, watched through the client's own player.
+#include "LinkClient.h"
+#include "ServerProcess.h"
+
+#include "kvoCore/Utils.h"
+#include "qmlVlc/QmlVlcConfig.h"
+#include "qmlVlc/QmlVlcPlayer.h"
+#include "qmlVlc/QmlVlcVideoSurface.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QNetworkDatagram>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QUdpSocket>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+// Runs the event loop until `done` holds or time runs out; `done` may take records, so it is asked
+// once per turn and its last answer is the result.
+bool waitUntil(const std::function<bool()>& done, int timeoutMs) {
+    QElapsedTimer timer;
+    timer.start();
+    for (;;) {
+        if (done()) {
+            return true;
+        }
+        if (timer.elapsed() >= timeoutMs) {
+            return false;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+    }
+}
+
+// A free even UDP port on loopback with the next one free too (RTP and RTCP).
+quint16 freeRtpPort() {
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        QUdpSocket probe;
+        if (!probe.bind(QHostAddress(QHostAddress::LocalHost), 0)) {
+            continue;
+        }
+        const quint16 port = probe.localPort() & ~1;
+        probe.close();
+        QUdpSocket rtp;
+        QUdpSocket rtcp;
+        if (port > 1024 && rtp.bind(QHostAddress(QHostAddress::LocalHost), port) &&
+            rtcp.bind(QHostAddress(QHostAddress::LocalHost), port + 1)) {
+            return port;
+        }
+    }
+    return 0;
+}
+
+// Datagrams that reach a port within `msecs`.
+int datagramsWithin(QUdpSocket& socket, int msecs) {
+    int count = 0;
+    waitUntil(
+        [&] {
+            while (socket.hasPendingDatagrams()) {
+                socket.receiveDatagram();
+                ++count;
+            }
+            return false;
+        },
+        msecs);
+    return count;
+}
+
+class DevServerVideoTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        QmlVlcConfig::instance().setExtraArguments(
+            {"--no-xlib", "--quiet", "--no-audio", "--avcodec-hw=none"});
+    }
+
+    void startServer(QMap<QString, QVariant> settings = {}) {
+        settings.insert("video/demoClip", QStringLiteral(DEVSERVER_DEMO_CLIP));
+        server = std::make_unique<ServerProcess>(false, settings);
+        ASSERT_TRUE(server->start()) << server->error().toStdString();
+    }
+
+    std::unique_ptr<LinkClient> adminClient() {
+        auto client = std::make_unique<LinkClient>();
+        EXPECT_TRUE(client->connectTo(server->port()));
+        EXPECT_TRUE(client->logIn("admin", KvoCore::Utils::getPwdHash(QString())));
+        return client;
+    }
+
+    QJsonObject demoCamera(LinkClient& client) {
+        const QJsonArray devices =
+            client.request({{"FN", "device_trGetList"}}, "device_saGetList").value("entries").toArray();
+        for (const QJsonValue& device : devices) {
+            if (device.toObject().value("deviceName").toString() == "Demo camera") {
+                return device.toObject();
+            }
+        }
+        return {};
+    }
+
+    std::unique_ptr<ServerProcess> server;
+};
+
+TEST_F(DevServerVideoTest, DemoCameraStreamsLiveToTheClientPlayerUntilTheClientLeaves) {
+    startServer({{"video/record", false}});
+    auto client = adminClient();
+    const QJsonObject camera = demoCamera(*client);
+    ASSERT_FALSE(camera.isEmpty()) << "a new database starts with the demo camera";
+    EXPECT_EQ(camera.value("typeCode").toInt(), 4);
+    EXPECT_TRUE(camera.value("enabled").toBool());
+    const qint64 id = camera.value("id").toVariant().toLongLong();
+
+    const quint16 port = freeRtpPort();
+    ASSERT_NE(port, 0);
+    const QJsonObject sdp = client->request(
+        {{"FN", "device_trGetSDP"}, {"id", id}, {"rtpVideoPort", port}, {"rtcpVideoPort", port + 1}},
+        "device_saGetSDP");
+    ASSERT_TRUE(sdp.value("RES").toBool()) << sdp.value("error").toString().toStdString();
+    EXPECT_EQ(sdp.value("id").toVariant().toLongLong(), id);
+    const QString content = sdp.value("sdpContent").toString();
+    EXPECT_TRUE(content.contains(QStringLiteral("m=video %1 ").arg(port))) << content.toStdString();
+
+    QTemporaryDir dir;
+    const QString sdpPath = dir.filePath(QStringLiteral("%1.sdp").arg(id));
+    {
+        QFile file(sdpPath);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content.toUtf8());
+    }
+    {
+        QmlVlcPlayer player;
+        player.classBegin();
+        QmlVlcVideoSurface surface;
+        surface.setSource(&player);
+        QSignalSpy error(&player, &QmlVlcPlayerProxy::mediaPlayerEncounteredError);
+        player.play(sdpPath);
+        ASSERT_TRUE(waitUntil([&] { return surface.currentFrame() != nullptr || error.count() > 0; }, 20000))
+            << "no decoded picture from the live stream";
+        EXPECT_EQ(error.count(), 0);
+        ASSERT_TRUE(surface.currentFrame());
+        EXPECT_EQ(surface.currentFrame()->width, 320);
+        EXPECT_EQ(surface.currentFrame()->height, 240);
+        // The picture moves: a later frame differs from the first one.
+        const QByteArray first = QByteArray(surface.currentFrame()->frameBuf);
+        EXPECT_TRUE(waitUntil([&] { return QByteArray(surface.currentFrame()->frameBuf) != first; }, 5000));
+        player.stop();
+        surface.setSource(nullptr);
+    }
+
+    // The stream keeps coming while the client is connected, and stops when it leaves.
+    QUdpSocket receiver;
+    ASSERT_TRUE(receiver.bind(QHostAddress(QHostAddress::LocalHost), port));
+    EXPECT_GT(datagramsWithin(receiver, 1500), 0);
+    client.reset();
+    datagramsWithin(receiver, 1000);
+    EXPECT_EQ(datagramsWithin(receiver, 1500), 0) << "the stream outlived its client";
+}
+
+TEST_F(DevServerVideoTest, BadStreamRequestsGetClearErrors) {
+    startServer({{"video/record", false}});
+    auto client = adminClient();
+    const qint64 id = demoCamera(*client).value("id").toVariant().toLongLong();
+    ASSERT_GT(id, 1);
+    const quint16 port = freeRtpPort();
+    const QList<QJsonObject> bad{
+        {{"FN", "device_trGetSDP"}, {"id", 9999}, {"rtpVideoPort", port}, {"rtcpVideoPort", port + 1}},
+        {{"FN", "device_trGetSDP"}, {"id", id}, {"rtpVideoPort", port + 1}, {"rtcpVideoPort", port + 2}},
+        {{"FN", "device_trGetSDP"}, {"id", id}, {"rtpVideoPort", port}, {"rtcpVideoPort", port + 3}},
+        {{"FN", "device_trGetSDP"}, {"id", id}},
+    };
+    for (const QJsonObject& request : bad) {
+        const QJsonObject answer = client->request(request, "device_saGetSDP");
+        EXPECT_FALSE(answer.value("RES").toBool(true));
+        EXPECT_FALSE(answer.value("error").toString().isEmpty());
+        EXPECT_FALSE(answer.contains("sdpContent"));
+    }
+
+    // A camera test opens the source: the demo clip passes, a missing file fails with its name.
+    const QJsonObject passed = client->request({{"FN", "device_trTest"}, {"id", id}}, "device_saTest");
+    EXPECT_TRUE(passed.value("RES").toBool()) << passed.value("error").toString().toStdString();
+    const QJsonObject failed = client->request(
+        {{"FN", "device_trTest"}, {"typeCode", 4}, {"source", "/nonexistent/clip.mp4"}}, "device_saTest");
+    EXPECT_FALSE(failed.value("RES").toBool(true));
+    EXPECT_TRUE(failed.value("error").toString().contains("/nonexistent/clip.mp4"));
+
+    // A disabled device streams no more.
+    const QJsonObject sdp = client->request(
+        {{"FN", "device_trGetSDP"}, {"id", id}, {"rtpVideoPort", port}, {"rtcpVideoPort", port + 1}},
+        "device_saGetSDP");
+    ASSERT_TRUE(sdp.value("RES").toBool());
+    QUdpSocket receiver;
+    ASSERT_TRUE(receiver.bind(QHostAddress(QHostAddress::LocalHost), port));
+    EXPECT_GT(datagramsWithin(receiver, 2000), 0);
+    const QJsonObject update =
+        client->request({{"FN", "device_trUpdate"}, {"id", id}, {"enabled", false}}, "device_saUpdate");
+    ASSERT_TRUE(update.value("RES").toBool()) << update.value("error").toString().toStdString();
+    datagramsWithin(receiver, 3000);
+    EXPECT_EQ(datagramsWithin(receiver, 1500), 0) << "a disabled device still streams";
+    const QJsonObject refused = client->request(
+        {{"FN", "device_trGetSDP"}, {"id", id}, {"rtpVideoPort", port}, {"rtcpVideoPort", port + 1}},
+        "device_saGetSDP");
+    EXPECT_FALSE(refused.value("RES").toBool(true));
+}
+
+TEST_F(DevServerVideoTest, RecordsClipsAndReportsMotionOfTheDemoCamera) {
+    startServer({{"video/clipSeconds", 2}, {"video/eventSeconds", 2}});
+    auto client = adminClient();
+    const qint64 id = demoCamera(*client).value("id").toVariant().toLongLong();
+    ASSERT_GT(id, 1);
+
+    // A finished clip is pushed and listed with its span and file.
+    QJsonObject inserted;
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            const QJsonObject next = client->waitFor("archive_srInserted", 100);
+            if (next.value("type").toInt() == 1) {
+                inserted = next;
+            }
+            return !inserted.isEmpty();
+        },
+        20000))
+        << "no recorded clip within 20 s";
+    EXPECT_EQ(inserted.value("rstIDDevice").toVariant().toLongLong(), id);
+    const QJsonArray archive =
+        client->request({{"FN", "archive_trGetList"}}, "archive_saGetList").value("entries").toArray();
+    QJsonObject clip;
+    for (const QJsonValue& row : archive) {
+        if (row.toObject().value("id") == inserted.value("id")) {
+            clip = row.toObject();
+        }
+    }
+    ASSERT_FALSE(clip.isEmpty()) << "the pushed clip is in the archive list";
+    EXPECT_EQ(clip.value("type").toInt(), 1);
+    EXPECT_EQ(clip.value("deviceName").toString(), "Demo camera");
+    EXPECT_TRUE(clip.value("final").toBool());
+    const qint64 start = clip.value("dtStart").toVariant().toLongLong();
+    const qint64 end = clip.value("dtEnd").toVariant().toLongLong();
+    EXPECT_GT(start, 1700000000000LL) << "epoch milliseconds";
+    EXPECT_EQ(clip.value("duration").toVariant().toLongLong(), end - start);
+    EXPECT_GE(end - start, 1500);
+    EXPECT_LE(end - start, 6000);
+    EXPECT_GT(QFileInfo(clip.value("filePath").toString()).size(), 0);
+
+    const QJsonArray states =
+        client->request({{"FN", "deviceRecState_trGetList"}}, "deviceRecState_saGetList")
+            .value("entries")
+            .toArray();
+    ASSERT_EQ(states.size(), 1);
+    EXPECT_EQ(states.first().toObject().value("recState").toString(), "recorded");
+    EXPECT_GT(states.first().toObject().value("dtRecStarted").toVariant().toLongLong(), 1700000000000LL);
+
+    // The moving square is seen: picture-relative boxes for the demo camera, and an event clip.
+    const QJsonObject motion = client->waitFor("device_srObjectsDetected", 15000);
+    ASSERT_FALSE(motion.isEmpty()) << "no motion reported";
+    EXPECT_EQ(motion.value("id").toVariant().toLongLong(), id);
+    const QJsonArray objects = motion.value("objects").toArray();
+    ASSERT_FALSE(objects.isEmpty());
+    for (const QJsonValue& value : objects) {
+        const QJsonObject box = value.toObject();
+        EXPECT_EQ(box.value("name").toString(), "motion");
+        EXPECT_GE(box.value("x").toDouble(-1), 0.0);
+        EXPECT_GT(box.value("width").toDouble(), 0.0);
+        EXPECT_LE(box.value("x").toDouble() + box.value("width").toDouble(), 1.0 + 1e-9);
+        EXPECT_LE(box.value("y").toDouble() + box.value("height").toDouble(), 1.0 + 1e-9);
+        // The square is 48 of 320 pixels wide: a box is far smaller than the picture.
+        EXPECT_LT(box.value("width").toDouble(), 0.6);
+    }
+    QJsonObject event;
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            const QJsonObject next = client->waitFor("archive_srInserted", 100);
+            if (next.value("type").toInt() == 2) {
+                event = next;
+            }
+            return !event.isEmpty();
+        },
+        20000))
+        << "no event clip";
+    EXPECT_EQ(event.value("detected").toString(), "motion");
+    EXPECT_GT(QFileInfo(event.value("filePath").toString()).size(), 0);
+}
+
+TEST_F(DevServerVideoTest, ArchivePlaybackStreamsPausesJumpsAndReportsItsPosition) {
+    startServer({{"video/clipSeconds", 2}});
+    auto client = adminClient();
+    const qint64 id = demoCamera(*client).value("id").toVariant().toLongLong();
+    QList<QJsonObject> clips;
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            const QJsonObject next = client->waitFor("archive_srInserted", 100);
+            if (next.value("type").toInt() == 1) {
+                clips.append(next);
+            }
+            return clips.size() >= 2;
+        },
+        30000))
+        << "two clips are needed";
+    const qint64 firstStart = clips.at(0).value("dtStart").toVariant().toLongLong();
+    const qint64 secondStart = clips.at(1).value("dtStart").toVariant().toLongLong();
+
+    const QJsonObject unknown = client->request({{"FN", "archivePlayer_trPlayVideo"}, {"streamKey", "nope"}},
+                                                "archivePlayer_saPlayVideo");
+    EXPECT_FALSE(unknown.value("RES").toBool(true));
+
+    const quint16 port = freeRtpPort();
+    const QJsonObject created = client->request({{"FN", "archivePlayer_trCreateVideo"},
+                                                 {"_receiver", "7"},
+                                                 {"streamKey", "k1"},
+                                                 {"rstIDDevice", id},
+                                                 {"dtStart", firstStart},
+                                                 {"rtpVideoPort", port}},
+                                                "archivePlayer_saCreateVideo");
+    ASSERT_EQ(created.value("status").toString(), "OK") << created.value("error").toString().toStdString();
+    EXPECT_EQ(created.value("streamKey").toString(), "k1");
+    EXPECT_EQ(created.value("_receiver").toString(), "7");
+    const QJsonObject sdp = client->waitFor("archivePlayer_srNewSDP");
+    EXPECT_EQ(sdp.value("streamKey").toString(), "k1");
+    ASSERT_TRUE(sdp.value("sdp").toString().contains(QStringLiteral("m=video %1 ").arg(port)));
+
+    QTemporaryDir dir;
+    const QString sdpPath = dir.filePath("k1.sdp");
+    {
+        QFile file(sdpPath);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(sdp.value("sdp").toString().toUtf8());
+    }
+    {
+        QmlVlcPlayer player;
+        player.classBegin();
+        QmlVlcVideoSurface surface;
+        surface.setSource(&player);
+        player.play(sdpPath);
+        EXPECT_TRUE(waitUntil([&] { return surface.currentFrame() != nullptr; }, 20000))
+            << "no decoded picture from the archive stream";
+        player.stop();
+        surface.setSource(nullptr);
+    }
+    const QJsonObject position = client->waitFor("archivePlayer_srPosition", 3000);
+    EXPECT_EQ(position.value("streamKey").toString(), "k1");
+    EXPECT_GE(position.value("position").toVariant().toLongLong(), firstStart);
+
+    const QJsonObject paused = client->request({{"FN", "archivePlayer_trPauseVideo"}, {"streamKey", "k1"}},
+                                               "archivePlayer_saPauseVideo");
+    EXPECT_TRUE(paused.value("RES").toBool());
+    const QJsonObject jumped = client->request({{"FN", "archivePlayer_trJumpVideo"},
+                                                {"streamKey", "k1"},
+                                                {"_requestId", "r-1"},
+                                                {"position", secondStart + 500}},
+                                               "archivePlayer_saJumpVideo");
+    EXPECT_TRUE(jumped.value("RES").toBool()) << jumped.value("error").toString().toStdString();
+    EXPECT_EQ(jumped.value("_requestId").toString(), "r-1");
+    const QJsonObject played = client->request({{"FN", "archivePlayer_trPlayVideo"}, {"streamKey", "k1"}},
+                                               "archivePlayer_saPlayVideo");
+    EXPECT_TRUE(played.value("RES").toBool());
+    EXPECT_TRUE(waitUntil(
+        [&] {
+            const QJsonObject next = client->waitFor("archivePlayer_srPosition", 100);
+            return next.value("position").toVariant().toLongLong() >= secondStart;
+        },
+        5000))
+        << "the position does not follow the jump";
+
+    QUdpSocket receiver;
+    ASSERT_TRUE(receiver.bind(QHostAddress(QHostAddress::LocalHost), port));
+    const QJsonObject removed = client->request({{"FN", "archivePlayer_trRemoveVideo"}, {"streamKey", "k1"}},
+                                                "archivePlayer_saRemoveVideo");
+    EXPECT_TRUE(removed.value("RES").toBool());
+    datagramsWithin(receiver, 800);
+    EXPECT_EQ(datagramsWithin(receiver, 1200), 0) << "a removed stream still sends";
+}
+
+} // namespace

@@ -1,0 +1,113 @@
+// The pure parts of the server's video handling: motion regions, the segment index, the SDP.
+#include "devServer/server/ArchivePlayback.h"
+#include "devServer/server/ClipIndex.h"
+#include "devServer/server/LiveStreams.h"
+#include "devServer/server/MotionRegions.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <gtest/gtest.h>
+
+using namespace DevServer;
+
+namespace {
+
+QByteArray picture(int width, int height, uchar level) {
+    return QByteArray(width * height, char(level));
+}
+
+void fillBox(QByteArray& grey, int width, int x, int y, int w, int h, uchar level) {
+    for (int row = y; row < y + h; ++row) {
+        for (int col = x; col < x + w; ++col) {
+            grey[row * width + col] = char(level);
+        }
+    }
+}
+
+} // namespace
+
+TEST(MotionRegions, FindsEachMovedAreaAsAPictureRelativeBox) {
+    const int w = 160, h = 120;
+    const QByteArray still = picture(w, h, 40);
+    EXPECT_TRUE(MotionRegions::find(still, still, w, h).isEmpty()) << "no change, no motion";
+
+    // Noise below the threshold is not motion.
+    QByteArray noisy = still;
+    for (int i = 0; i < noisy.size(); i += 3) {
+        noisy[i] = char(40 + 10);
+    }
+    EXPECT_TRUE(MotionRegions::find(still, noisy, w, h).isEmpty());
+
+    // Two separate boxes appear: two regions covering them, in picture-relative units.
+    QByteArray moved = still;
+    fillBox(moved, w, 16, 16, 24, 16, 220);
+    fillBox(moved, w, 120, 80, 16, 24, 220);
+    const QList<QRectF> regions = MotionRegions::find(still, moved, w, h);
+    ASSERT_EQ(regions.size(), 2);
+    const QRectF first = regions.at(0);
+    EXPECT_DOUBLE_EQ(first.x(), 16.0 / w);
+    EXPECT_DOUBLE_EQ(first.y(), 16.0 / h);
+    EXPECT_DOUBLE_EQ(first.width(), 24.0 / w);
+    EXPECT_DOUBLE_EQ(first.height(), 16.0 / h);
+    const QRectF second = regions.at(1);
+    EXPECT_DOUBLE_EQ(second.x(), 120.0 / w);
+    EXPECT_DOUBLE_EQ(second.bottom(), 104.0 / h);
+
+    // A box in the last partial cell stays inside the picture.
+    QByteArray edge = picture(150, 100, 40);
+    QByteArray edgeMoved = edge;
+    fillBox(edgeMoved, 150, 144, 96, 6, 4, 200);
+    const QList<QRectF> edgeRegions = MotionRegions::find(edge, edgeMoved, 150, 100);
+    ASSERT_EQ(edgeRegions.size(), 1);
+    EXPECT_LE(edgeRegions.at(0).right(), 1.0);
+    EXPECT_LE(edgeRegions.at(0).bottom(), 1.0);
+
+    // Pictures of the wrong size give nothing instead of reading past the end.
+    EXPECT_TRUE(MotionRegions::find(still, moved.left(100), w, h).isEmpty());
+    EXPECT_TRUE(MotionRegions::find(QByteArray(), moved, w, h).isEmpty());
+}
+
+TEST(ClipIndex, ListsFinishedSegmentsWithTheirDurations) {
+    const QByteArray playlist = "#EXTM3U\n#EXT-X-TARGETDURATION:3\n#EXT-X-MEDIA-SEQUENCE:1\n"
+                                "#EXTINF:2.98,\ndev2-1-000001.ts\n"
+                                "#EXTINF:3.01,\r\ndev2-1-000002.ts\r\n"
+                                "dev2-1-orphan.ts\n"
+                                "#EXTINF:bad,\ndev2-1-000003.ts\n"
+                                "#EXTINF:1.5,\n../../etc/passwd\n"
+                                "#EXTINF:0.5,\ndev2-1-000004.ts\n#EXT-X-ENDLIST\n";
+    const QList<ClipIndexEntry> entries = ClipIndex::parse(playlist);
+    ASSERT_EQ(entries.size(), 3);
+    EXPECT_EQ(entries.at(0).fileName, "dev2-1-000001.ts");
+    EXPECT_EQ(entries.at(0).durationMs, 2980);
+    EXPECT_EQ(entries.at(1).fileName, "dev2-1-000002.ts");
+    EXPECT_EQ(entries.at(1).durationMs, 3010);
+    EXPECT_EQ(entries.at(2).fileName, "dev2-1-000004.ts");
+    EXPECT_EQ(entries.at(2).durationMs, 500);
+}
+
+TEST(StreamDescription, NamesTheClientAddressAndPortOfAnMpegTsStream) {
+    const QString v4 = LiveStreams::sdpFor("127.0.0.1", 50000, "Door\r\ncamera");
+    EXPECT_TRUE(v4.contains("c=IN IP4 127.0.0.1\r\n"));
+    EXPECT_TRUE(v4.contains("m=video 50000 RTP/AVP 33\r\n"));
+    EXPECT_TRUE(v4.contains("a=rtpmap:33 MP2T/90000"));
+    EXPECT_TRUE(v4.contains("s=Door camera\r\n")) << "a name cannot add lines to the description";
+    EXPECT_TRUE(LiveStreams::sdpFor("::1", 50002, "x").contains("c=IN IP6 ::1\r\n"));
+
+    EXPECT_EQ(LiveStreams::normalisedHost("::ffff:127.0.0.1"), "127.0.0.1");
+    EXPECT_EQ(LiveStreams::normalisedHost("127.0.0.1"), "127.0.0.1");
+    EXPECT_TRUE(LiveStreams::normalisedHost("127.0.0.1,port=1}").isEmpty())
+        << "no text into the output chain";
+    EXPECT_TRUE(LiveStreams::normalisedHost("").isEmpty());
+}
+
+TEST(ArchivePlayback, PicksTheClipCoveringAMomentOrTheNextOne) {
+    const QJsonArray clips{QJsonObject{{"dtStart", 1000}, {"dtEnd", 2000}},
+                           QJsonObject{{"dtStart", 2000}, {"dtEnd", 3000}},
+                           QJsonObject{{"dtStart", 5000}, {"dtEnd", 6000}}};
+    EXPECT_EQ(ArchivePlayback::clipAt(clips, 0), 0);
+    EXPECT_EQ(ArchivePlayback::clipAt(clips, 1500), 0);
+    EXPECT_EQ(ArchivePlayback::clipAt(clips, 2000), 1) << "a clip's end belongs to the next one";
+    EXPECT_EQ(ArchivePlayback::clipAt(clips, 4000), 2) << "a gap skips to the next recording";
+    EXPECT_EQ(ArchivePlayback::clipAt(clips, 6000), -1);
+    EXPECT_EQ(ArchivePlayback::clipAt(QJsonArray(), 0), -1);
+}
