@@ -57,6 +57,8 @@ RU = {
     "Ignore aspect ratio": "Без сохранения пропорций",
     "Invalid date": "Неверная дата",
     "Language": "Язык",
+    "Left list": "Левый список",
+    "Right list": "Правый список",
     "Maximize": "Развернуть",
     "Menu": "Меню",
     "Middle mode": "Средний режим",

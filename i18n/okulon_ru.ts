@@ -54,6 +54,7 @@
     </message>
     <message>
         <location filename="../src/rirOVA/client/controllers/PrivateYoutubeTypeController.cpp" line="18"/>
+        <location filename="../src/rirOVA/tests/DesktopHelpersTest.cpp" line="153"/>
         <source>Public</source>
         <translation>Открытый доступ</translation>
     </message>
@@ -201,32 +202,32 @@
 <context>
     <name>GlobalObjects</name>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="102"/>
+        <location filename="../qml/globalObjects/GlobalObjects.qml" line="104"/>
         <source>Network error</source>
         <translation>Ошибка сети</translation>
     </message>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="102"/>
+        <location filename="../qml/globalObjects/GlobalObjects.qml" line="104"/>
         <source>Connection is lost. Try again later...</source>
         <translation>Соединение потеряно. Повторите попытку позже...</translation>
     </message>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="222"/>
+        <location filename="../qml/globalObjects/GlobalObjects.qml" line="234"/>
         <source>Authorization error</source>
         <translation>Ошибка авторизации</translation>
     </message>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="222"/>
+        <location filename="../qml/globalObjects/GlobalObjects.qml" line="234"/>
         <source>Failed to log in</source>
         <translation>Не удалось войти</translation>
     </message>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="249"/>
+        <location filename="../qml/globalObjects/GlobalObjects.qml" line="261"/>
         <source>Remove error</source>
         <translation>Ошибка удаления</translation>
     </message>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="249"/>
+        <location filename="../qml/globalObjects/GlobalObjects.qml" line="261"/>
         <source>Failed to remove device</source>
         <translation>Не удалось удалить устройство</translation>
     </message>
@@ -367,12 +368,12 @@
 <context>
     <name>KvoMainApplicationWindow</name>
     <message>
-        <location filename="../qml/main/KvoMainApplicationWindow.qml" line="112"/>
+        <location filename="../qml/main/KvoMainApplicationWindow.qml" line="114"/>
         <source>About</source>
         <translation>О программе</translation>
     </message>
     <message>
-        <location filename="../qml/main/KvoMainApplicationWindow.qml" line="114"/>
+        <location filename="../qml/main/KvoMainApplicationWindow.qml" line="116"/>
         <source>Video surveillance client</source>
         <translation>Клиент видеонаблюдения</translation>
     </message>
@@ -523,6 +524,19 @@
     </message>
 </context>
 <context>
+    <name>ListSelector</name>
+    <message>
+        <location filename="../qml/components/ListSelector.qml" line="14"/>
+        <source>Left list</source>
+        <translation>Левый список</translation>
+    </message>
+    <message>
+        <location filename="../qml/components/ListSelector.qml" line="15"/>
+        <source>Right list</source>
+        <translation>Правый список</translation>
+    </message>
+</context>
+<context>
     <name>MainMenuBar</name>
     <message>
         <location filename="../qml/main/MainMenuBar.qml" line="13"/>
@@ -579,17 +593,17 @@
 <context>
     <name>TileDecorate</name>
     <message>
-        <location filename="../qml/desktop/tiles/TileDecorate.qml" line="66"/>
+        <location filename="../qml/desktop/tiles/TileDecorate.qml" line="70"/>
         <source>Add camera</source>
         <translation>Добавить камеру</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileDecorate.qml" line="130"/>
+        <location filename="../qml/desktop/tiles/TileDecorate.qml" line="134"/>
         <source>Connecting...</source>
         <translation>Подключение...</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileDecorate.qml" line="130"/>
+        <location filename="../qml/desktop/tiles/TileDecorate.qml" line="134"/>
         <source>No video</source>
         <translation>Нет видео</translation>
     </message>
