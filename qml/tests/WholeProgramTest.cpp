@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
@@ -10,6 +11,7 @@
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 #include <gtest/gtest.h>
 
 namespace {
@@ -66,9 +68,36 @@ protected:
         ASSERT_TRUE(dir.isValid());
         QDir root(dir.path());
         ASSERT_TRUE(root.mkpath("bin") && root.mkpath("etc") && root.mkpath("var/log/rirOVA/main"));
-        // The client alone in bin/: nothing there for it to start, the test starts the server.
+        // An installed tree: the client and the server program side by side in bin/.
         ASSERT_TRUE(QFile::copy(OKULON_PROGRAM, root.filePath("bin/okulon")));
+        ASSERT_TRUE(QFile::copy(OKULON_SERVER_PROGRAM, root.filePath("bin/vorozizevodidureruziz")));
         port = freePort();
+        QSettings serverConf(dir.filePath("etc/vorozizevodidureruziz.conf"), QSettings::IniFormat);
+        serverConf.setValue("server/ip", "127.0.0.1");
+        serverConf.setValue("server/port", port);
+        serverConf.sync();
+    }
+    void TearDown() override { killServers(); }
+
+    // Servers run from this tree, whether the client or the test started them.
+    QList<qint64> serverPids() const {
+        const QString program = QFileInfo(dir.filePath("bin/vorozizevodidureruziz")).canonicalFilePath();
+        QList<qint64> pids;
+        for (const QString& entry : QDir("/proc").entryList(QDir::Dirs)) {
+            bool numeric = false;
+            const qint64 pid = entry.toLongLong(&numeric);
+            if (numeric && QFileInfo("/proc/" + entry + "/exe").canonicalFilePath() == program)
+                pids << pid;
+        }
+        return pids;
+    }
+    void killServers() {
+        for (qint64 pid : serverPids())
+            ::kill(static_cast<pid_t>(pid), SIGKILL);
+        QElapsedTimer t;
+        t.start();
+        while (!serverPids().isEmpty() && t.elapsed() < 10000)
+            QTest::qWait(100);
     }
 
     void writeClientSettings(const QString& lang) {
@@ -83,10 +112,7 @@ protected:
         return std::make_unique<Running>(dir.filePath("bin/okulon"), QStringList(), dir.filePath("bin"));
     }
     std::unique_ptr<Running> startServer() {
-        auto server = std::make_unique<Running>(OKULON_SERVER_PROGRAM,
-                                                QStringList{"--port", QString::number(port), "--db",
-                                                            dir.filePath("var/lib/server"), "--log-dir",
-                                                            dir.filePath("var/log/server")},
+        auto server = std::make_unique<Running>(dir.filePath("bin/vorozizevodidureruziz"), QStringList(),
                                                 dir.filePath("bin"));
         EXPECT_TRUE(server->waitFor("LISTENING", 1, 30000)) << server->output.toStdString();
         return server;
@@ -122,18 +148,18 @@ bool tilePixelsChange() {
 
 } // namespace
 
+// Started with no server running, the client starts the server beside it and connects; it shows
+// the loss when the server dies and reconnects by itself when a server is back.
 TEST_F(WholeProgram, ConnectsLosesAndRegainsTheServer) {
     writeClientSettings("eng");
+    ASSERT_TRUE(serverPids().isEmpty());
     auto client = startClient();
     ASSERT_TRUE(client->waitFor("Tabs: Desktop, Devices, Archive, Settings")) << client->output.toStdString();
-    QTest::qWait(1500);
-    EXPECT_EQ(client->count("Connection state: Connected"), 0) << "no server yet";
-
-    auto server = startServer();
     ASSERT_TRUE(client->waitFor("Connection state: Connected", 1, 30000)) << client->output.toStdString();
+    EXPECT_EQ(serverPids().size(), 1) << "the client started the server of its folder";
     ASSERT_TRUE(client->waitFor("Logged in as admin", 1, 15000)) << client->output.toStdString();
 
-    server->stop();
+    killServers();
     EXPECT_TRUE(client->waitFor("Connection state: Disconnected", 1, 20000)) << client->output.toStdString();
     EXPECT_TRUE(client->waitFor("Connection lost dialog shown", 1, 5000));
 
@@ -152,14 +178,13 @@ TEST_F(WholeProgram, ConnectsLosesAndRegainsTheServer) {
 TEST_F(WholeProgram, LiveTilePlaysAndRecovers) {
     writeClientSettings("eng");
     auto client = startClient();
-    auto server = startServer();
     ASSERT_TRUE(client->waitFor("Logged in as admin", 1, 30000)) << client->output.toStdString();
     if (!client->waitFor("Playing device", 1, 10000))
         GTEST_SKIP() << "the server described no live stream";
     ASSERT_TRUE(client->waitFor("shows device", 1, 30000)) << client->output.toStdString();
     EXPECT_TRUE(tilePixelsChange());
 
-    server->stop();
+    killServers();
     ASSERT_TRUE(client->waitFor("Connection state: Disconnected", 1, 20000));
     const int shown = client->count("shows device");
     auto again = startServer();
