@@ -45,3 +45,5 @@ draw tiles/add_camera.png 48 -draw "rectangle 4,14 32,36" -draw "polygon 32,20 4
 convert -size 64x64 xc:none -fill none -stroke "#e0453a" -strokewidth 4 -draw "arc 6,20 34,44 90,270" \
     -draw "line 20,20 28,20" -draw "line 20,44 28,44" -draw "arc 30,20 58,44 -90,90" -draw "line 36,20 44,20" \
     -draw "line 36,44 44,44" -draw "line 26,10 30,16" -draw "line 38,48 34,54" -strip tiles/broken_link.png
+convert -size 32x24 xc:none -fill "#e0453a" -stroke none -draw "roundrectangle 1,2 31,22 6,6" \
+    -fill "#ffffff" -draw "polygon 12,7 12,17 21,12" -strip tiles/youtube.png

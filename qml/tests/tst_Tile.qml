@@ -16,6 +16,7 @@ Item {
         property alias deviceRecStateController: recStates
         property MediaPlayerContainer mediaPlayerContainer: MediaPlayerContainer {}
         property int recStateRevision: 0
+        property var youtubeInfo: ({})
         property Item drag: null
         DeviceController { id: deviceController }
         DeviceRecStateController { id: recStates }
@@ -96,6 +97,17 @@ Item {
             tryVerify(function() { return player.played.length === 1 }, 5000)
             compare(player.played[0], "file:///tmp/tileSdp/4.sdp")
             compare(player.stopCalls, stops + 1)
+        }
+
+        function test_youtube_badge_for_streamed_device() {
+            var badge = findChild(tile, "youtubeBadge")
+            verify(!badge.visible)
+            globalObjects.youtubeInfo = { isStreamDeviceOnYoutube: true, rstIDStreamDevice: 5 }
+            verify(!badge.visible, "another device is streamed")
+            globalObjects.youtubeInfo = { isStreamDeviceOnYoutube: true, rstIDStreamDevice: 4 }
+            verify(badge.visible)
+            globalObjects.youtubeInfo = { isStreamDeviceOnYoutube: false, rstIDStreamDevice: 4 }
+            verify(!badge.visible)
         }
 
         function test_broken_link_on_error() {

@@ -116,6 +116,23 @@ Item {
         }
     }
 
+    // The device is streamed to the YouTube channel.
+    Image {
+        objectName: "youtubeBadge"
+        anchors.top: parent.top
+        anchors.right: parent.right
+        anchors.margins: 2
+        visible: {
+            if (decorate.isEmpty || typeof globalObjects === "undefined" || !globalObjects || !globalObjects.youtubeInfo)
+                return false
+            var info = globalObjects.youtubeInfo
+            return info.isStreamDeviceOnYoutube === true && String(info.rstIDStreamDevice) === decorate.tile.deviceId
+        }
+        source: "qrc:/img/tiles/youtube.png"
+        width: 32
+        height: 24
+    }
+
     // Broken link, or waiting for the picture.
     Image {
         objectName: "brokenLinkImage"
