@@ -20,3 +20,13 @@ okulon_add_gtest(devServerVideoTests QT_MAIN
     TIMEOUT 300)
 target_compile_definitions(devServerVideoTests PRIVATE DEVSERVER_DEMO_CLIP="${DEVSERVER_MEDIA_DIR}/demo.mp4")
 add_dependencies(devServerVideoTests vorozizevodidureruziz devServerTestMedia)
+
+# Real pixels under X (scripts/test starts Xvfb); the last picture is saved as a screenshot.
+okulon_add_gtest(devServerLiveRenderTests QT_MAIN
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/DevServerLiveRenderTest.cpp
+    LIBS devServerTestSupport qmlVlc Qt5::Quick Qt5::Network
+    ENV "QT_QPA_PLATFORM=xcb"
+    TIMEOUT 120)
+target_compile_definitions(devServerLiveRenderTests PRIVATE DEVSERVER_DEMO_CLIP="${DEVSERVER_MEDIA_DIR}/demo.mp4"
+                                                            OKULON_TEST_OUTPUT_DIR="${CMAKE_BINARY_DIR}/tests")
+add_dependencies(devServerLiveRenderTests vorozizevodidureruziz devServerTestMedia)
