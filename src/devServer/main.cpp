@@ -93,7 +93,13 @@ int main(int argc, char* argv[]) {
         QObject::connect(&server, &MediaServer::sessionEnded, &archive, &ArchivePlayback::stopSession);
         server.addHandler(std::make_unique<VideoActionsHandler>(
             store, vlc, live, [&archive](const Request& request) { return archive.handle(request); },
-            sendLater));
+            sendLater,
+            [&recordings, &motions, &video](const QJsonObject& device) {
+                if (video.record) {
+                    recordings.deviceChanged(device);
+                }
+                motions.deviceChanged(device);
+            }));
         server.addHandler(std::make_unique<ModuleSystemHandler>(store));
         server.addHandler(std::make_unique<SearchDevicesHandler>(store, config.searchCameras));
         server.addHandler(std::make_unique<TelegramSettingsHandler>(store, config.telegramAcceptedCode));

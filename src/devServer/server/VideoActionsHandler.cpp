@@ -20,9 +20,10 @@ qint64 idOf(const QJsonValue& value) {
 } // namespace
 
 VideoActionsHandler::VideoActionsHandler(RecordStore& store, const VlcEngine& engine, LiveStreams& live,
-                                         GroupHandler archive, SendLater sendLater)
+                                         GroupHandler archive, SendLater sendLater,
+                                         RestartDevice restartDevice)
     : _store(store), _engine(engine), _live(live), _archive(std::move(archive)),
-      _sendLater(std::move(sendLater)) {}
+      _sendLater(std::move(sendLater)), _restartDevice(std::move(restartDevice)) {}
 
 bool VideoActionsHandler::accepts(const Request& request) const {
     if (request.group == QLatin1String("archivePlayer")) {
@@ -135,6 +136,9 @@ Outcome VideoActionsHandler::restart(const Request& request) {
     Outcome outcome;
     const QJsonObject record = device(request, QStringLiteral("id"));
     const int restarted = _live.restartDevice(record.value("id").toVariant().toLongLong(), record);
+    if (_restartDevice) {
+        _restartDevice(record);
+    }
     KvoCore::DTO reply = answer(request, true);
     reply.params.insert(QStringLiteral("id"), record.value("id"));
     reply.params.insert(QStringLiteral("streams"), restarted);

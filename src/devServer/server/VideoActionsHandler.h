@@ -16,10 +16,12 @@ class VideoActionsHandler : public RequestHandler {
 public:
     using SendLater = std::function<void(quint64 session, const KvoCore::DTO& record)>;
     using GroupHandler = std::function<Outcome(const Request&)>;
+    // Restarts everything that runs for a device (recording, detection) besides its live streams.
+    using RestartDevice = std::function<void(const QJsonObject& device)>;
 
     // `archive` handles the "archivePlayer" group; without one those requests fail clearly.
     VideoActionsHandler(RecordStore& store, const VlcEngine& engine, LiveStreams& live, GroupHandler archive,
-                        SendLater sendLater);
+                        SendLater sendLater, RestartDevice restartDevice = nullptr);
 
     bool accepts(const Request& request) const override;
     Outcome handle(const Request& request) override;
@@ -39,6 +41,7 @@ private:
     LiveStreams& _live;
     GroupHandler _archive;
     SendLater _sendLater;
+    RestartDevice _restartDevice;
 };
 
 } // namespace DevServer

@@ -154,10 +154,17 @@ TEST_F(DevServerVideoTest, DemoCameraStreamsLiveToTheClientPlayerUntilTheClientL
         surface.setSource(nullptr);
     }
 
-    // The stream keeps coming while the client is connected, and stops when it leaves.
+    // The stream keeps coming while the client is connected, also after a camera restart, and stops
+    // when the client leaves.
     QUdpSocket receiver;
     ASSERT_TRUE(receiver.bind(QHostAddress(QHostAddress::LocalHost), port));
     EXPECT_GT(datagramsWithin(receiver, 1500), 0);
+    const QJsonObject restarted =
+        client->request({{"FN", "device_trRestartCamera"}, {"id", id}}, "device_saRestartCamera");
+    EXPECT_TRUE(restarted.value("RES").toBool()) << restarted.value("error").toString().toStdString();
+    EXPECT_EQ(restarted.value("streams").toInt(), 1);
+    datagramsWithin(receiver, 300);
+    EXPECT_GT(datagramsWithin(receiver, 1500), 0) << "no stream after the restart";
     client.reset();
     datagramsWithin(receiver, 1000);
     EXPECT_EQ(datagramsWithin(receiver, 1500), 0) << "the stream outlived its client";
