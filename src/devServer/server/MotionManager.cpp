@@ -95,6 +95,9 @@ void MotionManager::startEventClip(Watch& watch, qint64 now) {
         return;
     }
     const QString folder = QDir(_videoDir).filePath(QStringLiteral("%1/events").arg(id));
+    if (folder.contains(QLatin1Char('"'))) {
+        return; // cannot be quoted in libvlc's output chain; the recorder reports the same folder
+    }
     QDir().mkpath(folder);
     watch.eventPath = QDir(folder).filePath(QStringLiteral("event-%1.ts").arg(now));
     watch.eventStart = now;

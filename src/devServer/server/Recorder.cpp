@@ -27,6 +27,11 @@ bool Recorder::start() {
         _error = source.error;
         return false;
     }
+    // The folder goes into libvlc's output chain as a quoted value: a quote would end it early.
+    if (_folder.contains(QLatin1Char('"'))) {
+        _error = QStringLiteral("The video folder '%1' contains a '\"'").arg(_folder);
+        return false;
+    }
     if (!QDir().mkpath(_folder)) {
         _error = QStringLiteral("The video folder '%1' cannot be created").arg(_folder);
         return false;

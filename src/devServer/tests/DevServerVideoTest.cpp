@@ -205,11 +205,29 @@ TEST_F(DevServerVideoTest, BadStreamRequestsGetClearErrors) {
     QUdpSocket receiver;
     ASSERT_TRUE(receiver.bind(QHostAddress(QHostAddress::LocalHost), port));
     EXPECT_GT(datagramsWithin(receiver, 2000), 0);
+
+    // Asking again with other ports moves the stream: the old port falls silent.
+    const quint16 otherPort = freeRtpPort();
+    ASSERT_NE(otherPort, port);
+    QUdpSocket other;
+    ASSERT_TRUE(other.bind(QHostAddress(QHostAddress::LocalHost), otherPort));
+    ASSERT_TRUE(client
+                    ->request({{"FN", "device_trGetSDP"},
+                               {"id", id},
+                               {"rtpVideoPort", otherPort},
+                               {"rtcpVideoPort", otherPort + 1}},
+                              "device_saGetSDP")
+                    .value("RES")
+                    .toBool());
+    datagramsWithin(receiver, 500);
+    EXPECT_EQ(datagramsWithin(receiver, 1500), 0) << "the old port still gets the stream";
+    EXPECT_GT(datagramsWithin(other, 1500), 0);
+
     const QJsonObject update =
         client->request({{"FN", "device_trUpdate"}, {"id", id}, {"enabled", false}}, "device_saUpdate");
     ASSERT_TRUE(update.value("RES").toBool()) << update.value("error").toString().toStdString();
-    datagramsWithin(receiver, 3000);
-    EXPECT_EQ(datagramsWithin(receiver, 1500), 0) << "a disabled device still streams";
+    datagramsWithin(other, 3000);
+    EXPECT_EQ(datagramsWithin(other, 1500), 0) << "a disabled device still streams";
     const QJsonObject refused = client->request(
         {{"FN", "device_trGetSDP"}, {"id", id}, {"rtpVideoPort", port}, {"rtcpVideoPort", port + 1}},
         "device_saGetSDP");
