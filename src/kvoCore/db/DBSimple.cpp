@@ -155,67 +155,59 @@ bool DBSimple::exec(QSqlQuery& query, const QString& sql) {
     return true;
 }
 
-QSqlQuery DBSimple::execSelect(const QString& sql, const QMap<QString, QVariant>& params) {
-    QSqlQuery query(sqlDatabase);
+QString DBSimple::errorText(const QString& format, const QString& location, const QSqlQuery& query,
+                            const QString& sql, const QMap<QString, QVariant>& params) {
+    const QString last = lastQueryOf(query, sql);
+    const QString error = query.lastError().text();
+    if (format.contains(QLatin1String("%4"))) {
+        return format.arg(location, last, error, mapParamsToString(params));
+    }
+    return format.arg(location, last, error);
+}
+
+void DBSimple::prepareBindExec(QSqlQuery& query, const QString& sql, const QMap<QString, QVariant>& params,
+                               const QString& location, const QString& prepareErrorFormat,
+                               const QString& execErrorFormat) {
     if (!query.prepare(sql)) {
-        fail(QStringLiteral("%1, query prepare error. lastQuery: '%2', lastError: '%3'")
-                 .arg(KVO_LOCATION("KvoCore::DBSimple::execSelect"), lastQueryOf(query, sql),
-                      query.lastError().text()));
+        fail(errorText(prepareErrorFormat, location, query, sql, params));
     }
     bindAll(query, params);
     if (!query.exec()) {
-        fail(QStringLiteral("%1, query exec error. lastQuery: '%2', lastError: '%3'paramValuesString: (%4)")
-                 .arg(KVO_LOCATION("KvoCore::DBSimple::execSelect"), lastQueryOf(query, sql),
-                      query.lastError().text(), mapParamsToString(params)));
+        fail(errorText(execErrorFormat, location, query, sql, params));
     }
+}
+
+QSqlQuery DBSimple::execSelect(const QString& sql, const QMap<QString, QVariant>& params) {
+    QSqlQuery query(sqlDatabase);
+    prepareBindExec(
+        query, sql, params, KVO_LOCATION("KvoCore::DBSimple::execSelect"),
+        QStringLiteral("%1, query prepare error. lastQuery: '%2', lastError: '%3'"),
+        QStringLiteral("%1, query exec error. lastQuery: '%2', lastError: '%3'paramValuesString: (%4)"));
     return query;
 }
 
 bool DBSimple::execSelect(QSqlQuery& query, const QString& sql, const QMap<QString, QVariant>& params) {
-    if (!query.prepare(sql)) {
-        fail(QStringLiteral("%1, query prepare error. lastQuery: '%2', lastError: '%3'")
-                 .arg(KVO_LOCATION("KvoCore::DBSimple::execSelect"), lastQueryOf(query, sql),
-                      query.lastError().text()));
-    }
-    bindAll(query, params);
-    if (!query.exec()) {
-        fail(QStringLiteral("%1, query exec error. lastQuery: '%2', lastError: '%3', paramValuesString: (%4)")
-                 .arg(KVO_LOCATION("KvoCore::DBSimple::execSelect"), lastQueryOf(query, sql),
-                      query.lastError().text(), mapParamsToString(params)));
-    }
+    prepareBindExec(
+        query, sql, params, KVO_LOCATION("KvoCore::DBSimple::execSelect"),
+        QStringLiteral("%1, query prepare error. lastQuery: '%2', lastError: '%3'"),
+        QStringLiteral("%1, query exec error. lastQuery: '%2', lastError: '%3', paramValuesString: (%4)"));
     return true;
 }
 
 QSqlQuery DBSimple::execUpdate(const QString& sql, const QMap<QString, QVariant>& params) {
     QSqlQuery query(sqlDatabase);
-    if (!query.prepare(sql)) {
-        fail(QStringLiteral(
-                 "%1, query prepare error. lastQuery: '%2', lastError: '%3', paramValuesString: (%4)")
-                 .arg(KVO_LOCATION("KvoCore::DBSimple::execUpdate"), lastQueryOf(query, sql),
-                      query.lastError().text(), mapParamsToString(params)));
-    }
-    bindAll(query, params);
-    if (!query.exec()) {
-        fail(QStringLiteral("%1, query exec error. lastQuery: '%2', lastError: '%3', paramValuesString: (%4)")
-                 .arg(KVO_LOCATION("KvoCore::DBSimple::execUpdate"), lastQueryOf(query, sql),
-                      query.lastError().text(), mapParamsToString(params)));
-    }
+    prepareBindExec(
+        query, sql, params, KVO_LOCATION("KvoCore::DBSimple::execUpdate"),
+        QStringLiteral("%1, query prepare error. lastQuery: '%2', lastError: '%3', paramValuesString: (%4)"),
+        QStringLiteral("%1, query exec error. lastQuery: '%2', lastError: '%3', paramValuesString: (%4)"));
     return query;
 }
 
 bool DBSimple::execUpdate(QSqlQuery& query, const QString& sql, const QMap<QString, QVariant>& params) {
-    if (!query.prepare(sql)) {
-        fail(
-            QStringLiteral("%1, query prepare error. lastQuery: '%2', lastError: '%3'paramValuesString: (%4)")
-                .arg(KVO_LOCATION("KvoCore::DBSimple::execUpdate"), lastQueryOf(query, sql),
-                     query.lastError().text(), mapParamsToString(params)));
-    }
-    bindAll(query, params);
-    if (!query.exec()) {
-        fail(QStringLiteral("%1, query exec error. lastQuery: '%2', lastError: '%3' paramValuesString: (%4)")
-                 .arg(KVO_LOCATION("KvoCore::DBSimple::execUpdate"), lastQueryOf(query, sql),
-                      query.lastError().text(), mapParamsToString(params)));
-    }
+    prepareBindExec(
+        query, sql, params, KVO_LOCATION("KvoCore::DBSimple::execUpdate"),
+        QStringLiteral("%1, query prepare error. lastQuery: '%2', lastError: '%3'paramValuesString: (%4)"),
+        QStringLiteral("%1, query exec error. lastQuery: '%2', lastError: '%3' paramValuesString: (%4)"));
     return true;
 }
 

@@ -63,6 +63,13 @@ private:
     QStringList catalogueNames(const QString& sql, const QString& table, const QString& column);
     static void bindAll(QSqlQuery& query, const QMap<QString, QVariant>& params);
     static QString lastQueryOf(const QSqlQuery& query, const QString& sql);
+    // Prepares, binds and runs `sql`; each failure format takes location, last query, driver
+    // error and (where it has %4) the bound parameters.
+    void prepareBindExec(QSqlQuery& query, const QString& sql, const QMap<QString, QVariant>& params,
+                         const QString& location, const QString& prepareErrorFormat,
+                         const QString& execErrorFormat);
+    static QString errorText(const QString& format, const QString& location, const QSqlQuery& query,
+                             const QString& sql, const QMap<QString, QVariant>& params);
 
     bool transactionOn = false;
     QString driverName;
