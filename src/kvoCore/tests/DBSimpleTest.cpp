@@ -10,15 +10,6 @@ using ::testing::StartsWith;
 
 namespace {
 
-std::string errorOf(const std::function<void()>& fn) {
-    try {
-        fn();
-    } catch (const std::exception& e) {
-        return e.what();
-    }
-    return "no exception";
-}
-
 int countRows(DBSimple& db, const QString& sql) {
     QSqlQuery q = db.exec(sql);
     return q.next() ? q.value(0).toInt() : -1;

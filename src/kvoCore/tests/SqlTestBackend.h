@@ -14,13 +14,25 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <stdexcept>
+#include <string>
 
 namespace SqlTest {
 
 enum class Backend { Sqlite, Postgres };
+
+// What `fn` threw, or "no exception"; the tests compare error texts against it.
+inline std::string errorOf(const std::function<void()>& fn) {
+    try {
+        fn();
+    } catch (const std::exception& e) {
+        return e.what();
+    }
+    return "no exception";
+}
 
 inline std::string backendName(const ::testing::TestParamInfo<Backend>& info) {
     return info.param == Backend::Sqlite ? "Sqlite" : "Postgres";

@@ -20,15 +20,6 @@ using ::testing::MatchesRegex;
 
 namespace {
 
-std::string errorOf(const std::function<void()>& fn) {
-    try {
-        fn();
-    } catch (const std::exception& e) {
-        return e.what();
-    }
-    return "no exception";
-}
-
 QJsonArray jsonArray(const char* text) {
     return QJsonDocument::fromJson(QByteArray(text)).array();
 }

@@ -14,15 +14,6 @@ using ::testing::HasSubstr;
 
 namespace {
 
-std::string errorOf(const std::function<void()>& fn) {
-    try {
-        fn();
-    } catch (const std::exception& e) {
-        return e.what();
-    }
-    return "no exception";
-}
-
 SharedPointerEx<ModelBase> kind() {
     return SharedPointerEx<ModelBase>(new KindModel());
 }
