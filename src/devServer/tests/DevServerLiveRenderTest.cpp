@@ -1,6 +1,7 @@
 // Real pixels under X: the client's video surface in a Qt Quick window shows the demo camera's live
 // stream from the server, with its square moving. The last picture is kept as a screenshot.
 #include "LinkClient.h"
+#include "LiveTestSupport.h"
 #include "ServerProcess.h"
 
 #include "kvoCore/Utils.h"
@@ -10,18 +11,19 @@
 #include "qmlVlc/QmlVlcVideoSurface.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickWindow>
 #include <QTemporaryDir>
-#include <QThread>
 #include <QUdpSocket>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+
+using LiveTestSupport::freeRtpPort;
+using LiveTestSupport::waitUntil;
 
 namespace {
 
@@ -36,39 +38,6 @@ Window {
     VlcVideoSurface { anchors.fill: parent; source: player; fillMode: VlcVideoSurface.Stretch }
 }
 )";
-
-bool waitUntil(const std::function<bool()>& done, int timeoutMs) {
-    QElapsedTimer timer;
-    timer.start();
-    for (;;) {
-        if (done()) {
-            return true;
-        }
-        if (timer.elapsed() >= timeoutMs) {
-            return false;
-        }
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
-}
-
-quint16 freeRtpPort() {
-    for (int attempt = 0; attempt < 50; ++attempt) {
-        QUdpSocket probe;
-        if (!probe.bind(QHostAddress(QHostAddress::LocalHost), 0)) {
-            continue;
-        }
-        const quint16 port = probe.localPort() & ~1;
-        probe.close();
-        QUdpSocket rtp;
-        QUdpSocket rtcp;
-        if (port > 1024 && rtp.bind(QHostAddress(QHostAddress::LocalHost), port) &&
-            rtcp.bind(QHostAddress(QHostAddress::LocalHost), port + 1)) {
-            return port;
-        }
-    }
-    return 0;
-}
 
 // Centre of the demo clip's bright yellow square (#F0E060) in a picture; (-1, -1) when not seen.
 QPointF squareCentre(const QImage& image) {

@@ -1,5 +1,6 @@
 // The server program with its demo camera on loopback, watched through the client's own player.
 #include "LinkClient.h"
+#include "LiveTestSupport.h"
 #include "ServerProcess.h"
 
 #include "kvoCore/Utils.h"
@@ -8,56 +9,21 @@
 #include "qmlVlc/QmlVlcVideoSurface.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QNetworkDatagram>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QThread>
 #include <QUdpSocket>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
+using LiveTestSupport::freeRtpPort;
+using LiveTestSupport::waitUntil;
+
 namespace {
-
-// Runs the event loop until `done` holds or time runs out; `done` may take records, so it is asked
-// once per turn and its last answer is the result.
-bool waitUntil(const std::function<bool()>& done, int timeoutMs) {
-    QElapsedTimer timer;
-    timer.start();
-    for (;;) {
-        if (done()) {
-            return true;
-        }
-        if (timer.elapsed() >= timeoutMs) {
-            return false;
-        }
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
-}
-
-// A free even UDP port on loopback with the next one free too (RTP and RTCP).
-quint16 freeRtpPort() {
-    for (int attempt = 0; attempt < 50; ++attempt) {
-        QUdpSocket probe;
-        if (!probe.bind(QHostAddress(QHostAddress::LocalHost), 0)) {
-            continue;
-        }
-        const quint16 port = probe.localPort() & ~1;
-        probe.close();
-        QUdpSocket rtp;
-        QUdpSocket rtcp;
-        if (port > 1024 && rtp.bind(QHostAddress(QHostAddress::LocalHost), port) &&
-            rtcp.bind(QHostAddress(QHostAddress::LocalHost), port + 1)) {
-            return port;
-        }
-    }
-    return 0;
-}
 
 // Datagrams that reach a port within `msecs`.
 int datagramsWithin(QUdpSocket& socket, int msecs) {

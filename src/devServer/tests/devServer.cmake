@@ -4,7 +4,8 @@ if(NOT TARGET rirOVA)
 endif()
 add_library(devServerTestSupport STATIC
     ${CMAKE_CURRENT_LIST_DIR}/ServerProcess.cpp ${CMAKE_CURRENT_LIST_DIR}/ServerProcess.h
-    ${CMAKE_CURRENT_LIST_DIR}/LinkClient.cpp ${CMAKE_CURRENT_LIST_DIR}/LinkClient.h)
+    ${CMAKE_CURRENT_LIST_DIR}/LinkClient.cpp ${CMAKE_CURRENT_LIST_DIR}/LinkClient.h
+    ${CMAKE_CURRENT_LIST_DIR}/LiveTestSupport.cpp ${CMAKE_CURRENT_LIST_DIR}/LiveTestSupport.h)
 target_link_libraries(devServerTestSupport PUBLIC rirOVA kvoClientController kvoCore Qt5::Network Qt5::Sql)
 target_compile_definitions(devServerTestSupport PUBLIC
     DEVSERVER_BINARY="$<TARGET_FILE:vorozizevodidureruziz>")

@@ -1,0 +1,16 @@
+#pragma once
+
+// Helpers of the live stream tests: waiting on the event loop and finding loopback ports for RTP.
+#include <QtGlobal>
+#include <functional>
+
+namespace LiveTestSupport {
+
+// Runs the event loop until `done` holds or time runs out; `done` may take records, so it is asked
+// once per turn and its last answer is the result.
+bool waitUntil(const std::function<bool()>& done, int timeoutMs);
+
+// A free even UDP port on loopback with the next one free too (RTP and RTCP); 0 when none is found.
+quint16 freeRtpPort();
+
+} // namespace LiveTestSupport
