@@ -83,7 +83,17 @@ ApplicationWindow {
         quitTimer.start()
     }
 
-    onTabNamesChanged: console.info("Tabs: " + tabNames.join(", "))
+    // Bindings re-evaluate the names several times at start and on a language switch; the log
+    // gets one line per set of names actually shown.
+    property string _loggedTabs: ""
+    function logTabs() {
+        var line = tabNames.join(", ")
+        if (line === _loggedTabs)
+            return
+        _loggedTabs = line
+        console.info("Tabs: " + line)
+    }
+    onTabNamesChanged: logTabs()
 
     onClosing: {
         if (_quitting || isClosingByServer)
@@ -197,7 +207,7 @@ ApplicationWindow {
     }
 
     Component.onCompleted: {
-        console.info("Tabs: " + tabNames.join(", "))
+        logTabs()
         var lang = setting("generalSettings/lang")
         if (lang !== undefined && typeof TR !== "undefined" && TR)
             TR.setLocale(Utils.localeOfLang(lang))

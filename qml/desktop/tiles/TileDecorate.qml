@@ -30,15 +30,26 @@ Item {
     // A device records while its state names a running recording and the start time is known.
     readonly property bool isRecording: dtRecStarted > 0 && ["recording", "recorded", "started", "on"].indexOf(recState) >= 0
 
+    // The device the tile was last logged showing; the line is written again only after the
+    // picture was lost (or another device came), not at every buffering hiccup of a live stream.
+    property string _loggedDevice: ""
+    onPlayerChanged: _loggedDevice = ""
+
     Connections {
         target: decorate.player
         ignoreUnknownSignals: true
         function onStateChanged(state) {
             if (!decorate.player)
                 return
-            if (decorate.player.state === QmlVlcPlayerState.Playing)
+            var now = decorate.player.state
+            if (now === QmlVlcPlayerState.Playing && decorate._loggedDevice !== decorate.tile.deviceId) {
+                decorate._loggedDevice = decorate.tile.deviceId
                 console.info("Tile " + decorate.tile.tileIndex + " shows device " + decorate.tile.deviceId)
-            if (decorate.player.state === QmlVlcPlayerState.Ended)
+            }
+            if (now === QmlVlcPlayerState.Ended || now === QmlVlcPlayerState.Error
+                    || now === QmlVlcPlayerState.Stopped || now === QmlVlcPlayerState.NothingSpecial)
+                decorate._loggedDevice = ""
+            if (now === QmlVlcPlayerState.Ended)
                 restart.restart()
         }
     }
