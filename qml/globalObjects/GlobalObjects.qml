@@ -36,6 +36,8 @@ Item {
     property var youtubeInfo: ({})
     property var telegramInfo: ({})
     property var onlineAccessInfo: ({})
+    // Id of the logged-in user, from the log-in answer; 0 until then.
+    property int userId: 0
     readonly property string youtubeProgrammSideClientId: "418207362519-okulonclient7hq2v4m9c3xk.apps.googleusercontent.com"
     readonly property string youtubeProgrammSideClientSecret: "Okl-7fQ2mZ9xW4bR1tY6uN_e"
     property bool _wasConnected: false
@@ -111,9 +113,28 @@ Item {
         deviceTypeController.trGetList({})
         deviceController.trGetList({})
         deviceRecStateController.trGetList({})
-        youtubeSettingsController.trInfo({})
-        telegramSettingsController.trInfo({})
-        onlineAccessSettingsController.trInfo({})
+        youtubeSettingsController.trGetList(ownSettingsRequest())
+        telegramSettingsController.trGetList(ownSettingsRequest())
+        onlineAccessSettingsController.trGetList(ownSettingsRequest())
+    }
+
+    // A settings group holds one record per user: the list of the user's own records has it.
+    function ownSettingsRequest() {
+        var request = { limit: 1 }
+        if (userId > 0)
+            request.where = [{ condition: "and", expressions: [
+                { role: "rstIdOwner", operation: "=", value: userId, condition: "and" }] }]
+        return request
+    }
+
+    // The settings record carried by a list answer to the controller's own request; an empty
+    // record when the user has none yet, undefined for a failed or foreign answer.
+    function ownSettingsRecord(controller, mapParams) {
+        if (!mapParams || mapParams["RES"] === false
+                || String(mapParams["_receiver"]) !== String(controller.objectNumber))
+            return undefined
+        var entries = mapParams["entries"]
+        return Array.isArray(entries) && entries.length > 0 ? entries[0] : ({})
     }
 
     function deviceRows() {
@@ -207,12 +228,15 @@ Item {
     }
     YoutubeSettingsController {
         id: youtubeSettingsController
+        useTrGetList: true
     }
     TelegramSettingsController {
         id: telegramSettingsController
+        useTrGetList: true
     }
     OnlineAccessSettingsController {
         id: onlineAccessSettingsController
+        useTrGetList: true
     }
 
     Connections {
@@ -221,6 +245,7 @@ Item {
         function onSaAuth(mapParams) {
             globalObjects.isAuthorized = mapParams["RES"] !== false
             if (globalObjects.isAuthorized) {
+                globalObjects.userId = Number(mapParams["id"]) || 0
                 console.info("Logged in as " + globalObjects.credentials().sign)
                 globalObjects.requestLists()
             }
@@ -284,17 +309,41 @@ Item {
     Connections {
         target: youtubeSettingsController
         ignoreUnknownSignals: true
-        function onSaInfo(mapParams) { globalObjects.youtubeInfo = mapParams }
+        function onSaInfo(mapParams) {
+            if (mapParams && mapParams["RES"] !== false)
+                globalObjects.youtubeInfo = mapParams
+        }
+        function onSaGetList(mapParams) {
+            var record = globalObjects.ownSettingsRecord(youtubeSettingsController, mapParams)
+            if (record !== undefined)
+                globalObjects.youtubeInfo = record
+        }
     }
     Connections {
         target: telegramSettingsController
         ignoreUnknownSignals: true
-        function onSaInfo(mapParams) { globalObjects.telegramInfo = mapParams }
+        function onSaInfo(mapParams) {
+            if (mapParams && mapParams["RES"] !== false)
+                globalObjects.telegramInfo = mapParams
+        }
+        function onSaGetList(mapParams) {
+            var record = globalObjects.ownSettingsRecord(telegramSettingsController, mapParams)
+            if (record !== undefined)
+                globalObjects.telegramInfo = record
+        }
     }
     Connections {
         target: onlineAccessSettingsController
         ignoreUnknownSignals: true
-        function onSaInfo(mapParams) { globalObjects.onlineAccessInfo = mapParams }
+        function onSaInfo(mapParams) {
+            if (mapParams && mapParams["RES"] !== false)
+                globalObjects.onlineAccessInfo = mapParams
+        }
+        function onSaGetList(mapParams) {
+            var record = globalObjects.ownSettingsRecord(onlineAccessSettingsController, mapParams)
+            if (record !== undefined)
+                globalObjects.onlineAccessInfo = record
+        }
     }
     Connections {
         target: globalObjects.hasNet ? NET : null

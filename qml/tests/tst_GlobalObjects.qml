@@ -122,7 +122,46 @@ Item {
             compare(devices.requestsOf("trGetList").length, 1)
             compare(globals.deviceTypeController.requestsOf("trGetList").length > 0, true)
             compare(globals.deviceRecStateController.requestsOf("trGetList").length > 0, true)
-            compare(globals.youtubeSettingsController.requestsOf("trInfo").length > 0, true)
+        }
+
+        // Each settings group is asked for the logged-in user's own record, never with an id-less
+        // "trInfo", and its answer becomes the settings the rest of the client reads.
+        function test_log_in_asks_each_settings_group_for_the_users_own_record() {
+            var groups = [
+                { controller: globals.youtubeSettingsController, info: "youtubeInfo" },
+                { controller: globals.telegramSettingsController, info: "telegramInfo" },
+                { controller: globals.onlineAccessSettingsController, info: "onlineAccessInfo" }
+            ]
+            for (var i = 0; i < groups.length; ++i)
+                groups[i].controller.requests = []
+            globals.auth.saAuth({ RES: true, id: 5, sign: "guard" })
+            compare(globals.userId, 5)
+            for (i = 0; i < groups.length; ++i) {
+                var c = groups[i].controller
+                compare(c.requestsOf("trInfo").length, 0)
+                var asked = c.requestsOf("trGetList")
+                compare(asked.length, 1)
+                var where = asked[0].params.where
+                compare(where.length, 1)
+                compare(where[0].expressions.length, 1)
+                var e = where[0].expressions[0]
+                compare(e.role, "rstIdOwner")
+                compare(e.operation, "=")
+                compare(e.value, 5)
+            }
+
+            var yt = globals.youtubeSettingsController
+            yt.saGetList({ RES: true, _receiver: yt.objectNumber, entries: [{ id: 3, channelName: "Gate cam", rstIdOwner: 5 }] })
+            compare(globals.youtubeInfo.channelName, "Gate cam")
+            // Another controller's answer or a refusal leaves the user's settings alone.
+            yt.saGetList({ RES: true, _receiver: "other", entries: [{ id: 8, channelName: "Foreign" }] })
+            yt.saGetList({ RES: false, _receiver: yt.objectNumber, error: "refused" })
+            compare(globals.youtubeInfo.channelName, "Gate cam")
+            // A user without a record yet has empty settings.
+            var tg = globals.telegramSettingsController
+            globals.telegramInfo = { phone: "stale" }
+            tg.saGetList({ RES: true, _receiver: tg.objectNumber, entries: [] })
+            compare(Object.keys(globals.telegramInfo).length, 0)
         }
 
         function test_failed_log_in_and_lost_connection_show_one_dialog_each() {
