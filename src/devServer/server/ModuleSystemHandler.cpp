@@ -98,6 +98,23 @@ QString ModuleSystemHandler::moduleOf(const Request& request, Outcome* outcome) 
     return name;
 }
 
+bool ModuleSystemHandler::deviceModuleOf(const Request& request, Outcome* outcome, qint64* deviceId,
+                                         QString* name) {
+    *deviceId = deviceOf(request, outcome);
+    if (*deviceId == 0) {
+        return false;
+    }
+    *name = moduleOf(request, outcome);
+    return !name->isEmpty();
+}
+
+KvoCore::DTO ModuleSystemHandler::moduleAnswer(const Request& request, qint64 deviceId, const QString& name) {
+    KvoCore::DTO reply = answer(request, true);
+    reply.params.insert(QStringLiteral("rstIDDevice"), deviceId);
+    reply.params.insert(QStringLiteral("plugin_name"), name);
+    return reply;
+}
+
 Outcome ModuleSystemHandler::moduleList(const Request& request) {
     Outcome outcome;
     const bool forDevice = request.dto.params.contains(QStringLiteral("rstIDDevice"));
@@ -141,20 +158,15 @@ Outcome ModuleSystemHandler::activeModuleList(const Request& request) {
 
 Outcome ModuleSystemHandler::switchModule(const Request& request, bool on) {
     Outcome outcome;
-    const qint64 deviceId = deviceOf(request, &outcome);
-    if (deviceId == 0) {
-        return outcome;
-    }
-    const QString name = moduleOf(request, &outcome);
-    if (name.isEmpty()) {
+    qint64 deviceId = 0;
+    QString name;
+    if (!deviceModuleOf(request, &outcome, &deviceId, &name)) {
         return outcome;
     }
     State state = loadState(deviceId, name);
     state.enabled = on;
     saveState(deviceId, name, state);
-    KvoCore::DTO reply = answer(request, true);
-    reply.params.insert(QStringLiteral("rstIDDevice"), deviceId);
-    reply.params.insert(QStringLiteral("plugin_name"), name);
+    KvoCore::DTO reply = moduleAnswer(request, deviceId, name);
     reply.params.insert(QStringLiteral("new_state"), on);
     outcome.replies.append(reply);
     return outcome;
@@ -162,18 +174,13 @@ Outcome ModuleSystemHandler::switchModule(const Request& request, bool on) {
 
 Outcome ModuleSystemHandler::getParams(const Request& request) {
     Outcome outcome;
-    const qint64 deviceId = deviceOf(request, &outcome);
-    if (deviceId == 0) {
-        return outcome;
-    }
-    const QString name = moduleOf(request, &outcome);
-    if (name.isEmpty()) {
+    qint64 deviceId = 0;
+    QString name;
+    if (!deviceModuleOf(request, &outcome, &deviceId, &name)) {
         return outcome;
     }
     const State state = loadState(deviceId, name);
-    KvoCore::DTO reply = answer(request, true);
-    reply.params.insert(QStringLiteral("rstIDDevice"), deviceId);
-    reply.params.insert(QStringLiteral("plugin_name"), name);
+    KvoCore::DTO reply = moduleAnswer(request, deviceId, name);
     reply.params.insert(QStringLiteral("enabled"), state.enabled);
     reply.params.insert(QStringLiteral("params"), _catalogue.paramsWithValues(name, state.values));
     outcome.replies.append(reply);
@@ -182,12 +189,9 @@ Outcome ModuleSystemHandler::getParams(const Request& request) {
 
 Outcome ModuleSystemHandler::setParams(const Request& request) {
     Outcome outcome;
-    const qint64 deviceId = deviceOf(request, &outcome);
-    if (deviceId == 0) {
-        return outcome;
-    }
-    const QString name = moduleOf(request, &outcome);
-    if (name.isEmpty()) {
+    qint64 deviceId = 0;
+    QString name;
+    if (!deviceModuleOf(request, &outcome, &deviceId, &name)) {
         return outcome;
     }
     const QJsonObject given =
@@ -197,9 +201,7 @@ Outcome ModuleSystemHandler::setParams(const Request& request) {
         state.values.insert(it.key(), it.value());
     }
     saveState(deviceId, name, state);
-    KvoCore::DTO reply = answer(request, true);
-    reply.params.insert(QStringLiteral("rstIDDevice"), deviceId);
-    reply.params.insert(QStringLiteral("plugin_name"), name);
+    KvoCore::DTO reply = moduleAnswer(request, deviceId, name);
     reply.params.insert(QStringLiteral("params"), _catalogue.paramsWithValues(name, state.values));
     outcome.replies.append(reply);
     return outcome;

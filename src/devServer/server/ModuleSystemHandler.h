@@ -30,6 +30,10 @@ private:
     // The device named by "rstIDDevice" (or "id"); 0 with `reply` set when it is missing or gone.
     qint64 deviceOf(const Request& request, Outcome* outcome);
     QString moduleOf(const Request& request, Outcome* outcome) const;
+    // Both of the above; false with the failure in `outcome` when either is missing.
+    bool deviceModuleOf(const Request& request, Outcome* outcome, qint64* deviceId, QString* name);
+    // A successful answer naming the device and the module.
+    static KvoCore::DTO moduleAnswer(const Request& request, qint64 deviceId, const QString& name);
 
     Outcome moduleList(const Request& request);
     Outcome activeModuleList(const Request& request);

@@ -101,19 +101,27 @@ Outcome RecordGroupHandler::getList(const Request& request) {
     return outcome;
 }
 
+KvoCore::DTO RecordGroupHandler::badIdReply(const Request& request) {
+    return failure(request, QStringLiteral("A record id greater than 1 is expected in \"id\""));
+}
+
+// The record was removed meanwhile: the client drops its row on this code.
+KvoCore::DTO RecordGroupHandler::goneReply(const Request& request, qint64 id) {
+    KvoCore::DTO reply = failure(request, QStringLiteral("The record no longer exists"), errRecordGone);
+    reply.params.insert(QStringLiteral("id"), id);
+    return reply;
+}
+
 Outcome RecordGroupHandler::info(const Request& request) {
     Outcome outcome;
     qint64 id = 0;
     if (!readId(request, &id)) {
-        outcome.replies.append(
-            failure(request, QStringLiteral("A record id greater than 1 is expected in \"id\"")));
+        outcome.replies.append(badIdReply(request));
         return outcome;
     }
     const auto record = _store.info(request.group, id);
     if (!record) {
-        KvoCore::DTO reply = failure(request, QStringLiteral("The record no longer exists"), errRecordGone);
-        reply.params.insert(QStringLiteral("id"), id);
-        outcome.replies.append(reply);
+        outcome.replies.append(goneReply(request, id));
         return outcome;
     }
     outcome.replies.append(recordAnswer(request, *record));
@@ -132,15 +140,12 @@ Outcome RecordGroupHandler::update(const Request& request) {
     Outcome outcome;
     qint64 id = 0;
     if (!readId(request, &id)) {
-        outcome.replies.append(
-            failure(request, QStringLiteral("A record id greater than 1 is expected in \"id\"")));
+        outcome.replies.append(badIdReply(request));
         return outcome;
     }
     const auto record = _store.update(request.group, id, recordFields(request));
     if (!record) {
-        KvoCore::DTO reply = failure(request, QStringLiteral("The record no longer exists"), errRecordGone);
-        reply.params.insert(QStringLiteral("id"), id);
-        outcome.replies.append(reply);
+        outcome.replies.append(goneReply(request, id));
         return outcome;
     }
     outcome.replies.append(recordAnswer(request, *record));
@@ -152,8 +157,7 @@ Outcome RecordGroupHandler::remove(const Request& request) {
     Outcome outcome;
     qint64 id = 0;
     if (!readId(request, &id)) {
-        outcome.replies.append(
-            failure(request, QStringLiteral("A record id greater than 1 is expected in \"id\"")));
+        outcome.replies.append(badIdReply(request));
         return outcome;
     }
     if (request.group == QLatin1String("users") && id == request.userId) {
@@ -163,9 +167,7 @@ Outcome RecordGroupHandler::remove(const Request& request) {
         return outcome;
     }
     if (!_store.remove(request.group, id)) {
-        KvoCore::DTO reply = failure(request, QStringLiteral("The record no longer exists"), errRecordGone);
-        reply.params.insert(QStringLiteral("id"), id);
-        outcome.replies.append(reply);
+        outcome.replies.append(goneReply(request, id));
         return outcome;
     }
     KvoCore::DTO reply = answer(request, true);
@@ -181,15 +183,12 @@ Outcome RecordGroupHandler::duplicate(const Request& request) {
     Outcome outcome;
     qint64 id = 0;
     if (!readId(request, &id)) {
-        outcome.replies.append(
-            failure(request, QStringLiteral("A record id greater than 1 is expected in \"id\"")));
+        outcome.replies.append(badIdReply(request));
         return outcome;
     }
     const auto record = _store.duplicate(request.group, id, request.userId);
     if (!record) {
-        KvoCore::DTO reply = failure(request, QStringLiteral("The record no longer exists"), errRecordGone);
-        reply.params.insert(QStringLiteral("id"), id);
-        outcome.replies.append(reply);
+        outcome.replies.append(goneReply(request, id));
         return outcome;
     }
     outcome.replies.append(recordAnswer(request, *record));

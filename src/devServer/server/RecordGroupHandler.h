@@ -34,6 +34,8 @@ protected:
 
     // The answer carrying a record's fields, and the push that tells everybody about it.
     static KvoCore::DTO recordAnswer(const Request& request, const QJsonObject& record);
+    static KvoCore::DTO badIdReply(const Request& request);
+    static KvoCore::DTO goneReply(const Request& request, qint64 id);
     static KvoCore::DTO changeNotice(const QString& group, const QString& action, const QJsonObject& record);
     static bool readId(const Request& request, qint64* id);
 
