@@ -1,28 +1,37 @@
 // N live tiles (640x360, 25 fps, H.264), each from its own RTP stream on loopback, shown
 //   1. by VlcPlayer + VlcVideoSurface in one Qt Quick window (our path), then
 //   2. by plain libvlc players with libvlc's own video output (one window each).
-// Prints CPU seconds per displayed frame (this process + the X server; the stream sender runs in a
-// child process and is reported apart), frames displayed and frames lost.
+// Each run first waits until every tile shows pictures (libvlc probes the streams one after
+// another), then a warm-up, then measures. Prints CPU seconds per displayed frame (this process +
+// the X server; the stream sender runs in a child process and is reported apart), the CPU split by
+// thread, frames displayed and lost, and for our path the time from libvlc's display call to the
+// texture upload.
 //
 //   xvfb-run -a -s "-screen 0 1920x1080x24" videoTilesBench --tiles 16 --seconds 20
-// Options: --tiles N (4), --seconds S (15), --warmup S (4), --only ours|vlc|nodraw (nodraw: also a
-// run that decodes into our buffers without drawing, to split decoding from drawing).
+// Options: --tiles N (4), --seconds S (15), --warmup S (3), --vlc-arg ARG (repeatable),
+// --only ours|vlc|nodraw|rects (nodraw: also a run that decodes into our buffers without drawing,
+// to split decoding from drawing; rects: the same window of plain rectangles changing colour 25
+// times a second, the cost of Qt Quick's own renders).
 #include "qmlVlc/QmlVlcConfig.h"
+#include "qmlVlc/QmlVlcPlayerProxy.h"
 #include "qmlVlc/QmlVlcTypes.h"
 #include "qmlVlc/QmlVlcVideoStats.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QQmlComponent>
 #include <QQmlEngine>
+#include <QQuickItem>
 #include <QQuickWindow>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <sys/resource.h>
@@ -38,9 +47,10 @@ constexpr double fps = 25.0;
 struct Options {
     int tiles = 4;
     int seconds = 15;
-    int warmup = 4;
+    int warmup = 3; // after every tile shows pictures
     QString only;
-    QString sdpDir; // streams described by another sender (files tile0.sdp ...): no sender of ours
+    QString sdpDir;      // streams described by another sender (files tile0.sdp ...): no sender of ours
+    QStringList vlcArgs; // extra libvlc arguments for both paths (--vlc-arg, repeatable)
 };
 
 double processCpuSeconds() {
@@ -51,11 +61,11 @@ double processCpuSeconds() {
 }
 
 // CPU seconds of another process, from /proc/<pid>/stat (utime + stime).
-double otherCpuSeconds(qint64 pid) {
+double otherCpuSeconds(qint64 pid, const QString& statPath = QString()) {
     if (pid <= 0) {
         return 0;
     }
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    QFile stat(statPath.isEmpty() ? QStringLiteral("/proc/%1/stat").arg(pid) : statPath);
     if (!stat.open(QIODevice::ReadOnly)) {
         return 0;
     }
@@ -116,6 +126,39 @@ int runSender(int tiles, const QString& dir) {
     return 0;
 }
 
+// CPU seconds of this process's threads, grouped by what they do: the GUI thread, the scene
+// graph's render thread with Mesa's rasteriser threads, and the rest (libvlc's input and decoder
+// threads, Qt's X event reader). Threads that end during a run are only in the process total.
+struct ThreadCpu {
+    double gui = 0;
+    double render = 0;
+    double other = 0;
+};
+
+ThreadCpu threadCpuSeconds() {
+    ThreadCpu cpu;
+    const QString self = QString::number(getpid());
+    const QStringList tasks =
+        QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString& tid : tasks) {
+        QFile comm(QStringLiteral("/proc/self/task/%1/comm").arg(tid));
+        if (!comm.open(QIODevice::ReadOnly)) {
+            continue;
+        }
+        const QByteArray name = comm.readAll().trimmed();
+        const double seconds =
+            otherCpuSeconds(tid.toLongLong(), QStringLiteral("/proc/self/task/%1/stat").arg(tid));
+        if (tid == self) {
+            cpu.gui += seconds;
+        } else if (name.startsWith("QSGRenderThread") || name.startsWith("llvmpipe")) {
+            cpu.render += seconds;
+        } else {
+            cpu.other += seconds;
+        }
+    }
+    return cpu;
+}
+
 struct Figures {
     double cpu = 0;  // this process + X server
     double xCpu = 0; // of which the X server
@@ -124,24 +167,73 @@ struct Figures {
     uint64_t decoded = 0;
     uint64_t lost = 0;
     double seconds = 0;
-    uint64_t renders = 0; // scene renders (frames swapped) of our window
+    uint64_t renders = 0;      // scene renders (frames swapped) of our window
+    ThreadCpu threads;         // this process only
+    double latencyMeanMs = -1; // libvlc's display call to the upload (our path only)
+    double latencyMaxMs = -1;
+    double startSeconds = 0; // until every tile showed a picture
+    int fewestPerTile = 0;   // pictures libvlc displayed in the run by the slowest tile
 };
 
+// Runs the event loop for `ms` without polling (a polling loop would add its own CPU to both paths).
 void wait(int ms) {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(2);
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    timer.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    timer.start(ms);
+    loop.exec();
+}
+
+// Pictures libvlc has displayed (for our path: handed to our buffers) per tile.
+std::vector<int> displayedPerTile(const std::vector<libvlc_media_player_t*>& players) {
+    std::vector<int> counts;
+    for (libvlc_media_player_t* player : players) {
+        int shown = 0;
+        if (libvlc_media_t* media = libvlc_media_player_get_media(player)) {
+            libvlc_media_stats_t s{};
+            if (libvlc_media_get_stats(media, &s)) {
+                shown = s.i_displayed_pictures;
+            }
+            libvlc_media_release(media);
+        }
+        counts.push_back(shown);
     }
+    return counts;
+}
+
+// Waits until every tile has shown a picture (libvlc probes the streams one after another, so the
+// last tile starts seconds after the first); returns the seconds that took, or -1 after 90 s.
+double waitUntilEveryTilePlays(const std::vector<libvlc_media_player_t*>& players) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 90000) {
+        const std::vector<int> counts = displayedPerTile(players);
+        if (std::all_of(counts.begin(), counts.end(), [](int n) { return n > 0; })) {
+            return clock.elapsed() / 1000.0;
+        }
+        wait(50);
+    }
+    return -1;
+}
+
+int fewestSince(const std::vector<int>& before, const std::vector<int>& after) {
+    int fewest = INT32_MAX;
+    for (size_t i = 0; i < before.size() && i < after.size(); ++i) {
+        fewest = std::min(fewest, after[i] - before[i]);
+    }
+    return before.empty() ? 0 : fewest;
 }
 
 struct Meter {
     qint64 xPid;
     qint64 senderPid;
     double cpu0 = 0, x0 = 0, s0 = 0;
+    ThreadCpu t0;
     QElapsedTimer clock;
     void start() {
+        t0 = threadCpuSeconds();
         cpu0 = processCpuSeconds();
         x0 = otherCpuSeconds(xPid);
         s0 = otherCpuSeconds(senderPid);
@@ -152,6 +244,10 @@ struct Meter {
         f->cpu = processCpuSeconds() - cpu0 + f->xCpu;
         f->senderCpu = otherCpuSeconds(senderPid) - s0;
         f->seconds = clock.elapsed() / 1000.0;
+        const ThreadCpu t1 = threadCpuSeconds();
+        f->threads.gui = t1.gui - t0.gui;
+        f->threads.render = t1.render - t0.render;
+        f->threads.other = t1.other - t0.other;
     }
 };
 
@@ -195,22 +291,94 @@ Window {
         return {};
     }
     uint64_t renders = 0;
+    std::vector<libvlc_media_player_t*> players;
     if (auto* window = qobject_cast<QQuickWindow*>(root.get())) {
         QObject::connect(window, &QQuickWindow::frameSwapped, [&renders] { ++renders; });
+        // The repeater's tiles are visual children only: walk the item tree.
+        std::vector<QQuickItem*> items{window->contentItem()};
+        while (!items.empty()) {
+            QQuickItem* item = items.back();
+            items.pop_back();
+            for (QmlVlcPlayerProxy* player :
+                 item->findChildren<QmlVlcPlayerProxy*>(QString(), Qt::FindDirectChildrenOnly)) {
+                players.push_back(player->player().handle().player());
+            }
+            const QList<QQuickItem*> children = item->childItems();
+            items.insert(items.end(), children.begin(), children.end());
+        }
     }
+    if (int(players.size()) != o.tiles) {
+        std::fprintf(stderr, "found %zu players for %d tiles\n", players.size(), o.tiles);
+    }
+    Figures f;
+    f.startSeconds = waitUntilEveryTilePlays(players);
     wait(o.warmup * 1000);
+    const std::vector<int> perTile0 = displayedPerTile(players);
     const uint64_t renders0 = renders;
     QmlVlcVideoStats& stats = QmlVlcVideoStats::instance();
     const uint64_t up0 = stats.uploaded, dec0 = stats.decoded;
-    Figures f;
+    stats.latencySamples = 0;
+    stats.latencyNsTotal = 0;
+    stats.latencyNsMax = 0;
     meter.start();
     wait(o.seconds * 1000);
     meter.stop(&f);
+    f.fewestPerTile = fewestSince(perTile0, displayedPerTile(players));
     f.decoded = stats.decoded - dec0;
     f.displayed = draw ? stats.uploaded - up0 : f.decoded;
     f.renders = renders - renders0;
     const double expected = fps * f.seconds * o.tiles;
     f.lost = expected > f.displayed ? uint64_t(expected - f.displayed) : 0;
+    if (draw && stats.latencySamples > 0) {
+        f.latencyMeanMs = double(stats.latencyNsTotal) / double(stats.latencySamples) / 1e6;
+        f.latencyMaxMs = double(stats.latencyNsMax) / 1e6;
+    }
+    return f;
+}
+
+// The same window with plain rectangles that change colour 25 times a second each (no video):
+// what a scene render of this window costs by itself.
+Figures runRects(const Options& o, Meter meter) {
+    int columns = 1;
+    while (columns * columns < o.tiles) {
+        ++columns;
+    }
+    const QString qml = QStringLiteral(R"(
+import QtQuick 2.15
+import QtQuick.Window 2.15
+Window {
+    width: %1 * 320; height: %1 * 180; visible: true; color: "black"
+    Grid {
+        columns: %1
+        Repeater {
+            model: %2
+            Rectangle {
+                width: 320; height: 180
+                property int n: 0
+                color: n % 2 ? "red" : "blue"
+                Timer { interval: 40; repeat: true; running: true; onTriggered: parent.n++ }
+            }
+        }
+    }
+}
+)")
+                            .arg(columns)
+                            .arg(o.tiles);
+    QQmlEngine engine;
+    QQmlComponent component(&engine);
+    component.setData(qml.toUtf8(), QUrl());
+    std::unique_ptr<QObject> root(component.create());
+    uint64_t renders = 0;
+    if (auto* window = qobject_cast<QQuickWindow*>(root.get())) {
+        QObject::connect(window, &QQuickWindow::frameSwapped, [&renders] { ++renders; });
+    }
+    wait(o.warmup * 1000);
+    const uint64_t renders0 = renders;
+    Figures f;
+    meter.start();
+    wait(o.seconds * 1000);
+    meter.stop(&f);
+    f.renders = renders - renders0;
     return f;
 }
 
@@ -218,7 +386,15 @@ Figures runVlc(const Options& o, const QString& dir, Meter meter) {
     const char* args[] = {"--no-xlib",         "--quiet",     "--no-audio",
                           "--network-caching", "250",         "--no-video-title-show",
                           "--avcodec-hw=none", "--width=320", "--height=180"};
-    libvlc_instance_t* instance = libvlc_new(sizeof(args) / sizeof(args[0]), args);
+    std::vector<QByteArray> extra;
+    std::vector<const char*> argv(std::begin(args), std::end(args));
+    for (const QString& arg : o.vlcArgs) {
+        extra.push_back(arg.toUtf8());
+    }
+    for (const QByteArray& arg : extra) {
+        argv.push_back(arg.constData());
+    }
+    libvlc_instance_t* instance = libvlc_new(int(argv.size()), argv.data());
     std::vector<libvlc_media_player_t*> players;
     std::vector<libvlc_media_t*> media;
     for (int i = 0; i < o.tiles; ++i) {
@@ -229,17 +405,9 @@ Figures runVlc(const Options& o, const QString& dir, Meter meter) {
         players.push_back(libvlc_media_player_new_from_media(m));
         libvlc_media_player_play(players.back());
     }
+    Figures f;
+    f.startSeconds = waitUntilEveryTilePlays(players);
     wait(o.warmup * 1000);
-    auto displayed = [&] {
-        uint64_t sum = 0;
-        for (libvlc_media_t* m : media) {
-            libvlc_media_stats_t s{};
-            if (libvlc_media_get_stats(m, &s)) {
-                sum += uint64_t(s.i_displayed_pictures);
-            }
-        }
-        return sum;
-    };
     auto decoded = [&] {
         uint64_t sum = 0;
         for (libvlc_media_t* m : media) {
@@ -250,12 +418,16 @@ Figures runVlc(const Options& o, const QString& dir, Meter meter) {
         }
         return sum;
     };
-    const uint64_t shown0 = displayed(), dec0 = decoded();
-    Figures f;
+    const std::vector<int> perTile0 = displayedPerTile(players);
+    const uint64_t dec0 = decoded();
     meter.start();
     wait(o.seconds * 1000);
     meter.stop(&f);
-    f.displayed = displayed() - shown0;
+    const std::vector<int> perTile1 = displayedPerTile(players);
+    f.fewestPerTile = fewestSince(perTile0, perTile1);
+    for (size_t i = 0; i < perTile0.size(); ++i) {
+        f.displayed += uint64_t(perTile1[i] - perTile0[i]);
+    }
     f.decoded = decoded() - dec0;
     const double expected = fps * f.seconds * o.tiles;
     f.lost = expected > f.displayed ? uint64_t(expected - f.displayed) : 0;
@@ -271,11 +443,23 @@ Figures runVlc(const Options& o, const QString& dir, Meter meter) {
 void print(const char* name, const Options& o, const Figures& f) {
     const double expected = fps * f.seconds * o.tiles;
     std::printf("%-22s tiles %2d  %5.1f s  displayed %6llu of %6.0f sent (decoded %6llu, lost %5llu)  "
-                "cpu %6.2f s (X %5.2f)  %.3f ms cpu/frame  sender %.2f s  renders %llu\n",
+                "cpu %6.2f s (X %5.2f)  %.3f ms cpu/frame  sender %.2f s  renders %llu\n"
+                "%-22s   every tile playing after %.1f s; slowest tile displayed %d pictures in the run\n",
                 name, o.tiles, f.seconds, static_cast<unsigned long long>(f.displayed), expected,
                 static_cast<unsigned long long>(f.decoded), static_cast<unsigned long long>(f.lost), f.cpu,
                 f.xCpu, f.displayed ? 1000.0 * f.cpu / double(f.displayed) : 0.0, f.senderCpu,
-                static_cast<unsigned long long>(f.renders));
+                static_cast<unsigned long long>(f.renders), "", f.startSeconds, f.fewestPerTile);
+    if (f.displayed) {
+        const double perFrame = 1000.0 / double(f.displayed);
+        std::printf("%-22s   per displayed frame: gui thread %.3f ms, render threads %.3f ms, other threads "
+                    "%.3f ms, X server %.3f ms\n",
+                    "", f.threads.gui * perFrame, f.threads.render * perFrame, f.threads.other * perFrame,
+                    f.xCpu * perFrame);
+    }
+    if (f.latencyMeanMs >= 0) {
+        std::printf("%-22s   hand-over latency (libvlc display call to upload): mean %.1f ms, max %.1f ms\n",
+                    "", f.latencyMeanMs, f.latencyMaxMs);
+    }
 }
 
 } // namespace
@@ -296,6 +480,8 @@ int main(int argc, char** argv) {
             o.warmup = args[i + 1].toInt();
         } else if (args[i] == QLatin1String("--only")) {
             o.only = args[i + 1];
+        } else if (args[i] == QLatin1String("--vlc-arg")) {
+            o.vlcArgs << args[i + 1];
         } else if (args[i] == QLatin1String("--sdp-dir")) {
             o.sdpDir = args[i + 1];
         }
@@ -332,7 +518,8 @@ int main(int argc, char** argv) {
     }
     QmlVlcConfig& config = QmlVlcConfig::instance();
     config.setNetworkCachingMs(250);
-    config.setExtraArguments({"--no-xlib", "--quiet", "--no-audio", "--avcodec-hw=none"});
+    config.setExtraArguments(QStringList{"--no-xlib", "--quiet", "--no-audio", "--avcodec-hw=none"} +
+                             o.vlcArgs);
 
     Figures ours;
     Figures vlc;
@@ -340,11 +527,20 @@ int main(int argc, char** argv) {
         print("QML players, no surface", o, runOurs(o, streamDir, meter, false));
         o.only = QStringLiteral("ours");
     }
-    if (o.only != QLatin1String("vlc")) {
+    if (o.only == QLatin1String("rects")) {
+        const Figures f = runRects(o, meter);
+        std::printf("rectangles only        tiles %2d  %5.1f s  renders %llu  cpu %.2f s (X %.2f, render "
+                    "threads %.2f)  "
+                    "%.3f ms cpu/render\n",
+                    o.tiles, f.seconds, static_cast<unsigned long long>(f.renders), f.cpu, f.xCpu,
+                    f.threads.render, f.renders ? 1000.0 * f.cpu / double(f.renders) : 0.0);
+        o.only = QStringLiteral("none");
+    }
+    if (o.only != QLatin1String("vlc") && o.only != QLatin1String("none")) {
         ours = runOurs(o, streamDir, meter, true);
         print("QML VlcVideoSurface", o, ours);
     }
-    if (o.only != QLatin1String("ours")) {
+    if (o.only != QLatin1String("ours") && o.only != QLatin1String("none")) {
         vlc = runVlc(o, streamDir, meter);
         print("libvlc own output", o, vlc);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 
@@ -15,6 +16,9 @@ struct QmlVlcI420Frame {
     size_t uPlaneSize = 0;
     char* vPlane = nullptr;
     size_t vPlaneSize = 0;
+    // Steady-clock time (ns) at which libvlc last handed this buffer over for display; 0 = never.
+    // Atomic because a buffer taken back at the pool limit may still be read by the render thread.
+    std::atomic<int64_t> displayedAtNs{0};
 
     // Sizes the buffer for an even `w` x `h` picture with the given pitches and points the planes into it.
     void allocate(uint16_t w, uint16_t h, unsigned yPitch, unsigned uPitch, unsigned vPitch);

@@ -1,5 +1,6 @@
 #include "QmlVlcVideoOutput.h"
 
+#include "qmlVlc/QmlVlcFrameBatcher.h"
 #include "qmlVlc/QmlVlcVideoStats.h"
 #include "qmlVlc/QmlVlcVideoSurface.h"
 
@@ -34,6 +35,9 @@ QmlVlcVideoOutput::QmlVlcVideoOutput(std::shared_ptr<vlc::playlist_player_core> 
 QmlVlcVideoOutput::~QmlVlcVideoOutput() {
     // Stops the player: libvlc's last cleanup call still lands in this (complete) object.
     close();
+    if (QmlVlcFrameBatcher* batcher = QmlVlcFrameBatcher::existing()) {
+        batcher->remove(this);
+    }
 }
 
 void QmlVlcVideoOutput::addVideoSurface(QmlVlcVideoSurface* surface) {
@@ -196,6 +200,7 @@ void QmlVlcVideoOutput::video_display_cb(void* picture) {
             return;
         }
         m_renderFrame = m_pool[index];
+        m_renderFrame->displayedAtNs = QmlVlcVideoStats::nowNs();
         m_lastDisplayed[index] = ++m_displaySequence;
     }
     ++QmlVlcVideoStats::instance().decoded;
@@ -208,6 +213,21 @@ void QmlVlcVideoOutput::video_display_cb(void* picture) {
 
 void QmlVlcVideoOutput::frameUpdated() {
     m_updateQueued = false;
+    bool hasFrame = false;
+    {
+        std::lock_guard<std::mutex> lock(m_guard);
+        hasFrame = m_renderFrame != nullptr;
+    }
+    QmlVlcFrameBatcher* batcher = hasFrame ? QmlVlcFrameBatcher::instance() : nullptr;
+    if (batcher) {
+        batcher->frameReady(this);
+    } else {
+        // The picture is gone (playback ended or the format changes): clear the surfaces at once.
+        presentNewest();
+    }
+}
+
+void QmlVlcVideoOutput::presentNewest() {
     std::shared_ptr<const QmlVlcI420Frame> frame;
     {
         std::lock_guard<std::mutex> lock(m_guard);

@@ -37,6 +37,9 @@ public:
     }
     size_t poolSize() const;
 
+    // GUI thread: hands the newest picture (or none) to every attached surface.
+    void presentNewest();
+
 protected:
     unsigned video_format_cb(char* chroma, unsigned* width, unsigned* height, unsigned* pitches,
                              unsigned* lines) override;

@@ -1,5 +1,7 @@
 #include "QmlVlcVideoStats.h"
 
+#include <chrono>
+
 QmlVlcVideoStats& QmlVlcVideoStats::instance() {
     static QmlVlcVideoStats stats;
     return stats;
@@ -10,4 +12,21 @@ void QmlVlcVideoStats::reset() {
     presented = 0;
     uploaded = 0;
     reused = 0;
+    latencySamples = 0;
+    latencyNsTotal = 0;
+    latencyNsMax = 0;
+}
+
+void QmlVlcVideoStats::addLatency(uint64_t ns) {
+    ++latencySamples;
+    latencyNsTotal += ns;
+    uint64_t max = latencyNsMax.load();
+    while (ns > max && !latencyNsMax.compare_exchange_weak(max, ns)) {
+    }
+}
+
+int64_t QmlVlcVideoStats::nowNs() {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }

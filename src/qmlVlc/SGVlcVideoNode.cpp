@@ -14,6 +14,13 @@ void SGVlcVideoNode::setFrame(const std::shared_ptr<const QmlVlcI420Frame>& fram
 }
 
 void SGVlcVideoNode::setRect(const QRectF& target, const QRectF& texture) {
+    // Called for every picture; unchanged rectangles would only make the renderer re-upload vertices.
+    if (m_hasRect && target == m_target && texture == m_texture) {
+        return;
+    }
+    m_hasRect = true;
+    m_target = target;
+    m_texture = texture;
     QSGGeometry::updateTexturedRectGeometry(&m_geometry, target, texture);
     markDirty(QSGNode::DirtyGeometry);
 }

@@ -2,6 +2,7 @@
 
 #include "qmlVlc/QSGVlcVideoFrameMaterial.h"
 
+#include <QRectF>
 #include <QSGGeometry>
 #include <QSGGeometryNode>
 
@@ -16,4 +17,7 @@ public:
 private:
     QSGGeometry m_geometry;
     QSGVlcVideoFrameMaterial m_material;
+    bool m_hasRect = false;
+    QRectF m_target;
+    QRectF m_texture;
 };

@@ -1,4 +1,5 @@
 // Format negotiation, the bounded frame pool, surfaces and the fill-mode rectangles.
+#include "DrivenOutput.h"
 #include "VlcTestSupport.h"
 #include "qmlVlc/QSGVlcVideoFrameMaterialShader.h"
 #include "qmlVlc/QmlVlcPlayer.h"
@@ -14,38 +15,6 @@
 #include <vector>
 
 namespace {
-
-// Reaches libvlc's callbacks the way libvlc calls them.
-class DrivenOutput : public QmlVlcVideoOutput {
-public:
-    DrivenOutput() : QmlVlcVideoOutput(std::make_shared<vlc::player>()) {}
-    using QmlVlcVideoOutput::video_cleanup_cb;
-    using QmlVlcVideoOutput::video_display_cb;
-    using QmlVlcVideoOutput::video_lock_cb;
-    using QmlVlcVideoOutput::video_unlock_cb;
-
-    unsigned format(unsigned w, unsigned h, unsigned* pitches, unsigned* lines) {
-        char chroma[5] = {};
-        unsigned width = w;
-        unsigned height = h;
-        const unsigned buffers = negotiateFormat(chroma, &width, &height, pitches, lines);
-        EXPECT_STREQ(chroma, "I420");
-        EXPECT_EQ(width, w) << "libvlc's width is not written back";
-        EXPECT_EQ(height, h);
-        return buffers;
-    }
-
-    // One decoded picture: lock, fill, unlock, display.
-    void* decode(char fill) {
-        void* planes[3] = {};
-        void* picture = video_lock_cb(planes);
-        EXPECT_NE(planes[0], nullptr);
-        static_cast<char*>(planes[0])[0] = fill;
-        video_unlock_cb(picture, planes);
-        video_display_cb(picture);
-        return planes[0];
-    }
-};
 
 TEST(QmlVlcVideoOutput, NegotiatesEvenSizesAndRowsPaddedToFourBytes) {
     DrivenOutput output;

@@ -20,6 +20,7 @@ okulon_add_gtest(qmlVlcTests QT_MAIN
             ${CMAKE_CURRENT_LIST_DIR}/VlcPlaylistTest.cpp ${CMAKE_CURRENT_LIST_DIR}/VlcConfigTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/VlcPlayerEventsTest.cpp ${CMAKE_CURRENT_LIST_DIR}/VideoOutputTest.cpp
             ${CMAKE_CURRENT_LIST_DIR}/SdpStreamTest.cpp ${CMAKE_CURRENT_LIST_DIR}/VlcSubObjectsTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/FrameBatcherTest.cpp ${CMAKE_CURRENT_LIST_DIR}/DrivenOutput.h
     LIBS qmlVlc Qt5::Quick Qt5::Network
     TIMEOUT 240)
 target_compile_definitions(qmlVlcTests PRIVATE OKULON_TEST_MEDIA_DIR="${QMLVLC_MEDIA_DIR}")
