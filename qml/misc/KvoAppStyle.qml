@@ -55,6 +55,7 @@ QtObject {
     readonly property real disabledOpacity: 0.4
 
     readonly property int blinkIntervalMs: 600
+    readonly property real blinkDimOpacity: 0.15
     readonly property int detectionLifetimeMs: 2000
     readonly property int restartDelayMs: 1000
 }

@@ -1,4 +1,5 @@
 import QtQuick 2.13
+import QtQuick.Window 2.13
 import QtTest 1.2
 import KVO 1.0
 import QmlVlc 0.1
@@ -27,6 +28,13 @@ Item {
         width: 320
         height: 240
         deviceId: "4"
+    }
+
+    Connections {
+        id: swaps
+        property int count: 0
+        target: root.Window.window
+        function onFrameSwapped() { ++count }
     }
 
     TestCase {
@@ -125,6 +133,14 @@ Item {
             verify(dot.visible)
             var timer = findChild(tile, "recTimer")
             tryVerify(function() { return timer.text.indexOf("0:01:0") === 0 }, 3000)
+            // It blinks: dimmed and back to full.
+            tryVerify(function() { return dot.opacity < 0.5 }, 3000)
+            tryVerify(function() { return dot.opacity === 1.0 }, 3000)
+            // ...without making the window render all the time (a 24/7 desktop of tiles would
+            // spend a core on it): a few renders a second for the blink and the running time.
+            swaps.count = 0
+            wait(2000)
+            verify(swaps.count <= 12, "renders in 2 s while recording: " + swaps.count)
             recStates.originalModel.updateValue(10, "recState", "stopped")
             ++globalObjects.recStateRevision
             verify(!dot.visible)

@@ -105,11 +105,16 @@ Item {
                 height: width
                 radius: width / 2
                 color: KvoAppStyle.recording
-                SequentialAnimation on opacity {
+                opacity: dimmed ? KvoAppStyle.blinkDimOpacity : 1.0
+                property bool dimmed: false
+                // A blink in two steps rather than a fade: a running animation makes the whole
+                // window render continuously, which on a desktop full of tiles costs a core.
+                Timer {
                     running: recDot.visible
-                    loops: Animation.Infinite
-                    NumberAnimation { to: 0.15; duration: KvoAppStyle.blinkIntervalMs }
-                    NumberAnimation { to: 1.0; duration: KvoAppStyle.blinkIntervalMs }
+                    repeat: true
+                    interval: KvoAppStyle.blinkIntervalMs
+                    onTriggered: recDot.dimmed = !recDot.dimmed
+                    onRunningChanged: recDot.dimmed = false
                 }
             }
             TextTimer {
