@@ -75,7 +75,9 @@ void QmlVlcFrameBatcher::frameReady(QmlVlcVideoOutput* output) {
     const qint64 now = m_clock.elapsed();
     Entry& entry = entryFor(output);
     if (entry.lastFrameMs >= 0) {
-        const double interval = double(now - entry.lastFrameMs);
+        // Pictures can come in bursts (a stream starting, a decoder catching up); no camera sends
+        // 100 pictures a second, so shorter gaps are not taken for the stream's rate.
+        const double interval = std::max(double(now - entry.lastFrameMs), double(minIntervalMs));
         entry.intervalMs = entry.intervalMs > 0 ? 0.8 * entry.intervalMs + 0.2 * interval : interval;
     }
     entry.lastFrameMs = now;

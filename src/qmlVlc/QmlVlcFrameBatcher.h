@@ -20,6 +20,8 @@ public:
     static constexpr int defaultMaxDelayMs = 30;
     // An output that delivered no picture for this long does not hold the others back.
     static constexpr int defaultActiveWindowMs = 150;
+    // Shortest gap between two pictures taken for a stream's picture interval.
+    static constexpr int minIntervalMs = 10;
 
     // The GUI thread's batcher, owned by the application object (null without one).
     static QmlVlcFrameBatcher* instance();

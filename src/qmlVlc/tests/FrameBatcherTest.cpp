@@ -37,6 +37,8 @@ protected:
         ASSERT_NE(batcher, nullptr);
         // Timing far from what a loaded test machine could hit by accident.
         batcher->setTiming(60000, 60000);
+        // Outputs of earlier tests are gone; their entries must not linger.
+        ASSERT_EQ(batcher->pendingCount(), 0);
     }
     void TearDown() override {
         batcher->setTiming(QmlVlcFrameBatcher::defaultMaxDelayMs, QmlVlcFrameBatcher::defaultActiveWindowMs);
@@ -83,6 +85,8 @@ TEST_F(FrameBatcher, TheDeadlineShowsWaitingPicturesWhenAnotherOutputIsLate) {
     a.deliver(1);
     b.deliver(1);
     batcher->flush();
+    // Slower than the deadline: the deadline, not the picture interval, sets the wait.
+    QThread::msleep(80);
 
     QElapsedTimer clock;
     clock.start();
@@ -91,6 +95,28 @@ TEST_F(FrameBatcher, TheDeadlineShowsWaitingPicturesWhenAnotherOutputIsLate) {
     EXPECT_TRUE(VlcTestSupport::waitUntil([&] { return a.shown() == 2; }, 5000));
     EXPECT_GE(clock.elapsed(), 45) << "held back until the deadline";
     EXPECT_EQ(batcher->pendingCount(), 0);
+}
+
+TEST_F(FrameBatcher, AFastStreamShortensTheDeadline) {
+    Tile a;
+    Tile b;
+    b.deliver(0);
+    // About 50 pictures a second from `a`; a burst of back-to-back pictures does not count as a rate.
+    a.deliver(1);
+    a.deliver(2);
+    for (char i = 3; i < 10; ++i) {
+        QThread::msleep(20);
+        a.deliver(i);
+    }
+    batcher->flush();
+    QThread::msleep(20);
+
+    QElapsedTimer clock;
+    clock.start();
+    a.deliver(10);
+    EXPECT_EQ(a.shown(), 9) << "b is still playing: a waits for it";
+    EXPECT_TRUE(VlcTestSupport::waitUntil([&] { return a.shown() == 10; }, 5000));
+    EXPECT_LT(clock.elapsed(), 1000) << "three quarters of a's interval, far below the one-minute deadline";
 }
 
 TEST_F(FrameBatcher, AnOutputThatStoppedDeliveringDoesNotHoldOthersBack) {
