@@ -251,49 +251,65 @@ struct Meter {
     }
 };
 
-// With `draw` false the players decode into our buffers but no surface shows them: the difference
-// to a drawing run is the cost of uploading and drawing.
-Figures runOurs(const Options& o, const QString& dir, Meter meter, bool draw) {
-    QmlVlcTypes::registerTypes();
+// A window with a grid of `tiles` 320x180 tiles made from `delegate` (QML, `index` is the tile's);
+// `*renders` counts the window's swapped frames. Null (with the error printed) when QML fails.
+std::unique_ptr<QQuickWindow> createTileWindow(QQmlEngine* engine, int tiles, const QString& imports,
+                                               const QString& delegate, uint64_t* renders) {
     int columns = 1;
-    while (columns * columns < o.tiles) {
+    while (columns * columns < tiles) {
         ++columns;
     }
     const QString qml = QStringLiteral(R"(
 import QtQuick 2.15
 import QtQuick.Window 2.15
-import QmlVlc 0.1
+%1
 Window {
-    width: %1 * 320; height: %1 * 180; visible: true; color: "black"
+    width: %2 * 320; height: %2 * 180; visible: true; color: "black"
     Grid {
-        columns: %1
+        columns: %2
         Repeater {
-            model: %2
-            Item {
-                width: 320; height: 180
-                VlcPlayer { id: player; Component.onCompleted: play("%3/tile" + index + ".sdp") }
-                VlcVideoSurface { anchors.fill: parent; source: %4 ? player : null }
-            }
+            model: %3
+            %4
         }
     }
 }
 )")
+                            .arg(imports)
                             .arg(columns)
-                            .arg(o.tiles)
-                            .arg(dir)
-                            .arg(draw ? QStringLiteral("true") : QStringLiteral("false"));
-    QQmlEngine engine;
-    QQmlComponent component(&engine);
+                            .arg(tiles)
+                            .arg(delegate);
+    QQmlComponent component(engine);
     component.setData(qml.toUtf8(), QUrl());
-    std::unique_ptr<QObject> root(component.create());
-    if (!root) {
+    std::unique_ptr<QQuickWindow> window(qobject_cast<QQuickWindow*>(component.create()));
+    if (!window) {
         std::fprintf(stderr, "QML: %s\n", qPrintable(component.errorString()));
+        return nullptr;
+    }
+    QObject::connect(window.get(), &QQuickWindow::frameSwapped, [renders] { ++*renders; });
+    return window;
+}
+
+// With `draw` false the players decode into our buffers but no surface shows them: the difference
+// to a drawing run is the cost of uploading and drawing.
+Figures runOurs(const Options& o, const QString& dir, Meter meter, bool draw) {
+    QmlVlcTypes::registerTypes();
+    const QString delegate = QStringLiteral(R"(
+            Item {
+                width: 320; height: 180
+                VlcPlayer { id: player; Component.onCompleted: play("%1/tile" + index + ".sdp") }
+                VlcVideoSurface { anchors.fill: parent; source: %2 ? player : null }
+            })")
+                                 .arg(dir)
+                                 .arg(draw ? QStringLiteral("true") : QStringLiteral("false"));
+    QQmlEngine engine;
+    uint64_t renders = 0;
+    const std::unique_ptr<QQuickWindow> window =
+        createTileWindow(&engine, o.tiles, QStringLiteral("import QmlVlc 0.1"), delegate, &renders);
+    if (!window) {
         return {};
     }
-    uint64_t renders = 0;
     std::vector<libvlc_media_player_t*> players;
-    if (auto* window = qobject_cast<QQuickWindow*>(root.get())) {
-        QObject::connect(window, &QQuickWindow::frameSwapped, [&renders] { ++renders; });
+    {
         // The repeater's tiles are visual children only: walk the item tree.
         std::vector<QQuickItem*> items{window->contentItem()};
         while (!items.empty()) {
@@ -339,38 +355,19 @@ Window {
 // The same window with plain rectangles that change colour 25 times a second each (no video):
 // what a scene render of this window costs by itself.
 Figures runRects(const Options& o, Meter meter) {
-    int columns = 1;
-    while (columns * columns < o.tiles) {
-        ++columns;
-    }
-    const QString qml = QStringLiteral(R"(
-import QtQuick 2.15
-import QtQuick.Window 2.15
-Window {
-    width: %1 * 320; height: %1 * 180; visible: true; color: "black"
-    Grid {
-        columns: %1
-        Repeater {
-            model: %2
+    const QString delegate = QStringLiteral(R"(
             Rectangle {
                 width: 320; height: 180
                 property int n: 0
                 color: n % 2 ? "red" : "blue"
                 Timer { interval: 40; repeat: true; running: true; onTriggered: parent.n++ }
-            }
-        }
-    }
-}
-)")
-                            .arg(columns)
-                            .arg(o.tiles);
+            })");
     QQmlEngine engine;
-    QQmlComponent component(&engine);
-    component.setData(qml.toUtf8(), QUrl());
-    std::unique_ptr<QObject> root(component.create());
     uint64_t renders = 0;
-    if (auto* window = qobject_cast<QQuickWindow*>(root.get())) {
-        QObject::connect(window, &QQuickWindow::frameSwapped, [&renders] { ++renders; });
+    const std::unique_ptr<QQuickWindow> window =
+        createTileWindow(&engine, o.tiles, QString(), delegate, &renders);
+    if (!window) {
+        return {};
     }
     wait(o.warmup * 1000);
     const uint64_t renders0 = renders;
