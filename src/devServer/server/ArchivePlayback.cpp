@@ -5,9 +5,9 @@
 #include "RequestHandler.h"
 #include "ServerLog.h"
 #include "VlcStream.h"
+#include "kvoCore/clientNetwork/RtpPortPicker.h"
 
 #include <QFileInfo>
-#include <QUdpSocket>
 
 namespace DevServer {
 
@@ -21,23 +21,6 @@ qint64 number(const QJsonValue& value, qint64 fallback = -1) {
     return value.isDouble() ? qint64(value.toDouble()) : fallback;
 }
 
-// A free even UDP port pair on this machine, for a client that did not name one.
-quint16 freePortPair(const QString& host) {
-    for (int attempt = 0; attempt < 50; ++attempt) {
-        QUdpSocket probe;
-        if (!probe.bind(QHostAddress(host), 0)) {
-            continue;
-        }
-        const quint16 port = probe.localPort() & ~1;
-        probe.close();
-        QUdpSocket rtp;
-        QUdpSocket rtcp;
-        if (port > 1024 && rtp.bind(QHostAddress(host), port) && rtcp.bind(QHostAddress(host), port + 1)) {
-            return port;
-        }
-    }
-    return 0;
-}
 } // namespace
 
 ArchivePlayback::ArchivePlayback(RecordStore& store, const VlcEngine& engine, SendLater send, QObject* parent)
@@ -94,7 +77,10 @@ Outcome ArchivePlayback::create(const Request& request) {
     const QString host = LiveStreams::normalisedHost(request.peerHost);
     qint64 port = number(params.value("rtpVideoPort"));
     if (port < 0) {
-        port = host.isEmpty() ? 0 : freePortPair(host);
+        port = host.isEmpty() ? 0
+                              : KvoCore::RtpPortPicker::pick(200, QHostAddress(host))
+                                    .value_or(KvoCore::RtpPortPicker::Pair{})
+                                    .rtp;
     }
     QString error;
     if (index < 0) {

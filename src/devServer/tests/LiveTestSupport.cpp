@@ -1,10 +1,11 @@
 #include "LiveTestSupport.h"
 
+#include "kvoCore/clientNetwork/RtpPortPicker.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QHostAddress>
 #include <QThread>
-#include <QUdpSocket>
 
 namespace LiveTestSupport {
 
@@ -24,21 +25,9 @@ bool waitUntil(const std::function<bool()>& done, int timeoutMs) {
 }
 
 quint16 freeRtpPort() {
-    for (int attempt = 0; attempt < 50; ++attempt) {
-        QUdpSocket probe;
-        if (!probe.bind(QHostAddress(QHostAddress::LocalHost), 0)) {
-            continue;
-        }
-        const quint16 port = probe.localPort() & ~1;
-        probe.close();
-        QUdpSocket rtp;
-        QUdpSocket rtcp;
-        if (port > 1024 && rtp.bind(QHostAddress(QHostAddress::LocalHost), port) &&
-            rtcp.bind(QHostAddress(QHostAddress::LocalHost), port + 1)) {
-            return port;
-        }
-    }
-    return 0;
+    return KvoCore::RtpPortPicker::pick(200, QHostAddress(QHostAddress::LocalHost))
+        .value_or(KvoCore::RtpPortPicker::Pair{})
+        .rtp;
 }
 
 } // namespace LiveTestSupport

@@ -1,12 +1,12 @@
 // A camera-like RTP stream on loopback, described by an ".sdp" file, played through the avformat demuxer.
 #include "VlcTestSupport.h"
+#include "kvoCore/clientNetwork/RtpPortPicker.h"
 #include "qmlVlc/QmlVlcPlayer.h"
 #include "qmlVlc/QmlVlcVideoSurface.h"
 
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QUdpSocket>
 #include <gtest/gtest.h>
 
 using VlcTestSupport::mediaPath;
@@ -14,23 +14,11 @@ using VlcTestSupport::waitUntil;
 
 namespace {
 
-// A free even UDP port on loopback (RTP), with the next one (RTCP) free too.
+// A free even UDP port on loopback (RTP), with the next one (RTCP) free too; 0 when none is found.
 quint16 freeRtpPort() {
-    for (int attempt = 0; attempt < 50; ++attempt) {
-        QUdpSocket probe;
-        if (!probe.bind(QHostAddress(QHostAddress::LocalHost), 0)) {
-            continue;
-        }
-        const quint16 port = probe.localPort() & ~1;
-        probe.close();
-        QUdpSocket rtp;
-        QUdpSocket rtcp;
-        if (port > 1024 && rtp.bind(QHostAddress(QHostAddress::LocalHost), port) &&
-            rtcp.bind(QHostAddress(QHostAddress::LocalHost), port + 1)) {
-            return port;
-        }
-    }
-    return 0;
+    return KvoCore::RtpPortPicker::pick(200, QHostAddress(QHostAddress::LocalHost))
+        .value_or(KvoCore::RtpPortPicker::Pair{})
+        .rtp;
 }
 
 // libvlc's own stream output sends a clip as RTP to loopback and writes its description.

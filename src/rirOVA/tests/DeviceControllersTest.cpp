@@ -1,9 +1,9 @@
 #include "FeatureTestSupport.h"
 
+#include "kvoCore/clientNetwork/RtpPortPicker.h"
 #include "rirOVA/client/controllers/DeviceController.h"
 #include "rirOVA/client/controllers/DevicePasswordController.h"
 #include "rirOVA/client/controllers/ModuleSystemController.h"
-#include "rirOVA/client/controllers/RtpPortPicker.h"
 #include "rirOVA/client/controllers/SearchDevicesController.h"
 
 #include <QDir>
@@ -127,8 +127,8 @@ TEST(DeviceControllerTest, GetSdpCarriesABindableEvenOddPortPair) {
 }
 
 TEST(DeviceControllerTest, PortPickerGivesUpWithoutBinds) {
-    EXPECT_FALSE(RtpPortPicker::pick(0).has_value());
-    const std::optional<RtpPortPicker::Pair> pair = RtpPortPicker::pick();
+    EXPECT_FALSE(KvoCore::RtpPortPicker::pick(0).has_value());
+    const std::optional<KvoCore::RtpPortPicker::Pair> pair = KvoCore::RtpPortPicker::pick();
     ASSERT_TRUE(pair.has_value());
     EXPECT_EQ(pair->rtp % 2, 0);
     EXPECT_EQ(pair->rtcp, pair->rtp + 1);

@@ -1,7 +1,7 @@
 #include "DeviceController.h"
 
-#include "RtpPortPicker.h"
 #include "SdpFile.h"
+#include "kvoCore/clientNetwork/RtpPortPicker.h"
 #include "rirOVA/model/DeviceModel.h"
 
 #include <QDir>
@@ -46,7 +46,7 @@ void DeviceController::trRestartCamera(const QJsonObject& mapParams) {
 }
 
 void DeviceController::trGetSDP(const QJsonObject& mapParams) {
-    const std::optional<RtpPortPicker::Pair> ports = RtpPortPicker::pick();
+    const std::optional<KvoCore::RtpPortPicker::Pair> ports = KvoCore::RtpPortPicker::pick();
     if (!ports) {
         logger()->error("trGetSDP: no free even UDP port pair for RTP/RTCP, request for device {} not sent",
                         idText(mapParams.value(QStringLiteral("id"))).toStdString());

@@ -1,27 +1,25 @@
-#include "RtpPortPicker.h"
+#include "kvoCore/clientNetwork/RtpPortPicker.h"
 
-#include <QHostAddress>
 #include <QUdpSocket>
 #include <mutex>
 
-namespace ClientController {
+namespace KvoCore {
 
-std::optional<RtpPortPicker::Pair> RtpPortPicker::pick(int maxAttempts) {
+std::optional<RtpPortPicker::Pair> RtpPortPicker::pick(int maxAttempts, const QHostAddress& host) {
     static std::mutex lock;
     const std::lock_guard<std::mutex> guard(lock);
     for (int attempt = 0; attempt < maxAttempts; ++attempt) {
         QUdpSocket rtp;
-        if (!rtp.bind(QHostAddress::AnyIPv4, 0, QAbstractSocket::DontShareAddress)) {
+        if (!rtp.bind(host, 0, QAbstractSocket::DontShareAddress)) {
             continue;
         }
         const quint16 port = rtp.localPort();
         if (port % 2 != 0) {
             continue;
         }
-        // The RTCP port must be free as well, or the player could not receive its reports.
+        // The RTCP port must be free as well, or the receiver could not get its reports.
         QUdpSocket rtcp;
-        if (!rtcp.bind(QHostAddress::AnyIPv4, static_cast<quint16>(port + 1),
-                       QAbstractSocket::DontShareAddress)) {
+        if (!rtcp.bind(host, static_cast<quint16>(port + 1), QAbstractSocket::DontShareAddress)) {
             continue;
         }
         rtp.close();
@@ -31,4 +29,4 @@ std::optional<RtpPortPicker::Pair> RtpPortPicker::pick(int maxAttempts) {
     return std::nullopt;
 }
 
-} // namespace ClientController
+} // namespace KvoCore
