@@ -38,6 +38,9 @@ Item {
     property var onlineAccessInfo: ({})
     // Id of the logged-in user, from the log-in answer; 0 until then.
     property int userId: 0
+    // Whether the logged-in account may manage users, cameras, passwords, modules and server
+    // settings; screens hide or disable those actions for operators.
+    property bool isAdmin: true
     readonly property string youtubeProgrammSideClientId: "418207362519-okulonclient7hq2v4m9c3xk.apps.googleusercontent.com"
     readonly property string youtubeProgrammSideClientSecret: "Okl-7fQ2mZ9xW4bR1tY6uN_e"
     property bool _wasConnected: false
