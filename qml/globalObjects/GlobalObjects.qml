@@ -213,6 +213,8 @@ Item {
 
     AuthControllerBase {
         id: auth
+        // Every screen's list waits for this log-in and is asked again after each reconnection.
+        listsWaitForLogIn: true
     }
     DeviceTypeController {
         id: deviceTypeController
