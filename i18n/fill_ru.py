@@ -5,6 +5,7 @@ import sys
 from pathlib import Path
 
 RU = {
+    "en_US": "ru_RU",
     "%1 is shown full screen": "%1: во весь экран",
     "%1 is shown in its own window": "%1: в отдельном окне",
     "All cameras are on screen": "Все камеры уже на экране",

@@ -136,52 +136,52 @@
 <context>
     <name>EventsTable</name>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="86"/>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="87"/>
         <source>Video file error</source>
         <translation>Ошибка видеофайла</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="86"/>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="87"/>
         <source>File is not yet ready.</source>
         <translation>Файл ещё не готов.</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="86"/>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="87"/>
         <source>Try again later...</source>
         <translation>Повторите попытку позже...</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="108"/>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="109"/>
         <source>Events filter</source>
         <translation>Фильтр событий</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="115"/>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="116"/>
         <source>Filter is on</source>
         <translation>Фильтр включён</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="122"/>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="123"/>
         <source>Reset filter</source>
         <translation>Сбросить фильтр</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="127"/>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="128"/>
         <source>Refresh</source>
         <translation>Обновить</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="141"/>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="142"/>
         <source>Device name</source>
         <translation>Имя устройства</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="142"/>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="143"/>
         <source>Time</source>
         <translation>Время</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="143"/>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="144"/>
         <source>Event</source>
         <translation>Событие</translation>
     </message>
@@ -256,6 +256,15 @@
         <location filename="../qml/globalObjects/GlobalObjects.qml" line="292"/>
         <source>Failed to remove device</source>
         <translation>Не удалось удалить устройство</translation>
+    </message>
+</context>
+<context>
+    <name>KvoCalendar</name>
+    <message>
+        <location filename="../qml/components/calendar/KvoCalendar.qml" line="36"/>
+        <source>en_US</source>
+        <comment>locale of dates</comment>
+        <translation>ru_RU</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,8 @@ Rectangle {
             Layout.fillWidth: true
             Layout.fillHeight: true
             frameVisible: false
+            // Month and day names in the language of the texts (the translation names the locale).
+            locale: Qt.locale(qsTr("en_US", "locale of dates"))
             onClicked: cal.picked(date)
             style: CalendarStyle {
                 gridVisible: false
