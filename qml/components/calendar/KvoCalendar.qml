@@ -22,7 +22,7 @@ Rectangle {
         spacing: 2
         KvoText {
             objectName: "calendarHeader"
-            text: Qt.formatDate(calendar.selectedDate, "ddd, d MMM yyyy")
+            text: calendar.selectedDate.toLocaleDateString(calendar.locale, "ddd, d MMM yyyy")
             horizontalAlignment: Text.AlignHCenter
             Layout.fillWidth: true
             Layout.preferredHeight: KvoAppStyle.rowHeight
