@@ -1,20 +1,21 @@
 #include "Bootstrap.h"
 
+#include "kvoClientController/controller/AuthControllerBase.h"
+#include "kvoClientController/controller/OriginalModel.h"
+#include "kvoClientController/controller/ProxyModel.h"
+#include "kvoClientController/network/SharedLink.h"
 #include "kvoCore/Location.h"
 #include "kvoCore/SettingsSimple.h"
 #include "kvoCore/SpSingleton.h"
 #include "kvoCore/Utils.h"
 #include "kvoCore/clientNetwork/KvoThreadBase.h"
-#include "kvoClientController/network/SharedLink.h"
 #include "qmlVlc/QmlVlcConfig.h"
 #include "qmlVlc/QmlVlcTypes.h"
-#include "kvoClientController/controller/AuthControllerBase.h"
-#include "kvoClientController/controller/OriginalModel.h"
-#include "kvoClientController/controller/ProxyModel.h"
 #include "rirOVA/client/controllers/AppController.h"
 #include "rirOVA/client/controllers/ArchiveController.h"
 #include "rirOVA/client/controllers/ArchiveLocalPlayerController.h"
 #include "rirOVA/client/controllers/ArchivePlayerController.h"
+#include "rirOVA/client/controllers/ArchiveSyncController.h"
 #include "rirOVA/client/controllers/DeviceController.h"
 #include "rirOVA/client/controllers/DevicePasswordController.h"
 #include "rirOVA/client/controllers/DeviceRecStateController.h"
@@ -31,11 +32,11 @@
 #include "rirOVA/client/network/ClientNetworkQMLProxy.h"
 #include "rirOVA/client/network/HandleRecievedMessages.h"
 #include "rirOVA/client/network/KvoClientNetworkSimple.h"
+#include "rirOVA/desktop/DesktopUtils.h"
+#include "rirOVA/desktop/EventFilter.h"
 #include "rirOVA/p2pclient/network/ClientNetworkQMLProxy.h"
 #include "rirOVA/p2pclient/network/HandleRecievedMessages.h"
 #include "rirOVA/p2pclient/network/KvoClientNetworkSimple.h"
-#include "rirOVA/desktop/DesktopUtils.h"
-#include "rirOVA/desktop/EventFilter.h"
 #include "rirOVA/translator/Translator.h"
 
 #include <QCoreApplication>
@@ -172,6 +173,7 @@ void Bootstrap::initQmlTypes() {
     qmlRegisterType<DeviceTypeController>(uri, 1, 0, "DeviceTypeController");
     qmlRegisterType<ArchivePlayerController>(uri, 1, 0, "ArchivePlayerController");
     qmlRegisterType<ArchiveLocalPlayerController>(uri, 1, 0, "ArchiveLocalPlayerController");
+    qmlRegisterType<ArchiveSyncController>(uri, 1, 0, "ArchiveSyncController");
     qmlRegisterType<VideoLineListController>(uri, 1, 0, "VideoLineListController");
     qmlRegisterType<SearchDevicesController>(uri, 1, 0, "SearchDevicesController");
     qmlRegisterType<YoutubeSettingsController>(uri, 1, 0, "YoutubeSettingsController");

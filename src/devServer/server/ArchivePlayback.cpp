@@ -2,30 +2,24 @@
 
 #include "LiveStreams.h"
 #include "RecordStore.h"
+#include "RecordedClips.h"
 #include "RequestHandler.h"
 #include "ServerLog.h"
 #include "VlcStream.h"
 #include "kvoCore/clientNetwork/RtpPortPicker.h"
 
-#include <QFileInfo>
-
 namespace DevServer {
 
 namespace {
 qint64 number(const QJsonValue& value, qint64 fallback = -1) {
-    if (value.isString()) {
-        bool ok = false;
-        const qint64 result = value.toString().toLongLong(&ok);
-        return ok ? result : fallback;
-    }
-    return value.isDouble() ? qint64(value.toDouble()) : fallback;
+    return RecordedClips::number(value, fallback);
 }
-
 } // namespace
 
 ArchivePlayback::ArchivePlayback(RecordStore& store, const VlcEngine& engine, SendLater send, QObject* parent)
-    : QObject(parent), _store(store), _engine(engine), _send(std::move(send)) {
-    _positionTimer.setInterval(1000);
+    : QObject(parent), _store(store), _engine(engine), _send(std::move(send)), _export(store, _send) {
+    // Twice a second: a viewer hears of every stream at least once a second even when the loop is busy.
+    _positionTimer.setInterval(500);
     connect(&_positionTimer, &QTimer::timeout, this, &ArchivePlayback::reportPositions);
     _positionTimer.start();
 }
@@ -46,6 +40,9 @@ Outcome ArchivePlayback::handle(const Request& request) {
     if (request.action == QLatin1String("trCreateVideo")) {
         return create(request);
     }
+    if (ArchiveExport::handles(request.action)) {
+        return _export.handle(request);
+    }
     return control(request);
 }
 
@@ -61,16 +58,7 @@ Outcome ArchivePlayback::create(const Request& request) {
         outcome.replies.append(reply);
         return outcome;
     }
-    // Recorded clips of the device, oldest first; event clips overlap them and are left out.
-    QJsonArray clips;
-    for (const QJsonValue& row : _store.list(
-             QStringLiteral("archive"), RecordStore::whereEquals(QStringLiteral("rstIDDevice"), deviceId),
-             {{"dtStart", "ASC"}})) {
-        const QJsonObject clip = row.toObject();
-        if (number(clip.value("type")) == 1 && QFileInfo(clip.value("filePath").toString()).isFile()) {
-            clips.append(clip);
-        }
-    }
+    const QJsonArray clips = RecordedClips::ofDevice(_store, deviceId);
     const qint64 at = number(params.value("dtStart"),
                              clips.isEmpty() ? 0 : number(clips.first().toObject().value("dtStart")));
     const int index = clipAt(clips, at);
@@ -235,6 +223,7 @@ void ArchivePlayback::reportPositions() {
 }
 
 void ArchivePlayback::stopSession(quint64 session) {
+    _export.stopSession(session);
     for (auto it = _streams.begin(); it != _streams.end();) {
         it = it->second.session == session ? _streams.erase(it) : std::next(it);
     }

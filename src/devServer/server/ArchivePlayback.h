@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ArchiveExport.h"
 #include "Outcome.h"
 #include "Request.h"
 
@@ -17,7 +18,8 @@ class VlcEngine;
 class VlcStream;
 
 // The "archivePlayer" group: a recorded span of one device sent as an RTP stream (MPEG-TS), clip
-// after clip, to the client that asked; play, pause, jump, remove, and "srPosition" once a second.
+// after clip, to the client that asked; play, pause, jump, remove, and "srPosition" twice a second;
+// and the export of a recorded range to MP4.
 class ArchivePlayback : public QObject {
     Q_OBJECT
 public:
@@ -29,6 +31,7 @@ public:
     Outcome handle(const Request& request);
     void stopSession(quint64 session);
     int count() const { return int(_streams.size()); }
+    int exportCount() const { return _export.count(); }
 
     // The clip of `clips` (ordered by "dtStart") that covers `at`, or else the first one after it; -1
     // when none.
@@ -57,6 +60,7 @@ private:
     SendLater _send;
     std::map<QString, Stream> _streams;
     QTimer _positionTimer;
+    ArchiveExport _export;
 };
 
 } // namespace DevServer
