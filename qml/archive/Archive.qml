@@ -51,6 +51,8 @@ KvoFrame {
     property var exports: ({})
     property int exportRevision: 0
     readonly property real daySpan: 86400000
+    // This screen under a name that the delegates' own "archive" properties do not hide.
+    readonly property Item archiveScreen: archive
 
     property alias archiveController: archiveController
     property alias archivePlayerController: archivePlayerController
@@ -114,10 +116,14 @@ KvoFrame {
         day.setHours(0, 0, 0, 0)
         var from = day.getTime()
         var to = new Date(day.getFullYear(), day.getMonth(), day.getDate() + 1).getTime()
-        dateRange = { from: from, to: to }
-        viewStart = from
-        viewEnd = to
-        selection = { from: 0, to: 0 }
+        // Another day: the whole day in view, the cursor to its first recording.
+        if (from !== dateRange.from) {
+            needSelectFirstEntry = true
+            dateRange = { from: from, to: to }
+            viewStart = from
+            viewEnd = to
+            selection = { from: 0, to: 0 }
+        }
         archiveController.trGetList({
             where: [Utils.whereGroup([Utils.whereExpression("dtEnd", ">=", from),
                                       Utils.whereExpression("dtStart", "<", to)])],
@@ -359,9 +365,16 @@ KvoFrame {
             }
         }
         onLineOutOfStep: {
+            console.info("Archive camera " + line + " far out of step: to " + at)
             var item = archive.playerOfDevice(line)
             if (item)
                 item.jumpTo(at)
+        }
+        onLineAhead: {
+            console.info("Archive camera " + line + " waits " + Math.round(leadMs) + " ms for the others")
+            var item = archive.playerOfDevice(line)
+            if (item)
+                item.hold(leadMs)
         }
     }
 
@@ -425,6 +438,12 @@ KvoFrame {
             entries.sort(function(a, b) { return Number(a.dtStart) - Number(b.dtStart) })
             archive.populateMediator(entries)
             archive.populateModelFromMediator()
+            // A new day starts with the cursor at its first recording.
+            if (archive.needSelectFirstEntry && entries.length > 0) {
+                archive.needSelectFirstEntry = false
+                if (playingModel.count === 0)
+                    archive.jump(Number(entries[0].dtStart))
+            }
         }
         onSaInfo: {
             if (mapParams.RES === false)
@@ -523,7 +542,7 @@ KvoFrame {
                         VideoItem {
                             width: (playersArea.width - (playersArea.columns - 1) * 2) / playersArea.columns
                             height: (playersArea.height - (playersArea.rows - 1) * 2) / playersArea.rows
-                            archive: archive
+                            archive: archiveScreen
                             deviceId: model.deviceId
                             deviceName: model.deviceName
                             onCloseRequested: archive.stopLine(deviceId)

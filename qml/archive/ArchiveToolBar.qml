@@ -25,6 +25,11 @@ KvoToolBar {
         onClicked: calendarPopup.open()
         Popup {
             id: calendarPopup
+            background: Rectangle {
+                color: KvoAppStyle.popupBg
+                border.color: KvoAppStyle.border
+                radius: KvoAppStyle.radius
+            }
             y: parent.height
             padding: 0
             KvoCalendar {
@@ -72,6 +77,8 @@ KvoToolBar {
     }
     KvoText {
         objectName: "archiveCursorText"
+        Layout.leftMargin: KvoAppStyle.spacing
+        Layout.rightMargin: KvoAppStyle.spacing
         text: bar.archive && bar.archive.currentPlayPosition > 0
               ? Qt.formatDateTime(new Date(bar.archive.currentPlayPosition), "hh:mm:ss") : "--:--:--"
         font.family: "monospace"

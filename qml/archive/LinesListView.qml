@@ -11,7 +11,14 @@ ListView {
     clip: true
     boundsBehavior: Flickable.StopAtBounds
     model: archive ? archive.videoLineListController.proxyModel : null
-    ScrollBar.vertical: ScrollBar {}
+    ScrollBar.vertical: ScrollBar {
+        id: scrollBar
+        contentItem: Rectangle {
+            implicitWidth: 6
+            radius: 3
+            color: scrollBar.pressed ? KvoAppStyle.accent : KvoAppStyle.hover
+        }
+    }
     delegate: DelegateListView {
         width: lines.width
         height: lines.lineHeight

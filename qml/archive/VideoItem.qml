@@ -123,6 +123,15 @@ Rectangle {
         }
     }
 
+    // This camera is ahead of the others: it waits for its lead.
+    function hold(ms) {
+        if (!hasRecording || !sync.playing)
+            return
+        setPlaying(false)
+        holdTimer.interval = Math.max(20, Math.round(ms))
+        holdTimer.restart()
+    }
+
     // A local clip ended: the next clip goes on when the cursor is already there; otherwise the
     // line waits in its gap until the cursor reaches the next recording.
     function clipEnded() {
@@ -250,8 +259,16 @@ Rectangle {
     Connections {
         target: item.sync
         function onCursorChanged(cursor) { item.follow(cursor) }
-        function onPlayingChanged(playing) { item.setPlaying(playing) }
+        function onPlayingChanged(playing) {
+            holdTimer.stop()
+            item.setPlaying(playing)
+        }
         function onSpeedChanged(speed) { if (item.localMode) vlcPlayer.input.rate = speed }
+    }
+
+    Timer {
+        id: holdTimer
+        onTriggered: if (item.sync.playing) item.setPlaying(true)
     }
 
     // Time from the click that started this line to its first picture.

@@ -21,6 +21,10 @@ ArchivePlayback::ArchivePlayback(RecordStore& store, const VlcEngine& engine, Se
     // Twice a second: a viewer hears of every stream at least once a second even when the loop is busy.
     _positionTimer.setInterval(500);
     connect(&_positionTimer, &QTimer::timeout, this, &ArchivePlayback::reportPositions);
+    _clock.start();
+    _sampleTimer.setInterval(40);
+    connect(&_sampleTimer, &QTimer::timeout, this, &ArchivePlayback::sampleTimes);
+    _sampleTimer.start();
     _positionTimer.start();
 }
 
@@ -165,6 +169,7 @@ bool ArchivePlayback::playClip(const QString& key, Stream& stream, int index, qi
         extra << QStringLiteral(":start-time=%1").arg(offsetMs / 1000.0, 0, 'f', 3);
     }
     stream.index = index;
+    stream.startOffsetMs = offsetMs > 0 ? offsetMs : -1;
     if (stream.sender && stream.sender->switchTo(source, extra)) {
         if (stream.paused) {
             stream.sender->setPaused(true);
@@ -202,16 +207,38 @@ void ArchivePlayback::onClipEnded(const QString& key) {
     }
 }
 
-qint64 ArchivePlayback::position(const Stream& stream) {
+void ArchivePlayback::sampleTimes() {
+    for (auto& [key, stream] : _streams) {
+        const qint64 time = stream.sender ? stream.sender->timeMs() : -1;
+        if (time != stream.lastTime) {
+            stream.lastTime = time;
+            stream.lastTimeAt = _clock.elapsed();
+        }
+    }
+}
+
+qint64 ArchivePlayback::position(Stream& stream) {
     if (stream.index < 0 || !stream.sender) {
         return -1;
     }
-    const qint64 time = stream.sender->timeMs();
-    return number(stream.clips.at(stream.index).toObject().value("dtStart")) + qMax<qint64>(0, time);
+    qint64 time = qMax<qint64>(0, stream.sender->timeMs());
+    if (time == stream.lastTime && !stream.paused) {
+        // Between two steps of libvlc's time: what has played since the last step, at most one step.
+        time += qMin<qint64>(250, _clock.elapsed() - stream.lastTimeAt);
+    }
+    if (stream.startOffsetMs >= 0) {
+        // Until the start-time seek shows, the time is from the clip's beginning: report the target.
+        if (time + 250 < stream.startOffsetMs) {
+            time = stream.startOffsetMs;
+        } else {
+            stream.startOffsetMs = -1;
+        }
+    }
+    return number(stream.clips.at(stream.index).toObject().value("dtStart")) + time;
 }
 
 void ArchivePlayback::reportPositions() {
-    for (const auto& [key, stream] : _streams) {
+    for (auto& [key, stream] : _streams) {
         const qint64 at = position(stream);
         if (at < 0) {
             continue;

@@ -4,6 +4,7 @@
 #include "Outcome.h"
 #include "Request.h"
 
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QObject>
 #include <QTimer>
@@ -45,6 +46,12 @@ private:
         QJsonArray clips;
         int index = -1;
         bool paused = false;
+        // Where a clip was started into, until the player's time shows it (a seek takes a moment).
+        qint64 startOffsetMs = -1;
+        // libvlc moves a player's time in steps of about a quarter second: the last step and when
+        // it was seen, so that the position between steps can be told to within a sample.
+        qint64 lastTime = -1;
+        qint64 lastTimeAt = 0;
         std::unique_ptr<VlcStream> sender;
     };
     Outcome create(const Request& request);
@@ -53,13 +60,16 @@ private:
     bool playClip(const QString& key, Stream& stream, int index, qint64 offsetMs);
     void onClipEnded(const QString& key);
     void reportPositions();
-    static qint64 position(const Stream& stream);
+    void sampleTimes();
+    qint64 position(Stream& stream);
 
     RecordStore& _store;
     const VlcEngine& _engine;
     SendLater _send;
     std::map<QString, Stream> _streams;
     QTimer _positionTimer;
+    QTimer _sampleTimer;
+    QElapsedTimer _clock;
     ArchiveExport _export;
 };
 

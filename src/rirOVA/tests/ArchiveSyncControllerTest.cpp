@@ -60,40 +60,69 @@ TEST(ArchiveSyncControllerTest, CursorMovesWithTheClockAtItsSpeedOnlyWhilePlayin
     EXPECT_DOUBLE_EQ(sync.cursor(), 11000);
 }
 
-TEST(ArchiveSyncControllerTest, LinesOutOfStepAreSentBackOnceAndThenLeftToSettle) {
+TEST(ArchiveSyncControllerTest, LinesAreKeptWithinHalfTheToleranceOfTheCursor) {
     ArchiveSyncController sync;
     ManualClock clock;
     clock.install(sync);
     sync.setToleranceMs(500);
     sync.setSettleMs(2000);
-    QSignalSpy outOfStep(&sync, &ArchiveSyncController::lineOutOfStep);
+    QSignalSpy far(&sync, &ArchiveSyncController::lineOutOfStep);
+    QSignalSpy ahead(&sync, &ArchiveSyncController::lineAhead);
     sync.jump(100000);
     sync.play();
 
-    // A new line is given time to start, then held to the cursor.
+    // A new line is given time to start.
     clock.now += 1000;
     EXPECT_FALSE(sync.reportPosition("a", 100000));
-    EXPECT_EQ(outOfStep.count(), 0);
-    clock.now += 2000;
-    EXPECT_TRUE(sync.reportPosition("a", 102800)) << "300 ms behind is in step";
-    EXPECT_FALSE(sync.reportPosition("a", 102400));
-    ASSERT_EQ(outOfStep.count(), 1);
-    EXPECT_EQ(outOfStep.first().at(0).toString(), "a");
-    EXPECT_DOUBLE_EQ(outOfStep.first().at(1).toDouble(), 103000);
+    EXPECT_EQ(far.count() + ahead.count(), 0);
 
-    // While it settles it is not sent back again; afterwards it is.
+    // Ahead by more than half the tolerance: it waits for its lead, once while it settles.
+    clock.now += 2000;
+    EXPECT_TRUE(sync.reportPosition("a", 103200)) << "200 ms ahead is in step";
+    EXPECT_FALSE(sync.reportPosition("a", 103400));
+    ASSERT_EQ(ahead.count(), 1);
+    EXPECT_EQ(ahead.first().at(0).toString(), "a");
+    EXPECT_DOUBLE_EQ(ahead.first().at(1).toDouble(), 400);
+    clock.now += 300;
+    EXPECT_DOUBLE_EQ(sync.linePosition("a"), 103400) << "a waiting line stands still";
+    clock.now += 200;
+    EXPECT_DOUBLE_EQ(sync.linePosition("a"), 103500);
+    clock.now -= 500;
     clock.now += 1000;
-    sync.reportPosition("a", 102500);
-    EXPECT_EQ(outOfStep.count(), 1);
+    sync.reportPosition("a", 104600);
+    EXPECT_EQ(ahead.count(), 1);
+
+    // A little behind: the cursor waits for the line instead.
     clock.now += 1500;
-    sync.reportPosition("a", 110000);
-    EXPECT_EQ(outOfStep.count(), 2) << "a line ahead of the cursor is out of step as well";
+    EXPECT_DOUBLE_EQ(sync.cursor(), 105500);
+    EXPECT_FALSE(sync.reportPosition("a", 105100));
+    EXPECT_DOUBLE_EQ(sync.cursor(), 105100);
+    EXPECT_EQ(far.count() + ahead.count(), 1);
+    clock.now += 100;
+    EXPECT_DOUBLE_EQ(sync.cursor(), 105200) << "and goes on from there";
+
+    // Far off either way: it jumps to the cursor.
+    clock.now += 2000;
+    sync.reportPosition("a", 90000);
+    ASSERT_EQ(far.count(), 1);
+    EXPECT_DOUBLE_EQ(far.first().at(1).toDouble(), 107200);
+    clock.now += 2000;
+    sync.reportPosition("a", 120000);
+    EXPECT_EQ(far.count(), 2);
 
     // A jump gives every line time to get there.
     sync.jump(200000);
     clock.now += 500;
     sync.reportPosition("a", 100000);
-    EXPECT_EQ(outOfStep.count(), 2);
+    EXPECT_EQ(far.count(), 2);
+    EXPECT_EQ(ahead.count(), 1);
+
+    // A paused cursor is not held back by a line.
+    sync.pause();
+    const double paused = sync.cursor();
+    clock.now += 3000;
+    sync.reportPosition("a", 199000);
+    EXPECT_DOUBLE_EQ(sync.cursor(), paused);
 }
 
 TEST(ArchiveSyncControllerTest, SpreadCountsOnlyLinesThatPlay) {

@@ -126,7 +126,7 @@ void ArchiveSyncController::jump(double at) {
 }
 
 double ArchiveSyncController::extrapolated(const Line& line, qint64 now) const {
-    return _playing ? line.position + double(now - line.reportedAt) * _speed : line.position;
+    return _playing ? line.position + double(qMax<qint64>(0, now - line.reportedAt)) * _speed : line.position;
 }
 
 bool ArchiveSyncController::reportPosition(const QString& name, double position) {
@@ -144,10 +144,25 @@ bool ArchiveSyncController::reportPosition(const QString& name, double position)
     line.reportedAt = now;
     line.active = true;
     const double at = cursor();
-    const bool inStep = std::abs(position - at) <= _toleranceMs;
+    const double lead = position - at;
+    // Each line is kept within half the tolerance of the cursor, so that any two lines are within it.
+    const double half = _toleranceMs / 2.0;
+    const bool inStep = std::abs(lead) <= half;
     if (!inStep && now >= line.settleUntil) {
         line.settleUntil = now + _settleMs;
-        Q_EMIT lineOutOfStep(name, at);
+        if (std::abs(lead) > farMs()) {
+            Q_EMIT lineOutOfStep(name, at);
+        } else if (lead > 0) {
+            // Waiting is exact where a jump is not: the line pauses for its lead, and stands still
+            // meanwhile.
+            line.reportedAt = now + qint64(lead);
+            Q_EMIT lineAhead(name, lead);
+        } else if (_playing) {
+            // A camera a little behind (a slower start) holds the cursor back: the others wait for it.
+            _base = position;
+            _baseAt = now;
+            Q_EMIT cursorChanged(_base);
+        }
     }
     emitSpread();
     return inStep;

@@ -9,9 +9,11 @@
 namespace ClientController {
 
 // One cursor for every playing line of the archive timeline. Play, pause, jump and speed apply to
-// all lines at once; each line reports where its picture is, and a line that strays from the cursor
-// by more than `toleranceMs` is told to jump back to it (then left alone for `settleMs` while it
-// catches up, so that a slow start is not answered by jump after jump).
+// all lines at once; each line reports where its picture is and is kept within half of
+// `toleranceMs` of the cursor, so that any two lines are within `toleranceMs` of each other: a line
+// ahead waits for its lead, a line a little behind holds the cursor back (the others then wait), and
+// a line far off (`farMs`) is told to jump. After a correction a line is left alone for `settleMs`,
+// so that a slow start is not answered by correction after correction.
 class ArchiveSyncController : public QObject {
     Q_OBJECT
     Q_PROPERTY(double cursor READ cursor NOTIFY cursorChanged)
@@ -38,6 +40,8 @@ public:
     void setSettleMs(int ms);
     int tickMs() const { return _tick.interval(); }
     void setTickMs(int ms);
+    // Distance from the cursor beyond which a line jumps instead of waiting or being waited for.
+    double farMs() const { return 4.0 * _toleranceMs; }
     // Largest distance in milliseconds between the lines that play now; 0 with fewer than two.
     double spread() const;
 
@@ -67,8 +71,10 @@ Q_SIGNALS:
     void spreadChanged(double spread);
     // Every line is to go to `at` (a jump of the cursor).
     void jumped(double at);
-    // One line is out of step and is to go to `at`.
+    // One line is far out of step and is to go to `at`.
     void lineOutOfStep(const QString& line, double at);
+    // One line is ahead of the cursor by `leadMs` and is to pause that long.
+    void lineAhead(const QString& line, double leadMs);
 
 private:
     struct Line {
