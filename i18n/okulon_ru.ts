@@ -4,35 +4,68 @@
 <context>
     <name>ActionClose</name>
     <message>
-        <location filename="../qml/main/actions/ActionClose.qml" line="14"/>
+        <location filename="../qml/main/actions/ActionClose.qml" line="+14"/>
         <source>Exit</source>
         <translation>Выход</translation>
     </message>
     <message>
-        <location filename="../qml/main/actions/ActionClose.qml" line="28"/>
+        <location line="+14"/>
         <source>Confirm close</source>
         <translation>Подтверждение закрытия</translation>
     </message>
     <message>
-        <location filename="../qml/main/actions/ActionClose.qml" line="29"/>
+        <location line="+1"/>
         <source>You are now exiting the video surveillance client</source>
         <translation>Вы выходите из клиента видеонаблюдения</translation>
     </message>
     <message>
-        <location filename="../qml/main/actions/ActionClose.qml" line="30"/>
+        <location line="+1"/>
         <source>If you set the video server running, video surveillance recording will continue</source>
         <translation>Если видеосервер оставить запущенным, запись видеонаблюдения продолжится</translation>
     </message>
     <message>
-        <location filename="../qml/main/actions/ActionClose.qml" line="31"/>
+        <location line="+1"/>
         <source>Stop also the video surveillance server?</source>
         <translation>Остановить также сервер видеонаблюдения?</translation>
     </message>
 </context>
 <context>
+    <name>AdditionlSettings</name>
+    <message>
+        <location filename="../qml/devices/deviceEditor/AdditionlSettings.qml" line="+35"/>
+        <source>Additional settings</source>
+        <translation>Дополнительные настройки</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Camera enabled (live picture and recording)</source>
+        <translation>Камера включена (живое видео и запись)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Cut the picture to a region</source>
+        <translation>Обрезать кадр до области</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Clip region</source>
+        <translation>Область кадра</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Monitor</source>
+        <translation>Монитор</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>UID</source>
+        <translation>UID</translation>
+    </message>
+</context>
+<context>
     <name>ButtonExit</name>
     <message>
-        <location filename="../qml/components/buttons/ButtonExit.qml" line="7"/>
+        <location filename="../qml/components/buttons/ButtonExit.qml" line="+7"/>
         <source>Exit</source>
         <translation>Выход</translation>
     </message>
@@ -40,26 +73,70 @@
 <context>
     <name>ButtonHelp</name>
     <message>
-        <location filename="../qml/components/buttons/ButtonHelp.qml" line="7"/>
+        <location filename="../qml/components/buttons/ButtonHelp.qml" line="+7"/>
         <source>Help</source>
         <translation>Справка</translation>
     </message>
 </context>
 <context>
+    <name>CameraPreviewPanel</name>
+    <message>
+        <location filename="../qml/devices/deviceEditor/CameraPreviewPanel.qml" line="+18"/>
+        <location line="+15"/>
+        <source>Enter the camera&apos;s address to see its picture.</source>
+        <translation>Введите адрес камеры, чтобы увидеть изображение.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Connecting to the camera...</source>
+        <translation>Подключение к камере...</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>The camera does not answer.</source>
+        <translation>Камера не отвечает.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The camera answered, but the server sent no picture.</source>
+        <translation>Камера ответила, но сервер не прислал изображение.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Waiting for the picture...</source>
+        <translation>Ожидание изображения...</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>No picture from the camera.</source>
+        <translation>Нет изображения с камеры.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>The picture of the camera cannot be played.</source>
+        <translation>Изображение камеры не воспроизводится.</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Try again</source>
+        <translation>Повторить</translation>
+    </message>
+</context>
+<context>
     <name>ClientController::PrivateYoutubeTypeController</name>
     <message>
-        <location filename="../src/rirOVA/client/controllers/PrivateYoutubeTypeController.cpp" line="18"/>
+        <location filename="../src/rirOVA/client/controllers/PrivateYoutubeTypeController.cpp" line="+18"/>
         <source>unlisted</source>
         <translation>Доступ по ссылке</translation>
     </message>
     <message>
-        <location filename="../src/rirOVA/client/controllers/PrivateYoutubeTypeController.cpp" line="18"/>
-        <location filename="../src/rirOVA/tests/DesktopHelpersTest.cpp" line="153"/>
+        <location line="+0"/>
+        <location filename="../src/rirOVA/tests/DesktopHelpersTest.cpp" line="+153"/>
         <source>Public</source>
         <translation>Открытый доступ</translation>
     </message>
     <message>
-        <location filename="../src/rirOVA/client/controllers/PrivateYoutubeTypeController.cpp" line="18"/>
+        <location line="+0"/>
         <source>Private</source>
         <translation>Ограниченный доступ</translation>
     </message>
@@ -67,27 +144,58 @@
 <context>
     <name>ClientController::YoutubeApiController</name>
     <message>
-        <location filename="../src/rirOVA/client/controllers/cloud/youtube/YoutubeApiController.cpp" line="135"/>
-        <location filename="../src/rirOVA/client/controllers/cloud/youtube/YoutubeApiController.cpp" line="188"/>
+        <location filename="../src/rirOVA/client/controllers/cloud/youtube/YoutubeApiController.cpp" line="+135"/>
+        <location line="+53"/>
         <source>Youtube API response contains error</source>
         <translation>Ответ YouTube API содержит ошибку</translation>
     </message>
     <message>
-        <location filename="../src/rirOVA/client/controllers/cloud/youtube/YoutubeApiController.cpp" line="141"/>
-        <location filename="../src/rirOVA/client/controllers/cloud/youtube/YoutubeApiController.cpp" line="178"/>
+        <location line="-47"/>
+        <location line="+37"/>
         <source>Youtube respond with failed format</source>
         <translation>YouTube ответил в неверном формате</translation>
     </message>
     <message>
-        <location filename="../src/rirOVA/client/controllers/cloud/youtube/YoutubeApiController.cpp" line="244"/>
+        <location line="+66"/>
         <source>Request cancelled</source>
         <translation>Запрос отменён</translation>
     </message>
 </context>
 <context>
+    <name>ConnectWithButton</name>
+    <message>
+        <location filename="../qml/components/buttons/ConnectWithButton.qml" line="+10"/>
+        <source>Connect</source>
+        <translation>Подключить</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Connected</source>
+        <translation>Подключено</translation>
+    </message>
+</context>
+<context>
+    <name>CustomImageRoiCrop</name>
+    <message>
+        <location filename="../qml/devices/deviceEditor/CustomImageRoiCrop.qml" line="+67"/>
+        <source>No picture of the camera</source>
+        <translation>Нет изображения камеры</translation>
+    </message>
+    <message>
+        <location line="+74"/>
+        <source>Drag the corners; a double click adds one, a right click removes one.</source>
+        <translation>Перетаскивайте углы; двойной щелчок добавляет угол, правый щелчок удаляет.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Full frame</source>
+        <translation>Весь кадр</translation>
+    </message>
+</context>
+<context>
     <name>DateEdit</name>
     <message>
-        <location filename="../qml/components/text/DateEdit.qml" line="40"/>
+        <location filename="../qml/components/text/DateEdit.qml" line="+40"/>
         <source>Invalid date</source>
         <translation>Неверная дата</translation>
     </message>
@@ -95,65 +203,386 @@
 <context>
     <name>DesktopToolBar</name>
     <message>
-        <location filename="../qml/desktop/DesktopToolBar.qml" line="26"/>
+        <location filename="../qml/desktop/DesktopToolBar.qml" line="+26"/>
         <source>%1 panels</source>
         <translation>Панелей: %1</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/DesktopToolBar.qml" line="35"/>
+        <location line="+9"/>
         <source>Select day of events</source>
         <translation>Выбрать день событий</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/DesktopToolBar.qml" line="59"/>
+        <location line="+24"/>
         <source>Show events</source>
         <translation>Показать события</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/DesktopToolBar.qml" line="59"/>
+        <location line="+0"/>
         <source>Hide events</source>
         <translation>Скрыть события</translation>
     </message>
 </context>
 <context>
-    <name>EventsTable</name>
+    <name>DetectorPanel</name>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="59"/>
-        <source>Video file error</source>
-        <translation>Ошибка видеофайла</translation>
+        <location filename="../qml/devices/deviceEditor/DetectorPanel.qml" line="+67"/>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceDetectionForm</name>
+    <message>
+        <location filename="../qml/devices/deviceEditor/DeviceDetectionForm.qml" line="+22"/>
+        <source>Motion
+detection</source>
+        <translation>Детекция
+движения</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="59"/>
-        <source>File is not yet ready.</source>
-        <translation>Файл ещё не готов.</translation>
+        <location line="+1"/>
+        <source>Objects
+detection</source>
+        <translation>Детекция
+объектов</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="59"/>
-        <source>Try again later...</source>
-        <translation>Повторите попытку позже...</translation>
+        <location line="+1"/>
+        <source>License plate
+recognition
+(Light)</source>
+        <translation>Распознавание
+номеров
+(Light)</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="81"/>
-        <source>Events filter</source>
-        <translation>Фильтр событий</translation>
+        <location line="+1"/>
+        <source>Face
+detection
+(Light)</source>
+        <translation>Обнаружение
+лиц
+(Light)</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="86"/>
-        <source>Refresh</source>
-        <translation>Обновить</translation>
+        <location line="+1"/>
+        <source>Face
+recognition
+(Light)</source>
+        <translation>Распознавание
+лиц
+(Light)</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="100"/>
+        <location line="+35"/>
+        <source>The server refused the change</source>
+        <translation>Сервер отклонил изменение</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Update error</source>
+        <translation>Ошибка обновления</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Failed to update</source>
+        <translation>Не удалось обновить</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>Save the camera first to set up its detectors.</source>
+        <translation>Сначала сохраните камеру, затем настройте детекторы.</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceEditor</name>
+    <message>
+        <location filename="../qml/devices/deviceEditor/DeviceEditor.qml" line="+12"/>
+        <source>Camera settings</source>
+        <translation>Настройки камеры</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Camera</source>
+        <translation>Камера</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Detection</source>
+        <translation>Детекция</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceEditorBase</name>
+    <message>
+        <location filename="../qml/devices/deviceEditor/DeviceEditorBase.qml" line="+47"/>
+        <source>Unsaved changes</source>
+        <translation>Несохранённые изменения</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Close the editor and lose the changes?</source>
+        <translation>Закрыть редактор без сохранения изменений?</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceEssentialsForm</name>
+    <message>
+        <location filename="../qml/devices/deviceEditor/DeviceEssentialsForm.qml" line="+31"/>
+        <location line="+191"/>
+        <source>Enter the device name.</source>
+        <translation>Введите имя устройства.</translation>
+    </message>
+    <message>
+        <location line="-188"/>
+        <source>Enter an RTSP or HTTP address.</source>
+        <translation>Введите адрес RTSP или HTTP.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Enter an IPv4 or IPv6 address.</source>
+        <translation>Введите адрес IPv4 или IPv6.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Enter the USB source.</source>
+        <translation>Укажите USB-источник.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Enter the file path.</source>
+        <translation>Укажите путь к файлу.</translation>
+    </message>
+    <message>
+        <location line="+72"/>
         <source>Device name</source>
         <translation>Имя устройства</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="101"/>
+        <location line="+7"/>
+        <source>Device type</source>
+        <translation>Тип устройства</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Use URL</source>
+        <translation>Использовать URL</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>IP address</source>
+        <translation>IP-адрес</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>User name</source>
+        <translation>Имя пользователя</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Mask password</source>
+        <translation>Скрыть пароль</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Example of an RTSP address:</source>
+        <translation>Пример адреса RTSP:</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>USB Source</source>
+        <translation>USB-источник</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>File path</source>
+        <translation>Путь к файлу</translation>
+    </message>
+</context>
+<context>
+    <name>DevicePasswordEditor</name>
+    <message>
+        <location filename="../qml/devicePassword/editor/DevicePasswordEditor.qml" line="+9"/>
+        <source>Device password editor</source>
+        <translation>Редактор пароля устройства</translation>
+    </message>
+</context>
+<context>
+    <name>DevicePasswordEssentialsForm</name>
+    <message>
+        <location filename="../qml/devicePassword/editor/DevicePasswordEssentialsForm.qml" line="+9"/>
+        <source>Enter the login.</source>
+        <translation>Введите логин.</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Login</source>
+        <translation>Логин</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Mask password</source>
+        <translation>Скрыть пароль</translation>
+    </message>
+</context>
+<context>
+    <name>DevicePasswordTable</name>
+    <message>
+        <location filename="../qml/devicePassword/table/DevicePasswordTable.qml" line="+12"/>
+        <source>Device passwords</source>
+        <translation>Пароли устройств</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>Delete record</source>
+        <translation>Удаление записи</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Delete selected record?</source>
+        <translation>Удалить выбранную запись?</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Remove error</source>
+        <translation>Ошибка удаления</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Failed to remove record</source>
+        <translation>Не удалось удалить запись</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Login</source>
+        <translation>Логин</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceTable</name>
+    <message>
+        <location filename="../qml/devices/table/DeviceTable.qml" line="+14"/>
+        <source>Devices</source>
+        <translation>Устройства</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>Delete device</source>
+        <translation>Удаление устройства</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Delete selected device?</source>
+        <translation>Удалить выбранное устройство?</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>Device name</source>
+        <translation>Имя устройства</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Source address</source>
+        <translation>Адрес источника</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceUtils</name>
+    <message>
+        <location filename="../qml/devices/DeviceUtils.js" line="+101"/>
+        <location line="+5"/>
+        <source>IP camera</source>
+        <translation>IP-камера</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <source>USB camera</source>
+        <translation>USB-камера</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Screen</source>
+        <translation>Экран</translation>
+    </message>
+</context>
+<context>
+    <name>DevicesToolBar</name>
+    <message>
+        <location filename="../qml/devices/table/DevicesToolBar.qml" line="+15"/>
+        <source>Search device</source>
+        <translation>Поиск устройств</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Device passwords</source>
+        <translation>Пароли устройств</translation>
+    </message>
+</context>
+<context>
+    <name>EventsTable</name>
+    <message>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="+59"/>
+        <source>Video file error</source>
+        <translation>Ошибка видеофайла</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>File is not yet ready.</source>
+        <translation>Файл ещё не готов.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Try again later...</source>
+        <translation>Повторите попытку позже...</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Events filter</source>
+        <translation>Фильтр событий</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Device name</source>
+        <translation>Имя устройства</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Time</source>
         <translation>Время</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="102"/>
+        <location line="+1"/>
         <source>Event</source>
         <translation>Событие</translation>
     </message>
@@ -161,7 +590,7 @@
 <context>
     <name>FilterEditor</name>
     <message>
-        <location filename="../qml/desktop/events/filterEditor/FilterEditor.qml" line="11"/>
+        <location filename="../qml/desktop/events/filterEditor/FilterEditor.qml" line="+11"/>
         <source>Events filter</source>
         <translation>Фильтр событий</translation>
     </message>
@@ -169,32 +598,32 @@
 <context>
     <name>FilterEssentialsForm</name>
     <message>
-        <location filename="../qml/desktop/events/filterEditor/FilterEssentialsForm.qml" line="85"/>
+        <location filename="../qml/desktop/events/filterEditor/FilterEssentialsForm.qml" line="+85"/>
         <source>Select time</source>
         <translation>Выберите время</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/filterEditor/FilterEssentialsForm.qml" line="86"/>
+        <location line="+1"/>
         <source>From</source>
         <translation>С</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/filterEditor/FilterEssentialsForm.qml" line="91"/>
+        <location line="+5"/>
         <source>To</source>
         <translation>По</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/filterEditor/FilterEssentialsForm.qml" line="96"/>
+        <location line="+5"/>
         <source>Select device</source>
         <translation>Выберите устройство</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/filterEditor/FilterEssentialsForm.qml" line="103"/>
+        <location line="+7"/>
         <source>All devices</source>
         <translation>Все устройства</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/filterEditor/FilterEssentialsForm.qml" line="115"/>
+        <location line="+12"/>
         <source>Enter text to filter eventes...</source>
         <translation>Введите текст для отбора событий...</translation>
     </message>
@@ -202,32 +631,32 @@
 <context>
     <name>GlobalObjects</name>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="104"/>
+        <location filename="../qml/globalObjects/GlobalObjects.qml" line="+128"/>
         <source>Network error</source>
         <translation>Ошибка сети</translation>
     </message>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="104"/>
+        <location line="+0"/>
         <source>Connection is lost. Try again later...</source>
         <translation>Соединение потеряно. Повторите попытку позже...</translation>
     </message>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="234"/>
+        <location line="+153"/>
         <source>Authorization error</source>
         <translation>Ошибка авторизации</translation>
     </message>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="234"/>
+        <location line="+0"/>
         <source>Failed to log in</source>
         <translation>Не удалось войти</translation>
     </message>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="261"/>
+        <location line="+27"/>
         <source>Remove error</source>
         <translation>Ошибка удаления</translation>
     </message>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="261"/>
+        <location line="+0"/>
         <source>Failed to remove device</source>
         <translation>Не удалось удалить устройство</translation>
     </message>
@@ -235,12 +664,12 @@
 <context>
     <name>KvoCore::Utils</name>
     <message>
-        <location filename="../src/kvoCore/Utils.cpp" line="149"/>
+        <location filename="../src/kvoCore/Utils.cpp" line="+149"/>
         <source>yesterday, </source>
         <translation>вчера, </translation>
     </message>
     <message>
-        <location filename="../src/kvoCore/Utils.cpp" line="152"/>
+        <location line="+3"/>
         <source>tomorrow, </source>
         <translation>завтра, </translation>
     </message>
@@ -248,32 +677,32 @@
 <context>
     <name>KvoDialogButtonBox</name>
     <message>
-        <location filename="../qml/components/buttons/KvoDialogButtonBox.qml" line="15"/>
+        <location filename="../qml/components/buttons/KvoDialogButtonBox.qml" line="+17"/>
         <source>OK</source>
         <translation>ОК</translation>
     </message>
     <message>
-        <location filename="../qml/components/buttons/KvoDialogButtonBox.qml" line="16"/>
+        <location line="+1"/>
         <source>Apply</source>
         <translation>Применить</translation>
     </message>
     <message>
-        <location filename="../qml/components/buttons/KvoDialogButtonBox.qml" line="17"/>
+        <location line="+1"/>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
     <message>
-        <location filename="../qml/components/buttons/KvoDialogButtonBox.qml" line="18"/>
+        <location line="+1"/>
         <source>Close</source>
         <translation>Закрыть</translation>
     </message>
     <message>
-        <location filename="../qml/components/buttons/KvoDialogButtonBox.qml" line="19"/>
+        <location line="+1"/>
         <source>Duplicate</source>
         <translation>Дублировать</translation>
     </message>
     <message>
-        <location filename="../qml/components/buttons/KvoDialogButtonBox.qml" line="20"/>
+        <location line="+1"/>
         <source>Restore Defaults</source>
         <translation>По умолчанию</translation>
     </message>
@@ -281,17 +710,17 @@
 <context>
     <name>KvoDragContainer</name>
     <message>
-        <location filename="../qml/components/dragAndDrop/KvoDragContainer.qml" line="14"/>
+        <location filename="../qml/components/dragAndDrop/KvoDragContainer.qml" line="+14"/>
         <source>Can not drop here</source>
         <translation>Сюда перенести нельзя</translation>
     </message>
     <message>
-        <location filename="../qml/components/dragAndDrop/KvoDragContainer.qml" line="15"/>
+        <location line="+1"/>
         <source>Release to swap</source>
         <translation>Отпустите, чтобы поменять местами</translation>
     </message>
     <message>
-        <location filename="../qml/components/dragAndDrop/KvoDragContainer.qml" line="15"/>
+        <location line="+0"/>
         <source>Release to drop</source>
         <translation>Отпустите, чтобы поместить</translation>
     </message>
@@ -299,7 +728,7 @@
 <context>
     <name>KvoFilterTextField</name>
     <message>
-        <location filename="../qml/components/text/KvoFilterTextField.qml" line="10"/>
+        <location filename="../qml/components/text/KvoFilterTextField.qml" line="+10"/>
         <source>Search...</source>
         <translation>Поиск...</translation>
     </message>
@@ -307,37 +736,37 @@
 <context>
     <name>KvoFooter</name>
     <message>
-        <location filename="../qml/main/KvoFooter.qml" line="37"/>
+        <location filename="../qml/main/KvoFooter.qml" line="+37"/>
         <source>Connected</source>
         <translation>Подключено</translation>
     </message>
     <message>
-        <location filename="../qml/main/KvoFooter.qml" line="37"/>
+        <location line="+0"/>
         <source>Disconnected</source>
         <translation>Нет соединения</translation>
     </message>
     <message>
-        <location filename="../qml/main/KvoFooter.qml" line="43"/>
+        <location line="+6"/>
         <source>P2P server</source>
         <translation>P2P-сервер</translation>
     </message>
     <message>
-        <location filename="../qml/main/KvoFooter.qml" line="43"/>
+        <location line="+0"/>
         <source>Direct server</source>
         <translation>Прямое подключение</translation>
     </message>
     <message>
-        <location filename="../qml/main/KvoFooter.qml" line="48"/>
+        <location line="+5"/>
         <source>User:</source>
         <translation>Пользователь:</translation>
     </message>
     <message>
-        <location filename="../qml/main/KvoFooter.qml" line="53"/>
+        <location line="+5"/>
         <source>Address:</source>
         <translation>Адрес:</translation>
     </message>
     <message>
-        <location filename="../qml/main/KvoFooter.qml" line="60"/>
+        <location line="+7"/>
         <source>Remote server ID</source>
         <translation>ID удалённого сервера</translation>
     </message>
@@ -345,22 +774,22 @@
 <context>
     <name>KvoForm</name>
     <message>
-        <location filename="../qml/components/KvoForm.qml" line="84"/>
+        <location filename="../qml/components/KvoForm.qml" line="+87"/>
         <source>Add error</source>
         <translation>Ошибка добавления</translation>
     </message>
     <message>
-        <location filename="../qml/components/KvoForm.qml" line="84"/>
+        <location line="+0"/>
         <source>Update error</source>
         <translation>Ошибка обновления</translation>
     </message>
     <message>
-        <location filename="../qml/components/KvoForm.qml" line="85"/>
+        <location line="+1"/>
         <source>Failed to add</source>
         <translation>Не удалось добавить</translation>
     </message>
     <message>
-        <location filename="../qml/components/KvoForm.qml" line="85"/>
+        <location line="+0"/>
         <source>Failed to update</source>
         <translation>Не удалось обновить</translation>
     </message>
@@ -368,12 +797,12 @@
 <context>
     <name>KvoMainApplicationWindow</name>
     <message>
-        <location filename="../qml/main/KvoMainApplicationWindow.qml" line="114"/>
+        <location filename="../qml/main/KvoMainApplicationWindow.qml" line="+124"/>
         <source>About</source>
         <translation>О программе</translation>
     </message>
     <message>
-        <location filename="../qml/main/KvoMainApplicationWindow.qml" line="116"/>
+        <location line="+2"/>
         <source>Video surveillance client</source>
         <translation>Клиент видеонаблюдения</translation>
     </message>
@@ -381,17 +810,17 @@
 <context>
     <name>KvoModel::ModelBase</name>
     <message>
-        <location filename="../src/kvoModel/model/ModelBase.cpp" line="35"/>
+        <location filename="../src/kvoModel/model/ModelBase.cpp" line="+35"/>
         <source>Id</source>
         <translation>Ид.</translation>
     </message>
     <message>
-        <location filename="../src/kvoModel/model/ModelBase.cpp" line="40"/>
+        <location line="+5"/>
         <source>Update time</source>
         <translation>Время изменения</translation>
     </message>
     <message>
-        <location filename="../src/kvoModel/model/ModelBase.cpp" line="45"/>
+        <location line="+5"/>
         <source>Insert time</source>
         <translation>Время добавления</translation>
     </message>
@@ -399,27 +828,27 @@
 <context>
     <name>KvoModel::OwnerBaseModel</name>
     <message>
-        <location filename="../src/rirOVA/model/OwnerBaseModel.cpp" line="13"/>
+        <location filename="../src/rirOVA/model/OwnerBaseModel.cpp" line="+13"/>
         <source>Sign</source>
         <translation>Подпись</translation>
     </message>
     <message>
-        <location filename="../src/rirOVA/model/OwnerBaseModel.cpp" line="16"/>
+        <location line="+3"/>
         <source>Password</source>
         <translation>Пароль</translation>
     </message>
     <message>
-        <location filename="../src/rirOVA/model/OwnerBaseModel.cpp" line="18"/>
+        <location line="+2"/>
         <source>Blocked</source>
         <translation>Заблокирован</translation>
     </message>
     <message>
-        <location filename="../src/rirOVA/model/OwnerBaseModel.cpp" line="20"/>
+        <location line="+2"/>
         <source>Pass checking new ver.</source>
         <translation>Пропустить проверку новой версии</translation>
     </message>
     <message>
-        <location filename="../src/rirOVA/model/OwnerBaseModel.cpp" line="22"/>
+        <location line="+2"/>
         <source>Inner note</source>
         <translation>Служебная заметка</translation>
     </message>
@@ -427,7 +856,7 @@
 <context>
     <name>KvoModel::OwnerGroupModel</name>
     <message>
-        <location filename="../src/kvoModel/model/OwnerGroupModel.cpp" line="14"/>
+        <location filename="../src/kvoModel/model/OwnerGroupModel.cpp" line="+14"/>
         <source>Group name</source>
         <translation>Имя группы</translation>
     </message>
@@ -435,7 +864,7 @@
 <context>
     <name>KvoModel::RstIdOwnerAttachedFieldModelHelper</name>
     <message>
-        <location filename="../src/kvoModel/model/RstIdOwnerAttachedFieldModelHelper.cpp" line="13"/>
+        <location filename="../src/kvoModel/model/RstIdOwnerAttachedFieldModelHelper.cpp" line="+13"/>
         <source>Id owner</source>
         <translation>Ид владельца</translation>
     </message>
@@ -443,22 +872,22 @@
 <context>
     <name>KvoModel::UserBaseModel</name>
     <message>
-        <location filename="../src/rirOVA/model/UserBaseModel.cpp" line="9"/>
+        <location filename="../src/rirOVA/model/UserBaseModel.cpp" line="+9"/>
         <source>First name</source>
         <translation>Имя</translation>
     </message>
     <message>
-        <location filename="../src/rirOVA/model/UserBaseModel.cpp" line="11"/>
+        <location line="+2"/>
         <source>Middle name</source>
         <translation>Отчество</translation>
     </message>
     <message>
-        <location filename="../src/rirOVA/model/UserBaseModel.cpp" line="13"/>
+        <location line="+2"/>
         <source>Last name</source>
         <translation>Фамилия</translation>
     </message>
     <message>
-        <location filename="../src/rirOVA/model/UserBaseModel.cpp" line="15"/>
+        <location line="+2"/>
         <source>Group</source>
         <translation>Группа</translation>
     </message>
@@ -466,12 +895,11 @@
 <context>
     <name>KvoStackLayoutMain</name>
     <message>
-        <location filename="../qml/main/KvoStackLayoutMain.qml" line="18"/>
         <source>Devices</source>
         <translation>Устройства</translation>
     </message>
     <message>
-        <location filename="../qml/main/KvoStackLayoutMain.qml" line="21"/>
+        <location filename="../qml/main/KvoStackLayoutMain.qml" line="+23"/>
         <source>Archive</source>
         <translation>Архив</translation>
     </message>
@@ -479,25 +907,43 @@
 <context>
     <name>KvoTableContainer</name>
     <message>
-        <location filename="../qml/components/table/KvoTableContainer.qml" line="39"/>
+        <location filename="../qml/components/table/KvoTableContainer.qml" line="+39"/>
         <source>Row Count:</source>
         <translation>Строк:</translation>
     </message>
 </context>
 <context>
+    <name>KvoTableToolBar</name>
+    <message>
+        <location filename="../qml/components/KvoTableToolBar.qml" line="+20"/>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Edit</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+</context>
+<context>
     <name>KvoTableViewColumDeviceType</name>
     <message>
-        <location filename="../qml/components/table/tableViewColumns/KvoTableViewColumDeviceType.qml" line="7"/>
+        <location filename="../qml/components/table/tableViewColumns/KvoTableViewColumDeviceType.qml" line="+7"/>
         <source>Device type</source>
         <translation>Тип устройства</translation>
     </message>
     <message>
-        <location filename="../qml/components/table/tableViewColumns/KvoTableViewColumDeviceType.qml" line="9"/>
+        <location line="+2"/>
         <source>USB camera</source>
         <translation>USB-камера</translation>
     </message>
     <message>
-        <location filename="../qml/components/table/tableViewColumns/KvoTableViewColumDeviceType.qml" line="9"/>
+        <location line="+0"/>
         <source>IP camera</source>
         <translation>IP-камера</translation>
     </message>
@@ -505,7 +951,7 @@
 <context>
     <name>KvoTableViewColumnId</name>
     <message>
-        <location filename="../qml/components/table/tableViewColumns/KvoTableViewColumnId.qml" line="5"/>
+        <location filename="../qml/components/table/tableViewColumns/KvoTableViewColumnId.qml" line="+5"/>
         <source>Id</source>
         <translation>Ид.</translation>
     </message>
@@ -513,25 +959,38 @@
 <context>
     <name>KvoTableViewColumnYesNo</name>
     <message>
-        <location filename="../qml/components/table/tableViewColumns/KvoTableViewColumnYesNo.qml" line="7"/>
+        <location filename="../qml/components/table/tableViewColumns/KvoTableViewColumnYesNo.qml" line="+7"/>
         <source>Yes</source>
         <translation>Да</translation>
     </message>
     <message>
-        <location filename="../qml/components/table/tableViewColumns/KvoTableViewColumnYesNo.qml" line="7"/>
+        <location line="+0"/>
         <source>No</source>
         <translation>Нет</translation>
     </message>
 </context>
 <context>
+    <name>KvoTableViewSearchDeviceStateDelegate</name>
+    <message>
+        <location filename="../qml/components/table/delegates/KvoTableViewSearchDeviceStateDelegate.qml" line="+7"/>
+        <source>New</source>
+        <translation>Новая</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Added</source>
+        <translation>Добавлена</translation>
+    </message>
+</context>
+<context>
     <name>ListSelector</name>
     <message>
-        <location filename="../qml/components/ListSelector.qml" line="14"/>
+        <location filename="../qml/components/ListSelector.qml" line="+14"/>
         <source>Left list</source>
         <translation>Левый список</translation>
     </message>
     <message>
-        <location filename="../qml/components/ListSelector.qml" line="15"/>
+        <location line="+1"/>
         <source>Right list</source>
         <translation>Правый список</translation>
     </message>
@@ -539,17 +998,17 @@
 <context>
     <name>MainMenuBar</name>
     <message>
-        <location filename="../qml/main/MainMenuBar.qml" line="13"/>
+        <location filename="../qml/main/MainMenuBar.qml" line="+13"/>
         <source>Menu</source>
         <translation>Меню</translation>
     </message>
     <message>
-        <location filename="../qml/main/MainMenuBar.qml" line="27"/>
+        <location line="+14"/>
         <source>Help</source>
         <translation>Справка</translation>
     </message>
     <message>
-        <location filename="../qml/main/MainMenuBar.qml" line="29"/>
+        <location line="+2"/>
         <source>About</source>
         <translation>О программе</translation>
     </message>
@@ -557,35 +1016,200 @@
 <context>
     <name>MainTabBar</name>
     <message>
-        <location filename="../qml/main/MainTabBar.qml" line="8"/>
+        <location filename="../qml/main/MainTabBar.qml" line="+8"/>
         <source>Desktop</source>
         <translation>Рабочий стол</translation>
     </message>
     <message>
-        <location filename="../qml/main/MainTabBar.qml" line="8"/>
+        <location line="+0"/>
         <source>Devices</source>
         <translation>Устройства</translation>
     </message>
     <message>
-        <location filename="../qml/main/MainTabBar.qml" line="8"/>
+        <location line="+0"/>
         <source>Archive</source>
         <translation>Архив</translation>
     </message>
     <message>
-        <location filename="../qml/main/MainTabBar.qml" line="8"/>
+        <location line="+0"/>
         <source>Settings</source>
         <translation>Настройки</translation>
     </message>
 </context>
 <context>
+    <name>ModuleParams</name>
+    <message>
+        <location filename="../qml/devices/deviceEditor/ModuleParams.js" line="+8"/>
+        <source>the parameter list is not a list</source>
+        <translation>список параметров не является списком</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>entry %1 is not an object</source>
+        <translation>элемент %1 не является объектом</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>entry %1 has no name</source>
+        <translation>у элемента %1 нет имени</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>parameter &apos;%1&apos; appears twice</source>
+        <translation>параметр «%1» указан дважды</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>parameter &apos;%1&apos; has an unknown type &apos;%2&apos;</source>
+        <translation>у параметра «%1» неизвестный тип «%2»</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>parameter &apos;%1&apos; needs at least three points</source>
+        <translation>параметру «%1» нужны хотя бы три точки</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>parameter &apos;%1&apos; has a point outside the picture</source>
+        <translation>у параметра «%1» точка вне кадра</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>parameter &apos;%1&apos; is not true or false</source>
+        <translation>параметр «%1» не является логическим значением</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>parameter &apos;%1&apos; has no usable range</source>
+        <translation>у параметра «%1» нет допустимого диапазона</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>parameter &apos;%1&apos; has a bad step</source>
+        <translation>у параметра «%1» неверный шаг</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>parameter &apos;%1&apos; is neither text nor number</source>
+        <translation>параметр «%1» не текст и не число</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>parameter &apos;%1&apos; has no item lists</source>
+        <translation>у параметра «%1» нет списков элементов</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>parameter &apos;%1&apos; selects an unknown item &apos;%2&apos;</source>
+        <translation>параметр «%1» выбирает неизвестный элемент «%2»</translation>
+    </message>
+</context>
+<context>
+    <name>ModuleParamsEditor</name>
+    <message>
+        <location filename="../qml/devices/deviceEditor/ModuleParamsEditor.qml" line="+16"/>
+        <source>Module params error:</source>
+        <translation>Ошибка параметров модуля:</translation>
+    </message>
+    <message>
+        <location line="+140"/>
+        <source>Available objects</source>
+        <translation>Доступные объекты</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Selected objects</source>
+        <translation>Выбранные объекты</translation>
+    </message>
+</context>
+<context>
+    <name>SearchDeviceEditor</name>
+    <message>
+        <location filename="../qml/devices/deviceEditor/SearchDeviceEditor.qml" line="+13"/>
+        <source>Add found camera</source>
+        <translation>Добавление найденной камеры</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>Device name</source>
+        <translation>Имя устройства</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Source address</source>
+        <translation>Адрес источника</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Stored password</source>
+        <translation>Сохранённый пароль</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>User name</source>
+        <translation>Имя пользователя</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Mask password</source>
+        <translation>Скрыть пароль</translation>
+    </message>
+</context>
+<context>
+    <name>SearchDeviceTable</name>
+    <message>
+        <location filename="../qml/devices/searchDevice/SearchDeviceTable.qml" line="+13"/>
+        <source>Search device</source>
+        <translation>Поиск устройств</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>IP address</source>
+        <translation>IP-адрес</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Device name</source>
+        <translation>Имя устройства</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>State</source>
+        <translation>Состояние</translation>
+    </message>
+</context>
+<context>
+    <name>SearchToolBar</name>
+    <message>
+        <location filename="../qml/devices/searchDevice/SearchToolBar.qml" line="+19"/>
+        <source>Search</source>
+        <translation>Поиск</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Add to devices</source>
+        <translation>Добавить в устройства</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Searching...</source>
+        <translation>Поиск...</translation>
+    </message>
+</context>
+<context>
     <name>Settings</name>
     <message>
-        <location filename="../qml/settings/Settings.qml" line="20"/>
+        <location filename="../qml/settings/Settings.qml" line="+20"/>
         <source>General settings</source>
         <translation>Общие настройки</translation>
     </message>
     <message>
-        <location filename="../qml/settings/Settings.qml" line="25"/>
+        <location line="+5"/>
         <source>Language</source>
         <translation>Язык</translation>
     </message>
@@ -593,17 +1217,17 @@
 <context>
     <name>TileDecorate</name>
     <message>
-        <location filename="../qml/desktop/tiles/TileDecorate.qml" line="70"/>
+        <location filename="../qml/desktop/tiles/TileDecorate.qml" line="+81"/>
         <source>Add camera</source>
         <translation>Добавить камеру</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileDecorate.qml" line="134"/>
+        <location line="+86"/>
         <source>Connecting...</source>
         <translation>Подключение...</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileDecorate.qml" line="134"/>
+        <location line="+0"/>
         <source>No video</source>
         <translation>Нет видео</translation>
     </message>
@@ -611,7 +1235,7 @@
 <context>
     <name>TileGrid</name>
     <message>
-        <location filename="../qml/desktop/tiles/TileGrid.qml" line="11"/>
+        <location filename="../qml/desktop/tiles/TileGrid.qml" line="+11"/>
         <source>Tile grid</source>
         <translation>Сетка камер</translation>
     </message>
@@ -619,7 +1243,7 @@
 <context>
     <name>TileHolder</name>
     <message>
-        <location filename="../qml/desktop/tiles/TileHolder.qml" line="27"/>
+        <location filename="../qml/desktop/tiles/TileHolder.qml" line="+27"/>
         <source>Add camera</source>
         <translation>Добавить камеру</translation>
     </message>
@@ -627,83 +1251,83 @@
 <context>
     <name>TileInteraction</name>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="18"/>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="116"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="+18"/>
+        <location line="+98"/>
         <source>Edit</source>
         <translation>Изменить</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="18"/>
+        <location line="-98"/>
         <source>The device editor is not available in this version.</source>
         <translation>Редактор устройств в этой версии недоступен.</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="26"/>
+        <location line="+8"/>
         <source>Delete device</source>
         <translation>Удаление устройства</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="26"/>
+        <location line="+0"/>
         <source>Delete selected device?</source>
         <translation>Удалить выбранное устройство?</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="70"/>
+        <location line="+44"/>
         <source>Middle mode</source>
         <translation>Средний режим</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="75"/>
+        <location line="+5"/>
         <source>Big mode</source>
         <translation>Крупный режим</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="81"/>
+        <location line="+6"/>
         <source>Return to grid</source>
         <translation>Вернуть в сетку</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="81"/>
+        <location line="+0"/>
         <source>Detach to window</source>
         <translation>Открепить в окно</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="85"/>
+        <location line="+4"/>
         <source>Full screen</source>
         <translation>Во весь экран</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="93"/>
+        <location line="+8"/>
         <source>Mirror horizontally</source>
         <translation>Отразить по горизонтали</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="99"/>
+        <location line="+6"/>
         <source>Mirror vertically</source>
         <translation>Отразить по вертикали</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="105"/>
+        <location line="+6"/>
         <source>Rotate</source>
         <translation>Повернуть</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="109"/>
+        <location line="+4"/>
         <source>Ignore aspect ratio</source>
         <translation>Без сохранения пропорций</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="120"/>
+        <location line="+11"/>
         <source>Delete</source>
         <translation>Удалить</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="124"/>
+        <location line="+4"/>
         <source>Disable</source>
         <translation>Выключить</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="124"/>
+        <location line="+0"/>
         <source>Enable</source>
         <translation>Включить</translation>
     </message>
@@ -711,17 +1335,17 @@
 <context>
     <name>WindowButtons</name>
     <message>
-        <location filename="../qml/components/buttons/WindowButtons.qml" line="16"/>
+        <location filename="../qml/components/buttons/WindowButtons.qml" line="+16"/>
         <source>Minimize</source>
         <translation>Свернуть</translation>
     </message>
     <message>
-        <location filename="../qml/components/buttons/WindowButtons.qml" line="21"/>
+        <location line="+5"/>
         <source>Maximize</source>
         <translation>Развернуть</translation>
     </message>
     <message>
-        <location filename="../qml/components/buttons/WindowButtons.qml" line="34"/>
+        <location line="+13"/>
         <source>Close</source>
         <translation>Закрыть</translation>
     </message>

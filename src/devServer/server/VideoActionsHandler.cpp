@@ -116,16 +116,47 @@ Outcome VideoActionsHandler::test(const Request& request) {
         outcome.replies.append(failure(request, QStringLiteral("The device type is unknown")));
         return outcome;
     }
-    const KvoCore::DTO ok = answer(request, true);
     const quint64 session = request.sessionNumber;
+    // A preview plays the source being tested to the asking client, like a device's live stream;
+    // it ends with the next test of that client, with "stopPreview", or when the client leaves.
+    _live.stop(session, LiveStreams::previewId);
+    if (params.value(QStringLiteral("stopPreview")).toBool()) {
+        KvoCore::DTO reply = answer(request, true);
+        reply.params.insert(QStringLiteral("stopPreview"), true);
+        outcome.replies.append(reply);
+        return outcome;
+    }
+    QString sdp;
+    if (params.value(QStringLiteral("preview")).toBool()) {
+        const QJsonValue port = params.value(QStringLiteral("rtpVideoPort"));
+        const int rtpPort = port.isString() ? port.toString().toInt() : port.toInt(-1);
+        if (rtpPort < 0 || rtpPort > 65535) {
+            outcome.replies.append(
+                failure(request, QStringLiteral("A preview needs \"rtpVideoPort\", an even UDP port")));
+            return outcome;
+        }
+        const QJsonObject previewDevice{{"id", LiveStreams::previewId},
+                                        {"typeCode", typeCode},
+                                        {"source", source},
+                                        {"deviceName", QStringLiteral("Camera preview")}};
+        sdp = _live.start(session, previewDevice, request.peerHost, quint16(rtpPort));
+    }
+    const KvoCore::DTO ok = answer(request, true);
     const SendLater send = _sendLater;
+    LiveStreams* live = &_live;
     SourceProbe::run(_engine, typeCode, source, testTimeoutMs,
-                     [ok, session, send, source](bool passed, const QString& error) {
+                     [ok, session, send, source, sdp, live](bool passed, const QString& error) {
                          KvoCore::DTO reply = ok;
                          reply.params.insert(QStringLiteral("RES"), passed);
                          reply.params.insert(QStringLiteral("source"), source);
                          if (!passed) {
                              reply.params.insert(QStringLiteral("error"), error);
+                             if (!sdp.isEmpty()) {
+                                 live->stop(session, LiveStreams::previewId);
+                             }
+                         } else if (!sdp.isEmpty()) {
+                             reply.params.insert(QStringLiteral("id"), LiveStreams::previewId);
+                             reply.params.insert(QStringLiteral("sdpContent"), sdp);
                          }
                          send(session, reply);
                      });
