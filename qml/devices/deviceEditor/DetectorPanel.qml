@@ -101,13 +101,17 @@ Rectangle {
                 font.pointSize: KvoAppStyle.fontSizeBig
             }
             Flickable {
+                id: flick
                 Layout.fillWidth: true
                 Layout.fillHeight: true
-                contentHeight: paramsEditor.implicitHeight
+                contentWidth: width
+                contentHeight: paramsEditor.height
                 clip: true
+                ScrollBar.vertical: ScrollBar {}
                 ModuleParamsEditor {
                     id: paramsEditor
-                    width: parent.width
+                    width: flick.width - KvoAppStyle.margin
+                    height: implicitHeight
                     videoSource: panel.videoSource
                 }
             }
