@@ -76,6 +76,18 @@ TestCase {
         }
         return ""
     }
+    // The title shown by the tile of a device ("" without one).
+    function tileTitle(deviceId) {
+        var queue = [fx.globalObjects.tileGrid]
+        while (queue.length > 0) {
+            var item = queue.shift()
+            if (item.objectName === "tile" && String(item.deviceId) === String(deviceId))
+                return item.title
+            for (var i = 0; i < item.children.length; ++i)
+                queue.push(item.children[i])
+        }
+        return ""
+    }
     function tableShows(name) {
         for (var i = 0; i < table.tableView.rowCount; ++i) {
             if (table.tableView.proxyValue(i, "deviceName") === name)
@@ -150,9 +162,9 @@ TestCase {
         tryVerify(function() { return rowIdByName("Gate camera") !== "" }, 20000, "the new camera is listed")
         addedId = rowIdByName("Gate camera")
         tryVerify(function() { return tableShows("Gate camera") }, 10000, "the table shows it")
-        var player = fx.waitForPlaying(addedId, 60000)
-        verify(player.tile !== null || fx.globalObjects.tileGrid === null || fx.globalObjects.tileGrid.findTile(addedId) !== null,
-               "the new camera has a tile")
+        fx.waitForPlaying(addedId, 60000)
+        verify(fx.globalObjects.tileGrid !== null)
+        tryVerify(function() { return fx.globalObjects.tileGrid.findTile(addedId) >= 0 }, 10000, "the new camera has a tile")
         var stored = serverDevice(addedId)
         compare(stored.source, SERVER.demoClip)
         compare(stored.enabled, true)
@@ -169,13 +181,14 @@ TestCase {
         tryVerify(function() { return tableShows("Gate west") }, 20000, "the table follows")
         verify(!tableShows("Gate camera"))
         tryCompare(fx.globalObjects.mediaPlayerContainer.find(addedId), "deviceName", "Gate west", 20000)
+        tryVerify(function() { return tileTitle(addedId) === "Gate west" }, 10000, "the tile's title follows")
         compare(serverDevice(addedId).deviceName, "Gate west")
     }
 
     function motionPanel(editor) {
         editor.tabs.currentIndex = 1
         var panel = fx.waitFor("detectorPanel_motionsDetection", 15000, editor)
-        tryVerify(function() { return editor.detection.active_module_list.length >= 0 && editor.detection.modules.length === 9 }, 10000)
+        tryVerify(function() { return editor.detection.modules.length === 9 }, 10000, "every module has its panel")
         return panel
     }
     function serverMotionState(id) {
@@ -326,7 +339,19 @@ TestCase {
         var recState = ask({ FN: "deviceRecState_trGetList", _receiver: "906" }, "deviceRecState_saGetList").entries
         for (var i = 0; i < recState.length; ++i)
             verify(String(recState[i].rstIDDevice) !== addedId, "no recording state of a removed camera")
-        if (fx.globalObjects.tileGrid)
-            tryVerify(function() { return fx.globalObjects.tileGrid.findTile(addedId) === null || fx.globalObjects.tileGrid.findTile(addedId) < 0 }, 10000)
+        tryVerify(function() { return fx.globalObjects.tileGrid.findTile(addedId) < 0 }, 10000, "its tile is free again")
+    }
+
+    // An operator's account sees the cameras but cannot change them.
+    function test_8_operatorCannotChangeCameras() {
+        fx.globalObjects.isAdmin = false
+        var bar = fx.find("devicesToolBar")
+        for (var name of ["toolButtonAdd", "toolButtonSearch", "toolButtonPasswords"])
+            verify(!fx.find(name, bar).enabled, name + " is disabled")
+        compare(fx.globalObjects.openDeviceEditor(0), null, "no editor for an operator")
+        compare(table.openPasswords(), null)
+        verify(table.tableView.rowCount >= 1, "the cameras are still listed")
+        fx.globalObjects.isAdmin = true
+        verify(fx.find("toolButtonAdd", bar).enabled)
     }
 }

@@ -85,4 +85,12 @@ KvoEditor {
         }
     }
     onAttached: if (_closing) destroy()
+
+    Rectangle {
+        // Under the form: the editor is opaque wherever it is shown (window, picture of it).
+        parent: base
+        anchors.fill: parent
+        z: -1
+        color: KvoAppStyle.bg
+    }
 }
