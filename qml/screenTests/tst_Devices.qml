@@ -161,6 +161,12 @@ TestCase {
         shoot(editor, "cameraEditorPreview.png")
 
         editor.closeAction("ok")
+        // The preview's stream ends with the editor: every preview started is stopped.
+        tryVerify(function() {
+            var log = serverLog()
+            var started = log.split("Live stream of device 0 to").length - 1
+            return started > 0 && log.split("Live stream of device 0 for session").length - 1 === started
+        }, 15000, "the preview stream stops with the editor")
         tryVerify(function() { return rowIdByName("Gate camera") !== "" }, 20000, "the new camera is listed")
         addedId = rowIdByName("Gate camera")
         tryVerify(function() { return tableShows("Gate camera") }, 10000, "the table shows it")

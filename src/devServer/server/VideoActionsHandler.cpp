@@ -93,6 +93,16 @@ Outcome VideoActionsHandler::getSdp(const Request& request) {
 
 Outcome VideoActionsHandler::test(const Request& request) {
     const QJsonObject& params = request.dto.params;
+    // A preview plays the source being tested to the asking client, like a device's live stream;
+    // it ends with the next test of that client, with "stopPreview", or when the client leaves.
+    _live.stop(request.sessionNumber, LiveStreams::previewId);
+    if (params.value(QStringLiteral("stopPreview")).toBool()) {
+        Outcome stopped;
+        KvoCore::DTO reply = answer(request, true);
+        reply.params.insert(QStringLiteral("stopPreview"), true);
+        stopped.replies.append(reply);
+        return stopped;
+    }
     QString source = params.value(QStringLiteral("source")).toString();
     int typeCode = params.value(QStringLiteral("typeCode")).toVariant().toInt();
     const qint64 id = idOf(params.value(QStringLiteral("id")));
@@ -117,15 +127,6 @@ Outcome VideoActionsHandler::test(const Request& request) {
         return outcome;
     }
     const quint64 session = request.sessionNumber;
-    // A preview plays the source being tested to the asking client, like a device's live stream;
-    // it ends with the next test of that client, with "stopPreview", or when the client leaves.
-    _live.stop(session, LiveStreams::previewId);
-    if (params.value(QStringLiteral("stopPreview")).toBool()) {
-        KvoCore::DTO reply = answer(request, true);
-        reply.params.insert(QStringLiteral("stopPreview"), true);
-        outcome.replies.append(reply);
-        return outcome;
-    }
     QString sdp;
     if (params.value(QStringLiteral("preview")).toBool()) {
         const QJsonValue port = params.value(QStringLiteral("rtpVideoPort"));
