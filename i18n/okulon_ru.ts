@@ -175,6 +175,19 @@
     </message>
 </context>
 <context>
+    <name>ConnectionLossBanner</name>
+    <message>
+        <location filename="../qml/main/ConnectionLossBanner.qml" line="+23"/>
+        <source>Network error</source>
+        <translation>Ошибка сети</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Connection is lost. Reconnecting…</source>
+        <translation>Соединение потеряно. Переподключение…</translation>
+    </message>
+</context>
+<context>
     <name>CustomImageRoiCrop</name>
     <message>
         <location filename="../qml/devices/deviceEditor/CustomImageRoiCrop.qml" line="+67"/>
@@ -203,17 +216,22 @@
 <context>
     <name>DesktopToolBar</name>
     <message>
-        <location filename="../qml/desktop/DesktopToolBar.qml" line="+26"/>
+        <location filename="../qml/desktop/DesktopToolBar.qml" line="+29"/>
         <source>%1 panels</source>
         <translation>Панелей: %1</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Select day of events</source>
         <translation>Выбрать день событий</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+25"/>
+        <source>d MMM yyyy</source>
+        <translation>d MMM yyyy</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Show events</source>
         <translation>Показать события</translation>
     </message>
@@ -226,7 +244,7 @@
 <context>
     <name>DetectorPanel</name>
     <message>
-        <location filename="../qml/devices/deviceEditor/DetectorPanel.qml" line="+67"/>
+        <location filename="../qml/devices/deviceEditor/DetectorPanel.qml" line="+69"/>
         <source>Settings</source>
         <translation>Настройки</translation>
     </message>
@@ -329,13 +347,7 @@ recognition
 <context>
     <name>DeviceEssentialsForm</name>
     <message>
-        <location filename="../qml/devices/deviceEditor/DeviceEssentialsForm.qml" line="+31"/>
-        <location line="+191"/>
-        <source>Enter the device name.</source>
-        <translation>Введите имя устройства.</translation>
-    </message>
-    <message>
-        <location line="-188"/>
+        <location filename="../qml/devices/deviceEditor/DeviceEssentialsForm.qml" line="+32"/>
         <source>Enter an RTSP or HTTP address.</source>
         <translation>Введите адрес RTSP или HTTP.</translation>
     </message>
@@ -355,7 +367,12 @@ recognition
         <translation>Укажите путь к файлу.</translation>
     </message>
     <message>
-        <location line="+72"/>
+        <location line="+4"/>
+        <source>Enter the device name.</source>
+        <translation>Введите имя устройства.</translation>
+    </message>
+    <message>
+        <location line="+70"/>
         <source>Device name</source>
         <translation>Имя устройства</translation>
     </message>
@@ -547,7 +564,7 @@ recognition
 <context>
     <name>EventsTable</name>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="+59"/>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="+87"/>
         <source>Video file error</source>
         <translation>Ошибка видеофайла</translation>
     </message>
@@ -565,6 +582,16 @@ recognition
         <location line="+22"/>
         <source>Events filter</source>
         <translation>Фильтр событий</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Filter is on</source>
+        <translation>Фильтр включён</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Reset filter</source>
+        <translation>Сбросить фильтр</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -631,17 +658,15 @@ recognition
 <context>
     <name>GlobalObjects</name>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="+128"/>
         <source>Network error</source>
         <translation>Ошибка сети</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Connection is lost. Try again later...</source>
         <translation>Соединение потеряно. Повторите попытку позже...</translation>
     </message>
     <message>
-        <location line="+153"/>
+        <location filename="../qml/globalObjects/GlobalObjects.qml" line="+284"/>
         <source>Authorization error</source>
         <translation>Ошибка авторизации</translation>
     </message>
@@ -659,6 +684,15 @@ recognition
         <location line="+0"/>
         <source>Failed to remove device</source>
         <translation>Не удалось удалить устройство</translation>
+    </message>
+</context>
+<context>
+    <name>KvoCalendar</name>
+    <message>
+        <location filename="../qml/components/calendar/KvoCalendar.qml" line="+36"/>
+        <source>en_US</source>
+        <comment>locale of dates</comment>
+        <translation>ru_RU</translation>
     </message>
 </context>
 <context>
@@ -1112,7 +1146,7 @@ recognition
         <translation>Ошибка параметров модуля:</translation>
     </message>
     <message>
-        <location line="+140"/>
+        <location line="+154"/>
         <source>Available objects</source>
         <translation>Доступные объекты</translation>
     </message>
@@ -1120,6 +1154,19 @@ recognition
         <location line="+1"/>
         <source>Selected objects</source>
         <translation>Выбранные объекты</translation>
+    </message>
+</context>
+<context>
+    <name>NavigationBar</name>
+    <message>
+        <location filename="../qml/components/calendar/NavigationBar.qml" line="+24"/>
+        <source>Previous month</source>
+        <translation>Предыдущий месяц</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Next month</source>
+        <translation>Следующий месяц</translation>
     </message>
 </context>
 <context>
@@ -1217,17 +1264,27 @@ recognition
 <context>
     <name>TileDecorate</name>
     <message>
-        <location filename="../qml/desktop/tiles/TileDecorate.qml" line="+81"/>
+        <location filename="../qml/desktop/tiles/TileDecorate.qml" line="+107"/>
         <source>Add camera</source>
         <translation>Добавить камеру</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="-57"/>
         <source>Connecting...</source>
         <translation>Подключение...</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-5"/>
+        <source>Camera is disabled</source>
+        <translation>Камера выключена</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Reconnecting</source>
+        <translation>Переподключение</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>No video</source>
         <translation>Нет видео</translation>
     </message>
@@ -1243,7 +1300,17 @@ recognition
 <context>
     <name>TileHolder</name>
     <message>
-        <location filename="../qml/desktop/tiles/TileHolder.qml" line="+27"/>
+        <location filename="../qml/desktop/tiles/TileHolder.qml" line="+37"/>
+        <source>%1 is shown full screen</source>
+        <translation>%1: во весь экран</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 is shown in its own window</source>
+        <translation>%1: в отдельном окне</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Add camera</source>
         <translation>Добавить камеру</translation>
     </message>
@@ -1251,18 +1318,18 @@ recognition
 <context>
     <name>TileInteraction</name>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="+18"/>
-        <location line="+98"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="+32"/>
+        <location line="+167"/>
         <source>Edit</source>
         <translation>Изменить</translation>
     </message>
     <message>
-        <location line="-98"/>
+        <location line="-167"/>
         <source>The device editor is not available in this version.</source>
         <translation>Редактор устройств в этой версии недоступен.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Delete device</source>
         <translation>Удаление устройства</translation>
     </message>
@@ -1272,17 +1339,37 @@ recognition
         <translation>Удалить выбранное устройство?</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+1"/>
+        <source>Camera: %1</source>
+        <translation>Камера: %1</translation>
+    </message>
+    <message>
+        <location line="+77"/>
+        <source>All cameras are on screen</source>
+        <translation>Все камеры уже на экране</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>New camera…</source>
+        <translation>Новая камера…</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Normal mode</source>
+        <translation>Обычный режим</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Middle mode</source>
         <translation>Средний режим</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+8"/>
         <source>Big mode</source>
         <translation>Крупный режим</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Return to grid</source>
         <translation>Вернуть в сетку</translation>
     </message>
@@ -1292,12 +1379,17 @@ recognition
         <translation>Открепить в окно</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Full screen</source>
         <translation>Во весь экран</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+0"/>
+        <source>Exit full screen</source>
+        <translation>Выйти из полноэкранного режима</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>Mirror horizontally</source>
         <translation>Отразить по горизонтали</translation>
     </message>
@@ -1317,12 +1409,12 @@ recognition
         <translation>Без сохранения пропорций</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>Delete</source>
         <translation>Удалить</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>Disable</source>
         <translation>Выключить</translation>
     </message>
