@@ -30,6 +30,39 @@
     </message>
 </context>
 <context>
+    <name>AdditionlSettings</name>
+    <message>
+        <location filename="../qml/devices/deviceEditor/AdditionlSettings.qml" line="35"/>
+        <source>Additional settings</source>
+        <translation>Дополнительные настройки</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/AdditionlSettings.qml" line="41"/>
+        <source>Camera enabled (live picture and recording)</source>
+        <translation>Камера включена (живое видео и запись)</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/AdditionlSettings.qml" line="47"/>
+        <source>Cut the picture to a region</source>
+        <translation>Обрезать кадр до области</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/AdditionlSettings.qml" line="52"/>
+        <source>Clip region</source>
+        <translation>Область кадра</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/AdditionlSettings.qml" line="60"/>
+        <source>Monitor</source>
+        <translation>Монитор</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/AdditionlSettings.qml" line="66"/>
+        <source>UID</source>
+        <translation>UID</translation>
+    </message>
+</context>
+<context>
     <name>Archive</name>
     <message>
         <location filename="../qml/archive/Archive.qml" line="16"/>
@@ -37,37 +70,37 @@
         <translation>Архив</translation>
     </message>
     <message>
-        <location filename="../qml/archive/Archive.qml" line="286"/>
+        <location filename="../qml/archive/Archive.qml" line="292"/>
         <source>Export</source>
         <translation>Экспорт</translation>
     </message>
     <message>
-        <location filename="../qml/archive/Archive.qml" line="286"/>
+        <location filename="../qml/archive/Archive.qml" line="292"/>
         <source>Select a time range on the timeline first.</source>
         <translation>Сначала выберите интервал времени на шкале.</translation>
     </message>
     <message>
-        <location filename="../qml/archive/Archive.qml" line="286"/>
+        <location filename="../qml/archive/Archive.qml" line="292"/>
         <source>Drag with Shift held down.</source>
         <translation>Протяните мышью с нажатой клавишей Shift.</translation>
     </message>
     <message>
-        <location filename="../qml/archive/Archive.qml" line="333"/>
+        <location filename="../qml/archive/Archive.qml" line="339"/>
         <source>Export failed</source>
         <translation>Экспорт не удался</translation>
     </message>
     <message>
-        <location filename="../qml/archive/Archive.qml" line="337"/>
+        <location filename="../qml/archive/Archive.qml" line="343"/>
         <source>Cancelled</source>
         <translation>Отменено</translation>
     </message>
     <message>
-        <location filename="../qml/archive/Archive.qml" line="458"/>
+        <location filename="../qml/archive/Archive.qml" line="477"/>
         <source>Please select a folder</source>
         <translation>Выберите папку</translation>
     </message>
     <message>
-        <location filename="../qml/archive/Archive.qml" line="511"/>
+        <location filename="../qml/archive/Archive.qml" line="530"/>
         <source>Click a camera&apos;s line to play its recording</source>
         <translation>Щёлкните по линии камеры, чтобы воспроизвести запись</translation>
     </message>
@@ -143,47 +176,47 @@
         <translation>Выбрать день архива</translation>
     </message>
     <message>
-        <location filename="../qml/archive/ArchiveToolBar.qml" line="47"/>
+        <location filename="../qml/archive/ArchiveToolBar.qml" line="52"/>
         <source>Play</source>
         <translation>Воспроизвести</translation>
     </message>
     <message>
-        <location filename="../qml/archive/ArchiveToolBar.qml" line="54"/>
+        <location filename="../qml/archive/ArchiveToolBar.qml" line="59"/>
         <source>Pause</source>
         <translation>Пауза</translation>
     </message>
     <message>
-        <location filename="../qml/archive/ArchiveToolBar.qml" line="68"/>
+        <location filename="../qml/archive/ArchiveToolBar.qml" line="73"/>
         <source>Show time-lapse recordings</source>
         <translation>Показывать непрерывную запись</translation>
     </message>
     <message>
-        <location filename="../qml/archive/ArchiveToolBar.qml" line="81"/>
+        <location filename="../qml/archive/ArchiveToolBar.qml" line="88"/>
         <source>Local files</source>
         <translation>Локальные файлы</translation>
     </message>
     <message>
-        <location filename="../qml/archive/ArchiveToolBar.qml" line="81"/>
+        <location filename="../qml/archive/ArchiveToolBar.qml" line="88"/>
         <source>Streamed by the server</source>
         <translation>Поток от сервера</translation>
     </message>
     <message>
-        <location filename="../qml/archive/ArchiveToolBar.qml" line="82"/>
+        <location filename="../qml/archive/ArchiveToolBar.qml" line="89"/>
         <source>Play the clip files here when they can be read, or have the server stream them</source>
         <translation>Воспроизводить файлы записей здесь, если они доступны, или получать поток от сервера</translation>
     </message>
     <message>
-        <location filename="../qml/archive/ArchiveToolBar.qml" line="98"/>
+        <location filename="../qml/archive/ArchiveToolBar.qml" line="105"/>
         <source>Export the selected range to MP4</source>
         <translation>Экспортировать выбранный интервал в MP4</translation>
     </message>
     <message>
-        <location filename="../qml/archive/ArchiveToolBar.qml" line="123"/>
+        <location filename="../qml/archive/ArchiveToolBar.qml" line="130"/>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
     <message>
-        <location filename="../qml/archive/ArchiveToolBar.qml" line="131"/>
+        <location filename="../qml/archive/ArchiveToolBar.qml" line="138"/>
         <source>Archive extended</source>
         <translation>Архив: выгрузки</translation>
     </message>
@@ -202,6 +235,50 @@
         <location filename="../qml/components/buttons/ButtonHelp.qml" line="7"/>
         <source>Help</source>
         <translation>Справка</translation>
+    </message>
+</context>
+<context>
+    <name>CameraPreviewPanel</name>
+    <message>
+        <location filename="../qml/devices/deviceEditor/CameraPreviewPanel.qml" line="18"/>
+        <location filename="../qml/devices/deviceEditor/CameraPreviewPanel.qml" line="33"/>
+        <source>Enter the camera&apos;s address to see its picture.</source>
+        <translation>Введите адрес камеры, чтобы увидеть изображение.</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/CameraPreviewPanel.qml" line="38"/>
+        <source>Connecting to the camera...</source>
+        <translation>Подключение к камере...</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/CameraPreviewPanel.qml" line="57"/>
+        <source>The camera does not answer.</source>
+        <translation>Камера не отвечает.</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/CameraPreviewPanel.qml" line="62"/>
+        <source>The camera answered, but the server sent no picture.</source>
+        <translation>Камера ответила, но сервер не прислал изображение.</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/CameraPreviewPanel.qml" line="65"/>
+        <source>Waiting for the picture...</source>
+        <translation>Ожидание изображения...</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/CameraPreviewPanel.qml" line="86"/>
+        <source>No picture from the camera.</source>
+        <translation>Нет изображения с камеры.</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/CameraPreviewPanel.qml" line="103"/>
+        <source>The picture of the camera cannot be played.</source>
+        <translation>Изображение камеры не воспроизводится.</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/CameraPreviewPanel.qml" line="132"/>
+        <source>Try again</source>
+        <translation>Повторить</translation>
     </message>
 </context>
 <context>
@@ -244,6 +321,19 @@
     </message>
 </context>
 <context>
+    <name>ConnectWithButton</name>
+    <message>
+        <location filename="../qml/components/buttons/ConnectWithButton.qml" line="10"/>
+        <source>Connect</source>
+        <translation>Подключить</translation>
+    </message>
+    <message>
+        <location filename="../qml/components/buttons/ConnectWithButton.qml" line="11"/>
+        <source>Connected</source>
+        <translation>Подключено</translation>
+    </message>
+</context>
+<context>
     <name>ConnectionLossBanner</name>
     <message>
         <location filename="../qml/main/ConnectionLossBanner.qml" line="23"/>
@@ -254,6 +344,24 @@
         <location filename="../qml/main/ConnectionLossBanner.qml" line="28"/>
         <source>Connection is lost. Reconnecting…</source>
         <translation>Соединение потеряно. Переподключение…</translation>
+    </message>
+</context>
+<context>
+    <name>CustomImageRoiCrop</name>
+    <message>
+        <location filename="../qml/devices/deviceEditor/CustomImageRoiCrop.qml" line="67"/>
+        <source>No picture of the camera</source>
+        <translation>Нет изображения камеры</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/CustomImageRoiCrop.qml" line="141"/>
+        <source>Drag the corners; a double click adds one, a right click removes one.</source>
+        <translation>Перетаскивайте углы; двойной щелчок добавляет угол, правый щелчок удаляет.</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/CustomImageRoiCrop.qml" line="148"/>
+        <source>Full frame</source>
+        <translation>Весь кадр</translation>
     </message>
 </context>
 <context>
@@ -293,54 +401,359 @@
     </message>
 </context>
 <context>
-    <name>EventsTable</name>
+    <name>DetectorPanel</name>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="87"/>
-        <source>Video file error</source>
-        <translation>Ошибка видеофайла</translation>
+        <location filename="../qml/devices/deviceEditor/DetectorPanel.qml" line="69"/>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceDetectionForm</name>
+    <message>
+        <location filename="../qml/devices/deviceEditor/DeviceDetectionForm.qml" line="22"/>
+        <source>Motion
+detection</source>
+        <translation>Детекция
+движения</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="87"/>
-        <source>File is not yet ready.</source>
-        <translation>Файл ещё не готов.</translation>
+        <location filename="../qml/devices/deviceEditor/DeviceDetectionForm.qml" line="23"/>
+        <source>Objects
+detection</source>
+        <translation>Детекция
+объектов</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="87"/>
-        <source>Try again later...</source>
-        <translation>Повторите попытку позже...</translation>
+        <location filename="../qml/devices/deviceEditor/DeviceDetectionForm.qml" line="24"/>
+        <source>License plate
+recognition
+(Light)</source>
+        <translation>Распознавание
+номеров
+(Light)</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="109"/>
-        <source>Events filter</source>
-        <translation>Фильтр событий</translation>
+        <location filename="../qml/devices/deviceEditor/DeviceDetectionForm.qml" line="25"/>
+        <source>Face
+detection
+(Light)</source>
+        <translation>Обнаружение
+лиц
+(Light)</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="116"/>
-        <source>Filter is on</source>
-        <translation>Фильтр включён</translation>
+        <location filename="../qml/devices/deviceEditor/DeviceDetectionForm.qml" line="26"/>
+        <source>Face
+recognition
+(Light)</source>
+        <translation>Распознавание
+лиц
+(Light)</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="123"/>
-        <source>Reset filter</source>
-        <translation>Сбросить фильтр</translation>
+        <location filename="../qml/devices/deviceEditor/DeviceDetectionForm.qml" line="61"/>
+        <source>The server refused the change</source>
+        <translation>Сервер отклонил изменение</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="128"/>
-        <source>Refresh</source>
-        <translation>Обновить</translation>
+        <location filename="../qml/devices/deviceEditor/DeviceDetectionForm.qml" line="63"/>
+        <source>Update error</source>
+        <translation>Ошибка обновления</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="142"/>
+        <location filename="../qml/devices/deviceEditor/DeviceDetectionForm.qml" line="63"/>
+        <source>Failed to update</source>
+        <translation>Не удалось обновить</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/DeviceDetectionForm.qml" line="116"/>
+        <source>Save the camera first to set up its detectors.</source>
+        <translation>Сначала сохраните камеру, затем настройте детекторы.</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceEditor</name>
+    <message>
+        <location filename="../qml/devices/deviceEditor/DeviceEditor.qml" line="12"/>
+        <source>Camera settings</source>
+        <translation>Настройки камеры</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/DeviceEditor.qml" line="39"/>
+        <source>Camera</source>
+        <translation>Камера</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/DeviceEditor.qml" line="40"/>
+        <source>Detection</source>
+        <translation>Детекция</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceEditorBase</name>
+    <message>
+        <location filename="../qml/devices/deviceEditor/DeviceEditorBase.qml" line="47"/>
+        <source>Unsaved changes</source>
+        <translation>Несохранённые изменения</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/DeviceEditorBase.qml" line="47"/>
+        <source>Close the editor and lose the changes?</source>
+        <translation>Закрыть редактор без сохранения изменений?</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceEssentialsForm</name>
+    <message>
+        <location filename="../qml/devices/deviceEditor/DeviceEssentialsForm.qml" line="32"/>
+        <source>Enter an RTSP or HTTP address.</source>
+        <translation>Введите адрес RTSP или HTTP.</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/DeviceEssentialsForm.qml" line="33"/>
+        <source>Enter an IPv4 or IPv6 address.</source>
+        <translation>Введите адрес IPv4 или IPv6.</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/DeviceEssentialsForm.qml" line="36"/>
+        <source>Enter the USB source.</source>
+        <translation>Укажите USB-источник.</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/DeviceEssentialsForm.qml" line="36"/>
+        <source>Enter the file path.</source>
+        <translation>Укажите путь к файлу.</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/DeviceEssentialsForm.qml" line="40"/>
+        <source>Enter the device name.</source>
+        <translation>Введите имя устройства.</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/DeviceEssentialsForm.qml" line="110"/>
         <source>Device name</source>
         <translation>Имя устройства</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="143"/>
+        <location filename="../qml/devices/deviceEditor/DeviceEssentialsForm.qml" line="117"/>
+        <source>Device type</source>
+        <translation>Тип устройства</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/DeviceEssentialsForm.qml" line="131"/>
+        <source>Use URL</source>
+        <translation>Использовать URL</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/DeviceEssentialsForm.qml" line="142"/>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/DeviceEssentialsForm.qml" line="152"/>
+        <source>IP address</source>
+        <translation>IP-адрес</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/DeviceEssentialsForm.qml" line="162"/>
+        <source>User name</source>
+        <translation>Имя пользователя</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/DeviceEssentialsForm.qml" line="170"/>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/DeviceEssentialsForm.qml" line="178"/>
+        <source>Mask password</source>
+        <translation>Скрыть пароль</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/DeviceEssentialsForm.qml" line="183"/>
+        <source>Example of an RTSP address:</source>
+        <translation>Пример адреса RTSP:</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/DeviceEssentialsForm.qml" line="194"/>
+        <source>USB Source</source>
+        <translation>USB-источник</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/DeviceEssentialsForm.qml" line="194"/>
+        <source>File path</source>
+        <translation>Путь к файлу</translation>
+    </message>
+</context>
+<context>
+    <name>DevicePasswordEditor</name>
+    <message>
+        <location filename="../qml/devicePassword/editor/DevicePasswordEditor.qml" line="9"/>
+        <source>Device password editor</source>
+        <translation>Редактор пароля устройства</translation>
+    </message>
+</context>
+<context>
+    <name>DevicePasswordEssentialsForm</name>
+    <message>
+        <location filename="../qml/devicePassword/editor/DevicePasswordEssentialsForm.qml" line="9"/>
+        <source>Enter the login.</source>
+        <translation>Введите логин.</translation>
+    </message>
+    <message>
+        <location filename="../qml/devicePassword/editor/DevicePasswordEssentialsForm.qml" line="33"/>
+        <source>Login</source>
+        <translation>Логин</translation>
+    </message>
+    <message>
+        <location filename="../qml/devicePassword/editor/DevicePasswordEssentialsForm.qml" line="40"/>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <location filename="../qml/devicePassword/editor/DevicePasswordEssentialsForm.qml" line="47"/>
+        <source>Mask password</source>
+        <translation>Скрыть пароль</translation>
+    </message>
+</context>
+<context>
+    <name>DevicePasswordTable</name>
+    <message>
+        <location filename="../qml/devicePassword/table/DevicePasswordTable.qml" line="12"/>
+        <source>Device passwords</source>
+        <translation>Пароли устройств</translation>
+    </message>
+    <message>
+        <location filename="../qml/devicePassword/table/DevicePasswordTable.qml" line="44"/>
+        <source>Delete record</source>
+        <translation>Удаление записи</translation>
+    </message>
+    <message>
+        <location filename="../qml/devicePassword/table/DevicePasswordTable.qml" line="44"/>
+        <source>Delete selected record?</source>
+        <translation>Удалить выбранную запись?</translation>
+    </message>
+    <message>
+        <location filename="../qml/devicePassword/table/DevicePasswordTable.qml" line="57"/>
+        <source>Remove error</source>
+        <translation>Ошибка удаления</translation>
+    </message>
+    <message>
+        <location filename="../qml/devicePassword/table/DevicePasswordTable.qml" line="57"/>
+        <source>Failed to remove record</source>
+        <translation>Не удалось удалить запись</translation>
+    </message>
+    <message>
+        <location filename="../qml/devicePassword/table/DevicePasswordTable.qml" line="71"/>
+        <source>Login</source>
+        <translation>Логин</translation>
+    </message>
+    <message>
+        <location filename="../qml/devicePassword/table/DevicePasswordTable.qml" line="74"/>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceTable</name>
+    <message>
+        <location filename="../qml/devices/table/DeviceTable.qml" line="14"/>
+        <source>Devices</source>
+        <translation>Устройства</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/table/DeviceTable.qml" line="55"/>
+        <source>Delete device</source>
+        <translation>Удаление устройства</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/table/DeviceTable.qml" line="55"/>
+        <source>Delete selected device?</source>
+        <translation>Удалить выбранное устройство?</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/table/DeviceTable.qml" line="91"/>
+        <source>Device name</source>
+        <translation>Имя устройства</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/table/DeviceTable.qml" line="96"/>
+        <source>Source address</source>
+        <translation>Адрес источника</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceUtils</name>
+    <message>
+        <location filename="../qml/devices/DeviceUtils.js" line="101"/>
+        <location filename="../qml/devices/DeviceUtils.js" line="106"/>
+        <source>IP camera</source>
+        <translation>IP-камера</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/DeviceUtils.js" line="102"/>
+        <source>USB camera</source>
+        <translation>USB-камера</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/DeviceUtils.js" line="103"/>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/DeviceUtils.js" line="104"/>
+        <source>Screen</source>
+        <translation>Экран</translation>
+    </message>
+</context>
+<context>
+    <name>DevicesToolBar</name>
+    <message>
+        <location filename="../qml/devices/table/DevicesToolBar.qml" line="15"/>
+        <source>Search device</source>
+        <translation>Поиск устройств</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/table/DevicesToolBar.qml" line="22"/>
+        <source>Device passwords</source>
+        <translation>Пароли устройств</translation>
+    </message>
+</context>
+<context>
+    <name>EventsTable</name>
+    <message>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="114"/>
+        <source>Events filter</source>
+        <translation>Фильтр событий</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="121"/>
+        <source>Filter is on</source>
+        <translation>Фильтр включён</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="128"/>
+        <source>Reset filter</source>
+        <translation>Сбросить фильтр</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="133"/>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="147"/>
+        <source>Device name</source>
+        <translation>Имя устройства</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="148"/>
         <source>Time</source>
         <translation>Время</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="144"/>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="149"/>
         <source>Event</source>
         <translation>Событие</translation>
     </message>
@@ -412,30 +825,22 @@
 <context>
     <name>GlobalObjects</name>
     <message>
-        <source>Network error</source>
-        <translation>Ошибка сети</translation>
-    </message>
-    <message>
-        <source>Connection is lost. Try again later...</source>
-        <translation>Соединение потеряно. Повторите попытку позже...</translation>
-    </message>
-    <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="265"/>
+        <location filename="../qml/globalObjects/GlobalObjects.qml" line="284"/>
         <source>Authorization error</source>
         <translation>Ошибка авторизации</translation>
     </message>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="265"/>
+        <location filename="../qml/globalObjects/GlobalObjects.qml" line="284"/>
         <source>Failed to log in</source>
         <translation>Не удалось войти</translation>
     </message>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="292"/>
+        <location filename="../qml/globalObjects/GlobalObjects.qml" line="311"/>
         <source>Remove error</source>
         <translation>Ошибка удаления</translation>
     </message>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="292"/>
+        <location filename="../qml/globalObjects/GlobalObjects.qml" line="311"/>
         <source>Failed to remove device</source>
         <translation>Не удалось удалить устройство</translation>
     </message>
@@ -465,32 +870,32 @@
 <context>
     <name>KvoDialogButtonBox</name>
     <message>
-        <location filename="../qml/components/buttons/KvoDialogButtonBox.qml" line="15"/>
+        <location filename="../qml/components/buttons/KvoDialogButtonBox.qml" line="17"/>
         <source>OK</source>
         <translation>ОК</translation>
     </message>
     <message>
-        <location filename="../qml/components/buttons/KvoDialogButtonBox.qml" line="16"/>
+        <location filename="../qml/components/buttons/KvoDialogButtonBox.qml" line="18"/>
         <source>Apply</source>
         <translation>Применить</translation>
     </message>
     <message>
-        <location filename="../qml/components/buttons/KvoDialogButtonBox.qml" line="17"/>
+        <location filename="../qml/components/buttons/KvoDialogButtonBox.qml" line="19"/>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
     <message>
-        <location filename="../qml/components/buttons/KvoDialogButtonBox.qml" line="18"/>
+        <location filename="../qml/components/buttons/KvoDialogButtonBox.qml" line="20"/>
         <source>Close</source>
         <translation>Закрыть</translation>
     </message>
     <message>
-        <location filename="../qml/components/buttons/KvoDialogButtonBox.qml" line="19"/>
+        <location filename="../qml/components/buttons/KvoDialogButtonBox.qml" line="21"/>
         <source>Duplicate</source>
         <translation>Дублировать</translation>
     </message>
     <message>
-        <location filename="../qml/components/buttons/KvoDialogButtonBox.qml" line="20"/>
+        <location filename="../qml/components/buttons/KvoDialogButtonBox.qml" line="22"/>
         <source>Restore Defaults</source>
         <translation>По умолчанию</translation>
     </message>
@@ -562,22 +967,22 @@
 <context>
     <name>KvoForm</name>
     <message>
-        <location filename="../qml/components/KvoForm.qml" line="84"/>
+        <location filename="../qml/components/KvoForm.qml" line="87"/>
         <source>Add error</source>
         <translation>Ошибка добавления</translation>
     </message>
     <message>
-        <location filename="../qml/components/KvoForm.qml" line="84"/>
+        <location filename="../qml/components/KvoForm.qml" line="87"/>
         <source>Update error</source>
         <translation>Ошибка обновления</translation>
     </message>
     <message>
-        <location filename="../qml/components/KvoForm.qml" line="85"/>
+        <location filename="../qml/components/KvoForm.qml" line="88"/>
         <source>Failed to add</source>
         <translation>Не удалось добавить</translation>
     </message>
     <message>
-        <location filename="../qml/components/KvoForm.qml" line="85"/>
+        <location filename="../qml/components/KvoForm.qml" line="88"/>
         <source>Failed to update</source>
         <translation>Не удалось обновить</translation>
     </message>
@@ -681,24 +1086,29 @@
     </message>
 </context>
 <context>
-    <name>KvoStackLayoutMain</name>
-    <message>
-        <location filename="../qml/main/KvoStackLayoutMain.qml" line="18"/>
-        <source>Devices</source>
-        <translation>Устройства</translation>
-    </message>
-    <message>
-        <location filename="../qml/main/KvoStackLayoutMain.qml" line="21"/>
-        <source>Archive</source>
-        <translation>Архив</translation>
-    </message>
-</context>
-<context>
     <name>KvoTableContainer</name>
     <message>
         <location filename="../qml/components/table/KvoTableContainer.qml" line="39"/>
         <source>Row Count:</source>
         <translation>Строк:</translation>
+    </message>
+</context>
+<context>
+    <name>KvoTableToolBar</name>
+    <message>
+        <location filename="../qml/components/KvoTableToolBar.qml" line="20"/>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <location filename="../qml/components/KvoTableToolBar.qml" line="27"/>
+        <source>Edit</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <location filename="../qml/components/KvoTableToolBar.qml" line="34"/>
+        <source>Delete</source>
+        <translation>Удалить</translation>
     </message>
 </context>
 <context>
@@ -738,6 +1148,19 @@
         <location filename="../qml/components/table/tableViewColumns/KvoTableViewColumnYesNo.qml" line="7"/>
         <source>No</source>
         <translation>Нет</translation>
+    </message>
+</context>
+<context>
+    <name>KvoTableViewSearchDeviceStateDelegate</name>
+    <message>
+        <location filename="../qml/components/table/delegates/KvoTableViewSearchDeviceStateDelegate.qml" line="7"/>
+        <source>New</source>
+        <translation>Новая</translation>
+    </message>
+    <message>
+        <location filename="../qml/components/table/delegates/KvoTableViewSearchDeviceStateDelegate.qml" line="7"/>
+        <source>Added</source>
+        <translation>Добавлена</translation>
     </message>
 </context>
 <context>
@@ -795,6 +1218,92 @@
     </message>
 </context>
 <context>
+    <name>ModuleParams</name>
+    <message>
+        <location filename="../qml/devices/deviceEditor/ModuleParams.js" line="8"/>
+        <source>the parameter list is not a list</source>
+        <translation>список параметров не является списком</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/ModuleParams.js" line="13"/>
+        <source>entry %1 is not an object</source>
+        <translation>элемент %1 не является объектом</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/ModuleParams.js" line="15"/>
+        <source>entry %1 has no name</source>
+        <translation>у элемента %1 нет имени</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/ModuleParams.js" line="17"/>
+        <source>parameter &apos;%1&apos; appears twice</source>
+        <translation>параметр «%1» указан дважды</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/ModuleParams.js" line="20"/>
+        <source>parameter &apos;%1&apos; has an unknown type &apos;%2&apos;</source>
+        <translation>у параметра «%1» неизвестный тип «%2»</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/ModuleParams.js" line="25"/>
+        <source>parameter &apos;%1&apos; needs at least three points</source>
+        <translation>параметру «%1» нужны хотя бы три точки</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/ModuleParams.js" line="29"/>
+        <source>parameter &apos;%1&apos; has a point outside the picture</source>
+        <translation>у параметра «%1» точка вне кадра</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/ModuleParams.js" line="34"/>
+        <source>parameter &apos;%1&apos; is not true or false</source>
+        <translation>параметр «%1» не является логическим значением</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/ModuleParams.js" line="38"/>
+        <source>parameter &apos;%1&apos; has no usable range</source>
+        <translation>у параметра «%1» нет допустимого диапазона</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/ModuleParams.js" line="40"/>
+        <source>parameter &apos;%1&apos; has a bad step</source>
+        <translation>у параметра «%1» неверный шаг</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/ModuleParams.js" line="44"/>
+        <source>parameter &apos;%1&apos; is neither text nor number</source>
+        <translation>параметр «%1» не текст и не число</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/ModuleParams.js" line="48"/>
+        <source>parameter &apos;%1&apos; has no item lists</source>
+        <translation>у параметра «%1» нет списков элементов</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/ModuleParams.js" line="51"/>
+        <source>parameter &apos;%1&apos; selects an unknown item &apos;%2&apos;</source>
+        <translation>параметр «%1» выбирает неизвестный элемент «%2»</translation>
+    </message>
+</context>
+<context>
+    <name>ModuleParamsEditor</name>
+    <message>
+        <location filename="../qml/devices/deviceEditor/ModuleParamsEditor.qml" line="16"/>
+        <source>Module params error:</source>
+        <translation>Ошибка параметров модуля:</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/ModuleParamsEditor.qml" line="170"/>
+        <source>Available objects</source>
+        <translation>Доступные объекты</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/ModuleParamsEditor.qml" line="171"/>
+        <source>Selected objects</source>
+        <translation>Выбранные объекты</translation>
+    </message>
+</context>
+<context>
     <name>NavigationBar</name>
     <message>
         <location filename="../qml/components/calendar/NavigationBar.qml" line="24"/>
@@ -805,6 +1314,85 @@
         <location filename="../qml/components/calendar/NavigationBar.qml" line="41"/>
         <source>Next month</source>
         <translation>Следующий месяц</translation>
+    </message>
+</context>
+<context>
+    <name>SearchDeviceEditor</name>
+    <message>
+        <location filename="../qml/devices/deviceEditor/SearchDeviceEditor.qml" line="13"/>
+        <source>Add found camera</source>
+        <translation>Добавление найденной камеры</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/SearchDeviceEditor.qml" line="62"/>
+        <source>Device name</source>
+        <translation>Имя устройства</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/SearchDeviceEditor.qml" line="68"/>
+        <source>Source address</source>
+        <translation>Адрес источника</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/SearchDeviceEditor.qml" line="77"/>
+        <source>Stored password</source>
+        <translation>Сохранённый пароль</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/SearchDeviceEditor.qml" line="92"/>
+        <source>User name</source>
+        <translation>Имя пользователя</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/SearchDeviceEditor.qml" line="101"/>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/deviceEditor/SearchDeviceEditor.qml" line="110"/>
+        <source>Mask password</source>
+        <translation>Скрыть пароль</translation>
+    </message>
+</context>
+<context>
+    <name>SearchDeviceTable</name>
+    <message>
+        <location filename="../qml/devices/searchDevice/SearchDeviceTable.qml" line="13"/>
+        <source>Search device</source>
+        <translation>Поиск устройств</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/searchDevice/SearchDeviceTable.qml" line="75"/>
+        <source>IP address</source>
+        <translation>IP-адрес</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/searchDevice/SearchDeviceTable.qml" line="77"/>
+        <source>Device name</source>
+        <translation>Имя устройства</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/searchDevice/SearchDeviceTable.qml" line="80"/>
+        <source>State</source>
+        <translation>Состояние</translation>
+    </message>
+</context>
+<context>
+    <name>SearchToolBar</name>
+    <message>
+        <location filename="../qml/devices/searchDevice/SearchToolBar.qml" line="19"/>
+        <source>Search</source>
+        <translation>Поиск</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/searchDevice/SearchToolBar.qml" line="25"/>
+        <source>Add to devices</source>
+        <translation>Добавить в устройства</translation>
+    </message>
+    <message>
+        <location filename="../qml/devices/searchDevice/SearchToolBar.qml" line="31"/>
+        <source>Searching...</source>
+        <translation>Поиск...</translation>
     </message>
 </context>
 <context>
@@ -986,7 +1574,7 @@
 <context>
     <name>VideoItem</name>
     <message>
-        <location filename="../qml/archive/VideoItem.qml" line="202"/>
+        <location filename="../qml/archive/VideoItem.qml" line="211"/>
         <source>No recording</source>
         <translation>Нет записи</translation>
     </message>

@@ -52,3 +52,20 @@ draw toolBar/pause.png 24 -draw "rectangle 6,4 9,20" -draw "rectangle 15,4 18,20
 draw toolBar/export.png 24 -draw "line 12,3 12,15" -draw "polyline 7,10 12,15 17,10" -draw "polyline 3,15 3,21 21,21 21,15"
 draw toolBar/uploads.png 24 -draw "line 12,21 12,9" -draw "polyline 7,14 12,9 17,14" -draw "line 3,4 21,4"
 draw toolBar/timelapse.png 24 -draw "circle 12,12 12,3" -draw "polyline 12,7 12,12 16,14"
+
+# List screens and the device editor.
+draw toolBar/add.png 24 -draw "line 12,4 12,20" -draw "line 4,12 20,12"
+draw toolBar/edit.png 24 -draw "polygon 4,20 5,15 16,4 20,8 9,19" -draw "line 14,6 18,10"
+draw toolBar/delete.png 24 -draw "rectangle 6,7 18,21" -draw "line 4,7 20,7" -draw "line 10,3 14,3" -draw "line 10,11 10,17" -draw "line 14,11 14,17"
+draw toolBar/search.png 24 -draw "circle 10,10 10,4" -draw "line 14,14 21,21"
+draw toolBar/password.png 24 -draw "circle 8,12 8,7" -draw "line 13,12 22,12" -draw "line 19,12 19,16" -draw "line 22,12 22,15"
+mkdir -p detectors
+draw detectors/motion.png 48 -draw "rectangle 20,14 36,34" -draw "line 4,18 14,18" -draw "line 8,24 14,24" -draw "line 4,30 14,30"
+draw detectors/object.png 48 -draw "rectangle 6,6 42,42" -draw "circle 24,18 24,12" -draw "polyline 14,38 16,28 32,28 34,38"
+draw detectors/license_plate.png 48 -draw "roundrectangle 3,14 45,34 4,4" -draw "line 10,20 10,28" -draw "line 16,20 22,20" -draw "line 22,20 16,28" -draw "line 16,28 22,28" -draw "rectangle 27,20 38,28"
+draw detectors/face.png 48 -draw "ellipse 24,24 13,17 0,360" -draw "point 19,20" -draw "point 29,20" -draw "arc 18,26 30,34 20,160"
+draw detectors/face_recognition.png 48 -draw "ellipse 22,24 12,16 0,360" -draw "point 17,20" -draw "point 27,20" -draw "polyline 34,34 38,38 46,28"
+draw detectors/abandoned.png 48 -draw "rectangle 12,20 36,40" -draw "rectangle 19,13 29,20" -draw "line 6,44 42,44"
+draw detectors/queue.png 48 -draw "circle 10,18 10,14" -draw "circle 24,18 24,14" -draw "circle 38,18 38,14" -draw "line 10,22 10,36" -draw "line 24,22 24,36" -draw "line 38,22 38,36"
+draw detectors/people_counter.png 48 -draw "circle 18,14 18,9" -draw "line 18,19 18,32" -draw "line 18,32 12,42" -draw "line 18,32 24,42" -draw "line 10,24 26,24" -draw "line 34,10 34,40" -draw "line 30,16 38,16"
+draw detectors/fire.png 48 -draw "bezier 24,4 34,16 40,24 36,34" -draw "bezier 36,34 32,44 16,44 12,34" -draw "bezier 12,34 8,24 18,18 24,4" -draw "bezier 24,24 30,30 28,38 24,40"

@@ -10,6 +10,8 @@ KvoFrame {
     property bool isDirty: form ? form.isDirty : false
     property Item form: null
     property var buttons: [Enums.buttonOk, Enums.buttonCancel]
+    // False while the form cannot be saved: OK and Apply are disabled.
+    property bool acceptEnabled: true
     default property alias formContent: formHolder.data
     signal closed(string role)
 
@@ -39,6 +41,7 @@ KvoFrame {
         KvoDialogButtonBox {
             Layout.fillWidth: true
             buttons: editor.buttons
+            disabledButtons: editor.acceptEnabled ? [] : [Enums.buttonOk, Enums.buttonApply]
             onClicked: editor.closeAction(role)
         }
     }

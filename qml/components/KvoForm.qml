@@ -80,8 +80,11 @@ FocusScope {
             return
         }
         var ok = mapParams["RES"] !== false
-        if (!ok && typeof globalObjects !== "undefined" && globalObjects)
-            globalObjects.showAlert(action === "saCreate" ? qsTr("Add error") : qsTr("Update error"),
+        // An editor in a window of its own shows the refusal there, where the user looks.
+        var host = editor && Utils.hasFunction(editor, "showAlert") ? editor
+                 : typeof globalObjects !== "undefined" ? globalObjects : null
+        if (!ok && host)
+            host.showAlert(action === "saCreate" ? qsTr("Add error") : qsTr("Update error"),
                                     action === "saCreate" ? qsTr("Failed to add") : qsTr("Failed to update"),
                                     mapParams["error"] || "")
         if (ok)

@@ -19,6 +19,11 @@ Window {
     }
 
     onClosing: {
+        // A frame may keep its window open (an editor that asks about unsaved changes first).
+        if (frame && typeof frame.canClose === "function" && !frame.canClose()) {
+            close.accepted = false
+            return
+        }
         if (frame)
             frame.attach()
         window.frameReturned()

@@ -85,6 +85,25 @@ Item {
         return showDialog(Enums.dialogAlert, title, text, explanation)
     }
 
+    // Opens the "Camera settings" editor in a window of its own; 0 opens it for a new camera.
+    // Operators (no administrator rights) get nothing.
+    function openDeviceEditor(deviceId) {
+        if (!isAdmin)
+            return null
+        var c = Qt.createComponent("../devices/deviceEditor/DeviceEditor.qml")
+        if (c.status !== Component.Ready) {
+            console.error("DeviceEditor is not ready!", c.errorString())
+            return null
+        }
+        var id = Number(deviceId) > 1 ? String(Number(deviceId)) : ""
+        var editor = c.createObject(mainWindow ? mainWindow.contentItem : globalObjects, { recordId: id, visible: false })
+        if (!editor)
+            return null
+        editor.detach(false)
+        editor.visible = true
+        return editor
+    }
+
     // The link reconnects by itself after a loss, so the connection is asked for once.
     function connect2server() {
         if (!hasNet || _connectRequested)

@@ -2,6 +2,7 @@ import QtQuick 2.13
 import QtQuick.Layouts 1.12
 import "../desktop"
 import "../settings"
+import "../devices/table"
 
 // The main area: one page per tab, in tab order.
 StackLayout {
@@ -11,13 +12,14 @@ StackLayout {
     property alias settingsPage: settingsPage
     // The archive needs the native controllers and players, so it is made once they are there.
     readonly property Item archivePage: archiveLoader.item
+    property alias devicesPage: devicesPage
 
     Desktop {
         id: desktopPage
         backendReady: stack.backendReady
     }
-    PlaceholderPage {
-        title: qsTr("Devices")
+    DeviceTable {
+        id: devicesPage
     }
     Loader {
         id: archiveLoader

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <iostream>
 
@@ -155,6 +156,40 @@ bool tilePixelsChange() {
     return changed > 20;
 }
 
+// Clicks at a point of the X screen through the XTest extension, as a user would. The libraries
+// are loaded at run time, so the test needs no X development headers.
+bool clickAt(int x, int y) {
+    void* x11 = dlopen("libX11.so.6", RTLD_NOW);
+    void* xtst = dlopen("libXtst.so.6", RTLD_NOW);
+    bool done = false;
+    if (x11 && xtst) {
+        using Open = void* (*)(const char*);
+        using Close = int (*)(void*);
+        using Flush = int (*)(void*);
+        using Motion = int (*)(void*, int, int, int, unsigned long);
+        using Button = int (*)(void*, unsigned int, int, unsigned long);
+        auto open = reinterpret_cast<Open>(dlsym(x11, "XOpenDisplay"));
+        auto close = reinterpret_cast<Close>(dlsym(x11, "XCloseDisplay"));
+        auto flush = reinterpret_cast<Flush>(dlsym(x11, "XFlush"));
+        auto motion = reinterpret_cast<Motion>(dlsym(xtst, "XTestFakeMotionEvent"));
+        auto button = reinterpret_cast<Button>(dlsym(xtst, "XTestFakeButtonEvent"));
+        void* display = open && close && flush && motion && button ? open(nullptr) : nullptr;
+        if (display) {
+            motion(display, -1, x, y, 0);
+            button(display, 1, 1, 0);
+            button(display, 1, 0, 50);
+            flush(display);
+            close(display);
+            done = true;
+        }
+    }
+    if (xtst)
+        dlclose(xtst);
+    if (x11)
+        dlclose(x11);
+    return done;
+}
+
 } // namespace
 
 // Started with no server running, the client starts the server beside it and connects; it shows
@@ -211,6 +246,20 @@ TEST_F(WholeProgram, LiveTilePlaysAndRecovers) {
     EXPECT_TRUE(client->waitFor("shows device", shown + 1, 40000)) << client->output.toStdString();
     EXPECT_TRUE(tilePixelsChange());
     EXPECT_EQ(client->count("shows device"), shown + 1) << client->output.toStdString();
+}
+
+// The Devices tab opened with the mouse lists the server's demo camera.
+TEST_F(WholeProgram, DevicesTabListsTheDemoCamera) {
+    giveServerDemoCamera();
+    writeClientSettings("eng");
+    auto client = startClient();
+    ASSERT_TRUE(client->waitFor("Logged in as admin", 1, 30000)) << client->output.toStdString();
+    ASSERT_TRUE(client->waitFor("Playing device", 1, 30000)) << client->output.toStdString();
+    EXPECT_EQ(client->count("Devices tab lists"), 0) << "the tab is not shown yet";
+    // The second tab of the header, below the title bar.
+    ASSERT_TRUE(clickAt(195, 54)) << "no XTest on this display";
+    EXPECT_TRUE(client->waitFor("Devices tab lists 1: Demo camera", 1, 15000))
+        << client->output.toStdString();
 }
 
 // The window opens in English and switches to Russian through the translator as the setting asks.

@@ -79,8 +79,21 @@ int main(int argc, char* argv[]) {
             QObject::connect(&devices, &DeviceWatcher::deviceChanged, &recordings,
                              &RecordingManager::deviceChanged);
         }
-        MotionManager motions(vlc, recordings, config.baseVideoDir, video.eventSeconds,
-                              [&server](const QList<KvoCore::DTO>& records) { server.broadcast(records); });
+        MotionManager* motionsOfModules = nullptr; // set below; modules tell it of new parameters
+        auto modules = std::make_unique<ModuleSystemHandler>(
+            store, [&motionsOfModules](qint64 deviceId, const QString& pluginName) {
+                if (motionsOfModules && pluginName == QLatin1String(ModuleSystemHandler::motionModule)) {
+                    motionsOfModules->settingsChanged(deviceId);
+                }
+            });
+        ModuleSystemHandler* moduleSettings = modules.get(); // owned by the server, which outlives motions
+        MotionManager motions(
+            vlc, recordings, config.baseVideoDir, video.eventSeconds,
+            [&server](const QList<KvoCore::DTO>& records) { server.broadcast(records); },
+            [moduleSettings](qint64 deviceId) {
+                return moduleSettings->values(deviceId, QLatin1String(ModuleSystemHandler::motionModule));
+            });
+        motionsOfModules = &motions;
         QObject::connect(&devices, &DeviceWatcher::deviceUp, &motions, &MotionManager::deviceUp);
         QObject::connect(&devices, &DeviceWatcher::deviceDown, &motions, &MotionManager::deviceDown);
         QObject::connect(&devices, &DeviceWatcher::deviceChanged, &motions, &MotionManager::deviceChanged);
@@ -100,7 +113,7 @@ int main(int argc, char* argv[]) {
                 }
                 motions.deviceChanged(device);
             }));
-        server.addHandler(std::make_unique<ModuleSystemHandler>(store));
+        server.addHandler(std::move(modules));
         server.addHandler(std::make_unique<SearchDevicesHandler>(store, config.searchCameras));
         server.addHandler(std::make_unique<TelegramSettingsHandler>(store, config.telegramAcceptedCode));
         QStringList plainGroups = GroupModels::groups();

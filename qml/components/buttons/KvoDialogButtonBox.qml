@@ -7,6 +7,8 @@ RowLayout {
     id: box
     property var buttons: [Enums.buttonOk, Enums.buttonCancel]
     property string defaultButton: Enums.buttonOk
+    // Roles whose buttons cannot be pressed now (an OK while the form is incomplete).
+    property var disabledButtons: []
     signal clicked(string role)
     spacing: KvoAppStyle.spacing
 
@@ -30,6 +32,7 @@ RowLayout {
             objectName: "button_" + modelData
             text: box.titleOf(modelData)
             isDefault: modelData === box.defaultButton
+            enabled: box.disabledButtons.indexOf(modelData) < 0
             onClicked: box.clicked(role)
         }
     }

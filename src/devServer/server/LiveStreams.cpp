@@ -129,6 +129,12 @@ void LiveStreams::stopSession(quint64 session) {
     }
 }
 
+void LiveStreams::stop(quint64 session, qint64 deviceId) {
+    if (_streams.erase({session, deviceId}) > 0) {
+        serverLog()->info("Live stream of device {} for session {} stopped", deviceId, session);
+    }
+}
+
 void LiveStreams::stopDevice(qint64 deviceId) {
     for (auto it = _streams.begin(); it != _streams.end();) {
         if (it->first.second == deviceId) {

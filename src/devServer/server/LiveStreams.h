@@ -19,12 +19,16 @@ public:
     explicit LiveStreams(const VlcEngine& engine, QObject* parent = nullptr);
     ~LiveStreams() override;
 
+    // The stream key of a session's camera preview (a source being edited, not a stored device).
+    static constexpr qint64 previewId = 0;
+
     // Starts (or restarts with new ports) the stream of `device` to host:rtpPort; returns the SDP.
     // Throws std::runtime_error with a readable text when the source or address cannot be used.
     QString start(quint64 session, const QJsonObject& device, const QString& host, quint16 rtpPort);
     // Restarts the streams of a device (all clients), e.g. after its source changed. Returns how many.
     int restartDevice(qint64 deviceId, const QJsonObject& device);
     void stopSession(quint64 session);
+    void stop(quint64 session, qint64 deviceId);
     void stopDevice(qint64 deviceId);
     int count() const { return int(_streams.size()); }
     bool has(quint64 session, qint64 deviceId) const { return _streams.count({session, deviceId}) > 0; }

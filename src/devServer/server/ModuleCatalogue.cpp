@@ -53,7 +53,7 @@ ModuleCatalogue::ModuleCatalogue() {
         makeModule("motionsDetection", "Motion detection",
                    "Motion detection is the process of detecting a change in the position of an object",
                    {roi("roi"), interval("sensitivity", "Sensitivity", 1, 100, 1, 50),
-                    interval("minArea", "Minimal object area, %", 0, 100, 0.5, 2),
+                    interval("minArea", "Minimal object area, %", 0, 100, 0.5, 0.5),
                     checkBox("showMask", "Show motion mask", false)}),
         makeModule("objectsDetection", "Objects detection",
                    "Finds people, vehicles and animals in the picture and marks them with boxes",

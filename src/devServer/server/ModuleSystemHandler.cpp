@@ -9,7 +9,17 @@
 
 namespace DevServer {
 
-ModuleSystemHandler::ModuleSystemHandler(RecordStore& store) : _store(store) {}
+ModuleSystemHandler::ModuleSystemHandler(RecordStore& store, Changed changed)
+    : _store(store), _changed(std::move(changed)) {}
+
+QJsonObject ModuleSystemHandler::values(qint64 deviceId, const QString& pluginName) {
+    QJsonObject result;
+    for (const QJsonValue& param :
+         _catalogue.paramsWithValues(pluginName, loadState(deviceId, pluginName).values)) {
+        result.insert(param.toObject().value("name").toString(), param.toObject().value("value"));
+    }
+    return result;
+}
 
 bool ModuleSystemHandler::accepts(const Request& request) const {
     static const QStringList actions{"trModuleList", "trActiveModuleList", "trModuleOn",
@@ -44,6 +54,10 @@ ModuleSystemHandler::State ModuleSystemHandler::loadState(qint64 deviceId, const
         state.enabled = model->value(QStringLiteral("enabled")).toBool();
         state.values =
             QJsonDocument::fromJson(model->value(QStringLiteral("params")).toString().toUtf8()).object();
+    }
+    if (pluginName == QLatin1String(motionModule)) {
+        const auto device = _store.info(QStringLiteral("device"), deviceId);
+        state.enabled = device && device->value(QStringLiteral("isDetectMotion")).toBool();
     }
     return state;
 }
@@ -166,9 +180,19 @@ Outcome ModuleSystemHandler::switchModule(const Request& request, bool on) {
     State state = loadState(deviceId, name);
     state.enabled = on;
     saveState(deviceId, name, state);
+    if (name == QLatin1String(motionModule)) {
+        // The device watcher starts or stops the detector when it sees the changed record.
+        if (const auto device =
+                _store.update(QStringLiteral("device"), deviceId, {{QStringLiteral("isDetectMotion"), on}})) {
+            outcome.broadcasts.append(notice(QStringLiteral("device"), QStringLiteral("srUpdated"), *device));
+        }
+    }
     KvoCore::DTO reply = moduleAnswer(request, deviceId, name);
     reply.params.insert(QStringLiteral("new_state"), on);
     outcome.replies.append(reply);
+    if (_changed) {
+        _changed(deviceId, name);
+    }
     return outcome;
 }
 
@@ -204,6 +228,9 @@ Outcome ModuleSystemHandler::setParams(const Request& request) {
     KvoCore::DTO reply = moduleAnswer(request, deviceId, name);
     reply.params.insert(QStringLiteral("params"), _catalogue.paramsWithValues(name, state.values));
     outcome.replies.append(reply);
+    if (_changed) {
+        _changed(deviceId, name);
+    }
     return outcome;
 }
 

@@ -3,6 +3,7 @@
 #include "ModuleCatalogue.h"
 #include "RequestHandler.h"
 
+#include <functional>
 #include <optional>
 
 namespace DevServer {
@@ -13,12 +14,21 @@ class RecordStore;
 // "_receiver", so that only the asking module controller reacts.
 class ModuleSystemHandler : public RequestHandler {
 public:
-    explicit ModuleSystemHandler(RecordStore& store);
+    // Told after a module of a device was switched or got new parameters.
+    using Changed = std::function<void(qint64 deviceId, const QString& pluginName)>;
+
+    // The motion detector of the server is the module "motionsDetection"; its on/off state is the
+    // device's "isDetectMotion", so that switching it starts and stops the real detection.
+    static constexpr const char* motionModule = "motionsDetection";
+
+    explicit ModuleSystemHandler(RecordStore& store, Changed changed = nullptr);
 
     bool accepts(const Request& request) const override;
     Outcome handle(const Request& request) override;
 
     const ModuleCatalogue& catalogue() const { return _catalogue; }
+    // Every parameter of a device's module, name -> value (stored values over the defaults).
+    QJsonObject values(qint64 deviceId, const QString& pluginName);
 
 private:
     struct State {
@@ -43,6 +53,7 @@ private:
 
     RecordStore& _store;
     ModuleCatalogue _catalogue;
+    Changed _changed;
 };
 
 } // namespace DevServer

@@ -1,7 +1,5 @@
 #include "MotionDetector.h"
 
-#include "MotionRegions.h"
-
 #include <QDateTime>
 #include <QMetaObject>
 #include <QPointer>
@@ -83,7 +81,7 @@ void MotionDetector::analyse(const QByteArray& grey) {
     if (!_player) {
         return;
     }
-    const QList<QRectF> regions = MotionRegions::find(_previous, grey, width, height);
+    const QList<QRectF> regions = MotionRegions::find(_previous, grey, width, height, _params);
     _previous = grey;
     if (!regions.isEmpty()) {
         emit motion(_deviceId, regions);

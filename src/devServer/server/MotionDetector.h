@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MotionRegions.h"
 #include "VlcEngine.h"
 
 #include <QByteArray>
@@ -24,6 +25,8 @@ public:
     ~MotionDetector() override;
 
     bool start(QString* error);
+    // Region of interest, sensitivity and smallest area; takes effect with the next picture.
+    void setParams(const MotionRegions::Params& params) { _params = params; }
     void stop();
     qint64 deviceId() const { return _deviceId; }
     // Position in the source in milliseconds (for file sources); -1 when unknown.
@@ -41,9 +44,10 @@ private:
     QJsonObject _device;
     qint64 _deviceId;
     libvlc_media_player_t* _player = nullptr;
-    QByteArray _buffer;     // written by libvlc's decoder thread only
-    qint64 _lastSentMs = 0; // decoder thread only
-    QByteArray _previous;   // this object's thread only
+    QByteArray _buffer;            // written by libvlc's decoder thread only
+    qint64 _lastSentMs = 0;        // decoder thread only
+    QByteArray _previous;          // this object's thread only
+    MotionRegions::Params _params; // this object's thread only
 };
 
 } // namespace DevServer

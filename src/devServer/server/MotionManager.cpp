@@ -15,9 +15,9 @@
 namespace DevServer {
 
 MotionManager::MotionManager(const VlcEngine& engine, RecordingManager& recordings, const QString& videoDir,
-                             int eventSeconds, Broadcast broadcast, QObject* parent)
+                             int eventSeconds, Broadcast broadcast, SettingsLookup settings, QObject* parent)
     : QObject(parent), _engine(engine), _recordings(recordings), _videoDir(videoDir),
-      _eventSeconds(eventSeconds), _broadcast(std::move(broadcast)) {}
+      _eventSeconds(eventSeconds), _broadcast(std::move(broadcast)), _settings(std::move(settings)) {}
 
 MotionManager::~MotionManager() {
     while (!_watches.empty()) {
@@ -49,6 +49,7 @@ void MotionManager::deviceUp(const QJsonObject& device) {
     watch.device = device;
     watch.detector = std::make_unique<MotionDetector>(_engine, device);
     connect(watch.detector.get(), &MotionDetector::motion, this, &MotionManager::onMotion);
+    settingsChanged(id);
     QString error;
     if (!watch.detector->start(&error)) {
         serverLog()->warn("Motion detection of device {} not started: {}", id, error.toStdString());
@@ -69,6 +70,19 @@ void MotionManager::deviceDown(qint64 deviceId) {
     }
     finishEventClip(deviceId);
     _watches.erase(deviceId);
+}
+
+void MotionManager::settingsChanged(qint64 deviceId) {
+    const auto it = _watches.find(deviceId);
+    if (it == _watches.end() || !_settings) {
+        return;
+    }
+    try {
+        it->second.detector->setParams(MotionRegions::fromModuleValues(
+            _settings(deviceId), MotionDetector::width, MotionDetector::height));
+    } catch (const std::exception& e) {
+        serverLog()->warn("Motion settings of device {} not read: {}", deviceId, e.what());
+    }
 }
 
 void MotionManager::onMotion(qint64 deviceId, const QList<QRectF>& regions) {

@@ -23,14 +23,20 @@ class MotionManager : public QObject {
     Q_OBJECT
 public:
     using Broadcast = std::function<void(const QList<KvoCore::DTO>&)>;
+    // The motion module's parameter values of a device (name -> value); empty for the defaults.
+    using SettingsLookup = std::function<QJsonObject(qint64 deviceId)>;
 
     MotionManager(const VlcEngine& engine, RecordingManager& recordings, const QString& videoDir,
-                  int eventSeconds, Broadcast broadcast, QObject* parent = nullptr);
+                  int eventSeconds, Broadcast broadcast, SettingsLookup settings = nullptr,
+                  QObject* parent = nullptr);
     ~MotionManager() override;
 
     void deviceUp(const QJsonObject& device);
     void deviceChanged(const QJsonObject& device);
     void deviceDown(qint64 deviceId);
+    // The module parameters of a device changed: its detector uses them from the next picture on.
+    void settingsChanged(qint64 deviceId);
+    bool isWatching(qint64 deviceId) const { return _watches.count(deviceId) > 0; }
 
     // The notice for moving regions of a device.
     static KvoCore::DTO objectsNotice(qint64 deviceId, const QList<QRectF>& regions, qint64 dtMs);
@@ -54,6 +60,7 @@ private:
     QString _videoDir;
     int _eventSeconds;
     Broadcast _broadcast;
+    SettingsLookup _settings;
     std::map<qint64, Watch> _watches;
 };
 

@@ -1,5 +1,6 @@
 #include "MotionRegions.h"
 
+#include <QPointF>
 #include <QVector>
 #include <cstdlib>
 
@@ -18,9 +19,14 @@ QList<QRectF> MotionRegions::find(const QByteArray& previous, const QByteArray& 
     QVector<int> changed(cols * rows, 0);
     const auto* a = reinterpret_cast<const uchar*>(previous.constData());
     const auto* b = reinterpret_cast<const uchar*>(current.constData());
+    const bool masked = params.mask.size() == size;
+    const auto* inside = reinterpret_cast<const uchar*>(params.mask.constData());
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const int i = y * width + x;
+            if (masked && inside[i] == 0) {
+                continue;
+            }
             if (std::abs(int(a[i]) - int(b[i])) > params.pixelThreshold) {
                 ++changed[(y / params.cellSize) * cols + x / params.cellSize];
             }
@@ -68,9 +74,66 @@ QList<QRectF> MotionRegions::find(const QByteArray& previous, const QByteArray& 
         const double y0 = double(minY * params.cellSize) / height;
         const double x1 = qMin(1.0, double((maxX + 1) * params.cellSize) / width);
         const double y1 = qMin(1.0, double((maxY + 1) * params.cellSize) / height);
-        regions.append(QRectF(x0, y0, x1 - x0, y1 - y0));
+        if ((x1 - x0) * (y1 - y0) >= params.minArea) {
+            regions.append(QRectF(x0, y0, x1 - x0, y1 - y0));
+        }
     }
     return regions;
+}
+
+MotionRegions::Params MotionRegions::fromModuleValues(const QJsonObject& values, int width, int height) {
+    Params params;
+    const QJsonValue sensitivity = values.value(QStringLiteral("sensitivity"));
+    if (sensitivity.isDouble()) {
+        // 50 keeps the defaults; 100 counts faint changes of a few pixels, 1 only strong large ones.
+        const double s = qBound(1.0, sensitivity.toDouble(), 100.0);
+        params.pixelThreshold = int(4 + (100 - s) * 0.4 + 0.5);
+        params.cellFraction = 0.02 + (100 - s) * 0.0036;
+    }
+    const QJsonValue minArea = values.value(QStringLiteral("minArea"));
+    if (minArea.isDouble()) {
+        params.minArea = qBound(0.0, minArea.toDouble(), 100.0) / 100.0;
+    }
+    const QJsonValue roi = values.value(QStringLiteral("roi"));
+    if (roi.isArray()) {
+        params.mask = polygonMask(roi.toArray(), width, height);
+    }
+    return params;
+}
+
+QByteArray MotionRegions::polygonMask(const QJsonArray& points, int width, int height) {
+    QVector<QPointF> polygon;
+    for (const QJsonValue& point : points) {
+        const QJsonObject p = point.toObject();
+        if (!p.value("x").isDouble() || !p.value("y").isDouble()) {
+            return QByteArray();
+        }
+        polygon.append(QPointF(p.value("x").toDouble() * width, p.value("y").toDouble() * height));
+    }
+    if (polygon.size() < 3 || width <= 0 || height <= 0) {
+        return QByteArray();
+    }
+    QByteArray mask(width * height, char(0));
+    bool everything = true;
+    for (int y = 0; y < height; ++y) {
+        const double py = y + 0.5;
+        for (int x = 0; x < width; ++x) {
+            const double px = x + 0.5;
+            // Even-odd crossing test at the pixel centre.
+            bool in = false;
+            for (int i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++) {
+                const QPointF& a = polygon[i];
+                const QPointF& b = polygon[j];
+                if ((a.y() > py) != (b.y() > py) &&
+                    px < (b.x() - a.x()) * (py - a.y()) / (b.y() - a.y()) + a.x()) {
+                    in = !in;
+                }
+            }
+            mask[y * width + x] = char(in ? 1 : 0);
+            everything = everything && in;
+        }
+    }
+    return everything ? QByteArray() : mask;
 }
 
 } // namespace DevServer

@@ -93,6 +93,16 @@ Outcome VideoActionsHandler::getSdp(const Request& request) {
 
 Outcome VideoActionsHandler::test(const Request& request) {
     const QJsonObject& params = request.dto.params;
+    // A preview plays the source being tested to the asking client, like a device's live stream;
+    // it ends with the next test of that client, with "stopPreview", or when the client leaves.
+    _live.stop(request.sessionNumber, LiveStreams::previewId);
+    if (params.value(QStringLiteral("stopPreview")).toBool()) {
+        Outcome stopped;
+        KvoCore::DTO reply = answer(request, true);
+        reply.params.insert(QStringLiteral("stopPreview"), true);
+        stopped.replies.append(reply);
+        return stopped;
+    }
     QString source = params.value(QStringLiteral("source")).toString();
     int typeCode = params.value(QStringLiteral("typeCode")).toVariant().toInt();
     const qint64 id = idOf(params.value(QStringLiteral("id")));
@@ -116,16 +126,38 @@ Outcome VideoActionsHandler::test(const Request& request) {
         outcome.replies.append(failure(request, QStringLiteral("The device type is unknown")));
         return outcome;
     }
-    const KvoCore::DTO ok = answer(request, true);
     const quint64 session = request.sessionNumber;
+    QString sdp;
+    if (params.value(QStringLiteral("preview")).toBool()) {
+        const QJsonValue port = params.value(QStringLiteral("rtpVideoPort"));
+        const int rtpPort = port.isString() ? port.toString().toInt() : port.toInt(-1);
+        if (rtpPort < 0 || rtpPort > 65535) {
+            outcome.replies.append(
+                failure(request, QStringLiteral("A preview needs \"rtpVideoPort\", an even UDP port")));
+            return outcome;
+        }
+        const QJsonObject previewDevice{{"id", LiveStreams::previewId},
+                                        {"typeCode", typeCode},
+                                        {"source", source},
+                                        {"deviceName", QStringLiteral("Camera preview")}};
+        sdp = _live.start(session, previewDevice, request.peerHost, quint16(rtpPort));
+    }
+    const KvoCore::DTO ok = answer(request, true);
     const SendLater send = _sendLater;
+    LiveStreams* live = &_live;
     SourceProbe::run(_engine, typeCode, source, testTimeoutMs,
-                     [ok, session, send, source](bool passed, const QString& error) {
+                     [ok, session, send, source, sdp, live](bool passed, const QString& error) {
                          KvoCore::DTO reply = ok;
                          reply.params.insert(QStringLiteral("RES"), passed);
                          reply.params.insert(QStringLiteral("source"), source);
                          if (!passed) {
                              reply.params.insert(QStringLiteral("error"), error);
+                             if (!sdp.isEmpty()) {
+                                 live->stop(session, LiveStreams::previewId);
+                             }
+                         } else if (!sdp.isEmpty()) {
+                             reply.params.insert(QStringLiteral("id"), LiveStreams::previewId);
+                             reply.params.insert(QStringLiteral("sdpContent"), sdp);
                          }
                          send(session, reply);
                      });

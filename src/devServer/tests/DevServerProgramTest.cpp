@@ -310,6 +310,14 @@ TEST_P(DevServerTest, ModuleCatalogueAndPerDeviceState) {
     };
     EXPECT_EQ(active(device), QJsonArray({"motionsDetection"}));
     EXPECT_TRUE(active(second).isEmpty()) << "module state leaked to another device";
+    // The motion module is the server's motion detection of the device: its record follows.
+    const auto detectsMotion = [&](qint64 id) {
+        return client->request({{"FN", "device_trInfo"}, {"id", id}}, "device_saInfo")
+            .value("isDetectMotion")
+            .toBool();
+    };
+    EXPECT_TRUE(detectsMotion(device));
+    EXPECT_FALSE(detectsMotion(second));
 
     const QJsonObject set =
         client->request({{"FN", "moduleSystem_trSetParams"},
@@ -328,7 +336,7 @@ TEST_P(DevServerTest, ModuleCatalogueAndPerDeviceState) {
     }
     EXPECT_EQ(values.value("sensitivity").toInt(), 80);
     EXPECT_TRUE(values.value("showMask").toBool());
-    EXPECT_EQ(values.value("minArea").toDouble(), 2.0) << "an untouched parameter lost its default";
+    EXPECT_EQ(values.value("minArea").toDouble(), 0.5) << "an untouched parameter lost its default";
 
     const QList<QJsonArray> badParams{
         {QJsonObject{{"name", "sensitivity"}, {"value", 500}}},
@@ -361,8 +369,11 @@ TEST_P(DevServerTest, ModuleCatalogueAndPerDeviceState) {
         {{"FN", "moduleSystem_trModuleOff"}, {"rstIDDevice", device}, {"plugin_name", "motionsDetection"}},
         "moduleSystem_saModuleOff");
     EXPECT_TRUE(active(device).isEmpty());
+    EXPECT_FALSE(detectsMotion(device));
 
     settle();
+    EXPECT_FALSE(other->received("device_srUpdated").isEmpty())
+        << "every client learns that the device's motion detection changed";
     EXPECT_TRUE(other->received("moduleSystem_saModuleList").isEmpty())
         << "module answers went to another client";
     EXPECT_TRUE(other->received("moduleSystem_saModuleOn").isEmpty());

@@ -220,6 +220,51 @@ TEST_F(DevServerVideoTest, BadStreamRequestsGetClearErrors) {
     EXPECT_FALSE(refused.value("RES").toBool(true));
 }
 
+// A camera being edited is previewed: the tested source streams to the asking client until it
+// asks for another test, stops the preview, or a failed test ends it.
+TEST_F(DevServerVideoTest, CameraTestStreamsAPreviewToTheAskingClient) {
+    startServer({{"video/record", false}});
+    auto client = adminClient();
+    const quint16 port = freeRtpPort();
+    QUdpSocket receiver;
+    ASSERT_TRUE(receiver.bind(QHostAddress(QHostAddress::LocalHost), port));
+    const QJsonObject preview = client->request({{"FN", "device_trTest"},
+                                                 {"typeCode", 4},
+                                                 {"source", QStringLiteral(DEVSERVER_DEMO_CLIP)},
+                                                 {"preview", true},
+                                                 {"rtpVideoPort", port},
+                                                 {"rtcpVideoPort", port + 1}},
+                                                "device_saTest");
+    ASSERT_TRUE(preview.value("RES").toBool()) << preview.value("error").toString().toStdString();
+    EXPECT_EQ(preview.value("id").toInt(-1), 0);
+    EXPECT_TRUE(preview.value("sdpContent").toString().contains(QStringLiteral("m=video %1 ").arg(port)));
+    EXPECT_GT(datagramsWithin(receiver, 2000), 0) << "the preview streams";
+
+    const QJsonObject stopped =
+        client->request({{"FN", "device_trTest"}, {"stopPreview", true}}, "device_saTest");
+    EXPECT_TRUE(stopped.value("RES").toBool());
+    datagramsWithin(receiver, 500); // what was on its way
+    EXPECT_EQ(datagramsWithin(receiver, 1500), 0) << "the preview stopped";
+
+    // A source that fails its test sends nothing and says why.
+    const QJsonObject failed = client->request({{"FN", "device_trTest"},
+                                                {"typeCode", 4},
+                                                {"source", "/nonexistent/clip.mp4"},
+                                                {"preview", true},
+                                                {"rtpVideoPort", port},
+                                                {"rtcpVideoPort", port + 1}},
+                                               "device_saTest");
+    EXPECT_FALSE(failed.value("RES").toBool(true));
+    EXPECT_FALSE(failed.contains("sdpContent"));
+    EXPECT_EQ(datagramsWithin(receiver, 1500), 0);
+    const QJsonObject noPort = client->request({{"FN", "device_trTest"},
+                                                {"typeCode", 4},
+                                                {"source", QStringLiteral(DEVSERVER_DEMO_CLIP)},
+                                                {"preview", true}},
+                                               "device_saTest");
+    EXPECT_FALSE(noPort.value("RES").toBool(true)) << "a preview needs a port to send to";
+}
+
 TEST_F(DevServerVideoTest, RecordsClipsAndReportsMotionOfTheDemoCamera) {
     startServer({{"video/clipSeconds", 2}, {"video/eventSeconds", 2}});
     auto client = adminClient();

@@ -72,6 +72,61 @@ TEST(MotionRegions, FindsEachMovedAreaAsAPictureRelativeBox) {
     EXPECT_TRUE(MotionRegions::find(QByteArray(), moved, w, h).isEmpty());
 }
 
+TEST(MotionRegions, ModuleSettingsDecideWhichChangesCount) {
+    const int w = 160, h = 120;
+    const QByteArray still = picture(w, h, 40);
+    QByteArray moved = still;
+    fillBox(moved, w, 64, 56, 24, 24, 220); // a box in the middle of the picture
+
+    // Defaults (no stored values): the box is motion.
+    const MotionRegions::Params defaults = MotionRegions::fromModuleValues({}, w, h);
+    EXPECT_EQ(MotionRegions::find(still, moved, w, h, defaults).size(), 1);
+
+    // A region of interest over the top strip only: the box is outside, no motion.
+    const QJsonArray topStrip{QJsonObject{{"x", 0}, {"y", 0}}, QJsonObject{{"x", 1}, {"y", 0}},
+                              QJsonObject{{"x", 1}, {"y", 0.2}}, QJsonObject{{"x", 0}, {"y", 0.2}}};
+    const MotionRegions::Params top = MotionRegions::fromModuleValues({{"roi", topStrip}}, w, h);
+    EXPECT_EQ(top.mask.size(), w * h);
+    EXPECT_TRUE(MotionRegions::find(still, moved, w, h, top).isEmpty());
+    // The same box moving inside the strip is seen.
+    QByteArray movedTop = still;
+    fillBox(movedTop, w, 64, 4, 24, 16, 220);
+    EXPECT_EQ(MotionRegions::find(still, movedTop, w, h, top).size(), 1);
+
+    // The whole frame (the default polygon) needs no mask and sees the middle box again.
+    const QJsonArray whole{QJsonObject{{"x", 0}, {"y", 0}}, QJsonObject{{"x", 1}, {"y", 0}},
+                           QJsonObject{{"x", 1}, {"y", 1}}, QJsonObject{{"x", 0}, {"y", 1}}};
+    const MotionRegions::Params all = MotionRegions::fromModuleValues({{"roi", whole}}, w, h);
+    EXPECT_TRUE(all.mask.isEmpty());
+    EXPECT_EQ(MotionRegions::find(still, moved, w, h, all).size(), 1);
+
+    // Sensitivity: a faint change (a grey step of 15) is motion only for a sensitive detector.
+    QByteArray faint = still;
+    fillBox(faint, w, 64, 56, 24, 24, 55);
+    EXPECT_TRUE(MotionRegions::find(still, faint, w, h, defaults).isEmpty());
+    const MotionRegions::Params keen = MotionRegions::fromModuleValues({{"sensitivity", 100}}, w, h);
+    EXPECT_EQ(MotionRegions::find(still, faint, w, h, keen).size(), 1);
+    const MotionRegions::Params dull = MotionRegions::fromModuleValues({{"sensitivity", 1}}, w, h);
+    EXPECT_GT(dull.pixelThreshold, defaults.pixelThreshold);
+    EXPECT_EQ(defaults.pixelThreshold, MotionRegions::Params().pixelThreshold) << "50 keeps the old tuning";
+
+    // Smallest area: the 24x24 box is 3% of the picture.
+    EXPECT_EQ(MotionRegions::find(still, moved, w, h, MotionRegions::fromModuleValues({{"minArea", 2}}, w, h))
+                  .size(),
+              1);
+    EXPECT_TRUE(
+        MotionRegions::find(still, moved, w, h, MotionRegions::fromModuleValues({{"minArea", 5}}, w, h))
+            .isEmpty());
+
+    // Values of the wrong kind keep the defaults instead of breaking the detector.
+    const MotionRegions::Params odd = MotionRegions::fromModuleValues(
+        {{"roi", "everywhere"}, {"sensitivity", "high"}, {"minArea", true}}, w, h);
+    EXPECT_TRUE(odd.mask.isEmpty());
+    EXPECT_EQ(odd.pixelThreshold, defaults.pixelThreshold);
+    EXPECT_EQ(MotionRegions::find(still, moved, w, h, odd).size(), 1);
+    EXPECT_TRUE(MotionRegions::polygonMask(QJsonArray{QJsonObject{{"x", 0}, {"y", 0}}}, w, h).isEmpty());
+}
+
 TEST(ClipIndex, ListsFinishedSegmentsWithTheirDurations) {
     const QByteArray playlist = "#EXTM3U\n#EXT-X-TARGETDURATION:3\n#EXT-X-MEDIA-SEQUENCE:1\n"
                                 "#EXTINF:2.98,\ndev2-1-000001.ts\n"

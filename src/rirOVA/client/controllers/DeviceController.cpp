@@ -45,21 +45,34 @@ void DeviceController::trRestartCamera(const QJsonObject& mapParams) {
     send(QStringLiteral("trRestartCamera"), mapParams);
 }
 
-void DeviceController::trGetSDP(const QJsonObject& mapParams) {
+bool DeviceController::sendWithRtpPorts(const QString& action, const QJsonObject& mapParams) {
     const std::optional<KvoCore::RtpPortPicker::Pair> ports = KvoCore::RtpPortPicker::pick();
     if (!ports) {
-        logger()->error("trGetSDP: no free even UDP port pair for RTP/RTCP, request for device {} not sent",
-                        idText(mapParams.value(QStringLiteral("id"))).toStdString());
-        return;
+        return false;
     }
     QJsonObject params = mapParams;
     params.insert(QStringLiteral("rtpVideoPort"), ports->rtp);
     params.insert(QStringLiteral("rtcpVideoPort"), ports->rtcp);
-    send(QStringLiteral("trGetSDP"), params);
+    send(action, params);
+    return true;
+}
+
+void DeviceController::trGetSDP(const QJsonObject& mapParams) {
+    if (!sendWithRtpPorts(QStringLiteral("trGetSDP"), mapParams)) {
+        logger()->error("trGetSDP: no free even UDP port pair for RTP/RTCP, request for device {} not sent",
+                        idText(mapParams.value(QStringLiteral("id"))).toStdString());
+    }
 }
 
 void DeviceController::trTest(const QJsonObject& mapParams) {
-    send(QStringLiteral("trTest"), mapParams);
+    if (!mapParams.value(QStringLiteral("preview")).toBool()) {
+        send(QStringLiteral("trTest"), mapParams);
+        return;
+    }
+    // A preview is streamed like a live tile: the server needs a local port pair to send to.
+    if (!sendWithRtpPorts(QStringLiteral("trTest"), mapParams)) {
+        logger()->error("trTest: no free even UDP port pair for the camera preview, request not sent");
+    }
 }
 
 bool DeviceController::handleMessage(const QString& actionName, const SpDto& mapParams) {

@@ -23,6 +23,8 @@ public:
     // Adds "rtpVideoPort" (even) and "rtcpVideoPort" (the next port) and sends "trGetSDP"; sends
     // nothing, with an error in the log, when no such pair can be bound.
     Q_INVOKABLE void trGetSDP(const QJsonObject& mapParams = QJsonObject());
+    // Sends "trTest"; with "preview" true it first adds a local RTP port pair as trGetSDP does, so
+    // that the server streams the tested source to this client.
     Q_INVOKABLE void trTest(const QJsonObject& mapParams = QJsonObject());
 
 Q_SIGNALS:
@@ -31,6 +33,8 @@ Q_SIGNALS:
     void srObjectsDetected(QJsonObject mapParams);
 
 protected:
+    // Adds a free local "rtpVideoPort"/"rtcpVideoPort" pair and sends; false when none is free.
+    bool sendWithRtpPorts(const QString& action, const QJsonObject& mapParams);
     bool handleMessage(const QString& actionName, const SpDto& mapParams) override;
 };
 
