@@ -1,16 +1,16 @@
 #include "Bootstrap.h"
 
+#include "kvoClientController/controller/AuthControllerBase.h"
+#include "kvoClientController/controller/OriginalModel.h"
+#include "kvoClientController/controller/ProxyModel.h"
+#include "kvoClientController/network/SharedLink.h"
 #include "kvoCore/Location.h"
 #include "kvoCore/SettingsSimple.h"
 #include "kvoCore/SpSingleton.h"
 #include "kvoCore/Utils.h"
 #include "kvoCore/clientNetwork/KvoThreadBase.h"
-#include "kvoClientController/network/SharedLink.h"
 #include "qmlVlc/QmlVlcConfig.h"
 #include "qmlVlc/QmlVlcTypes.h"
-#include "kvoClientController/controller/AuthControllerBase.h"
-#include "kvoClientController/controller/OriginalModel.h"
-#include "kvoClientController/controller/ProxyModel.h"
 #include "rirOVA/client/controllers/AppController.h"
 #include "rirOVA/client/controllers/ArchiveController.h"
 #include "rirOVA/client/controllers/ArchiveLocalPlayerController.h"
@@ -27,15 +27,16 @@
 #include "rirOVA/client/controllers/UserController.h"
 #include "rirOVA/client/controllers/VideoLineListController.h"
 #include "rirOVA/client/controllers/YoutubeSettingsController.h"
+#include "rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.h"
 #include "rirOVA/client/controllers/cloud/youtube/YoutubeApiController.h"
 #include "rirOVA/client/network/ClientNetworkQMLProxy.h"
 #include "rirOVA/client/network/HandleRecievedMessages.h"
 #include "rirOVA/client/network/KvoClientNetworkSimple.h"
+#include "rirOVA/desktop/DesktopUtils.h"
+#include "rirOVA/desktop/EventFilter.h"
 #include "rirOVA/p2pclient/network/ClientNetworkQMLProxy.h"
 #include "rirOVA/p2pclient/network/HandleRecievedMessages.h"
 #include "rirOVA/p2pclient/network/KvoClientNetworkSimple.h"
-#include "rirOVA/desktop/DesktopUtils.h"
-#include "rirOVA/desktop/EventFilter.h"
 #include "rirOVA/translator/Translator.h"
 
 #include <QCoreApplication>
@@ -182,6 +183,8 @@ void Bootstrap::initQmlTypes() {
     qmlRegisterType<TelegramSettingsController>(uri, 1, 0, "TelegramSettingsController");
     qmlRegisterType<DeviceRecStateController>(uri, 1, 0, "DeviceRecStateController");
     qmlRegisterType<ModuleSystemController>(uri, 1, 0, "ModuleSystemController");
+    // The loopback end of the YouTube sign-in.
+    qmlRegisterType<OAuthLoopbackReceiver>(uri, 1, 0, "OAuthLoopbackReceiver");
 
     // After the KVO types: the player state enum for the tile screens.
     QmlVlcTypes::registerPlayerState();

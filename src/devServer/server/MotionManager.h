@@ -31,6 +31,8 @@ public:
     void deviceUp(const QJsonObject& device);
     void deviceChanged(const QJsonObject& device);
     void deviceDown(qint64 deviceId);
+    // Later event clips go to `dir`.
+    void setVideoDir(const QString& dir) { _videoDir = dir; }
 
     // The notice for moving regions of a device.
     static KvoCore::DTO objectsNotice(qint64 deviceId, const QList<QRectF>& regions, qint64 dtMs);
