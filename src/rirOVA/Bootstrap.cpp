@@ -114,7 +114,7 @@ void Bootstrap::init(QQmlApplicationEngine& engine, QGuiApplication& app) {
     }
 }
 
-void Bootstrap::runSteps(QQmlApplicationEngine& engine, QGuiApplication& app) {
+void Bootstrap::initApplication(QGuiApplication& app) {
     // 1. meta-types
     BootstrapBase::init(QStringLiteral("Bootstrapping DodEzoviviZudorOzerir ..."));
     // 2. fonts
@@ -124,6 +124,11 @@ void Bootstrap::runSteps(QQmlApplicationEngine& engine, QGuiApplication& app) {
     QGuiApplication::setFont(QFont(QStringLiteral("Roboto"), 12, QFont::Normal, false));
     // 3. every input event of the application reaches EVENT_FILTER
     app.installEventFilter(SpSingleton<ClientBase::EventFilter>::instance());
+}
+
+void Bootstrap::runSteps(QQmlApplicationEngine& engine, QGuiApplication& app) {
+    // 1.-3. meta-types, fonts, input events
+    initApplication(app);
     // 4.-5. settings with defaults for missing keys
     initSettings(QCoreApplication::applicationDirPath() + QStringLiteral("/../etc"));
     // 6. the "main" log
@@ -227,9 +232,7 @@ void Bootstrap::initClientNetworkP2P() {
     log->info("Kvo Client P2P network inited successfuly");
 }
 
-void Bootstrap::initQmlEngine(QQmlApplicationEngine& engine) {
-    auto log = mainLog();
-    log->info("About to init Qml engine");
+void Bootstrap::initContextProperties(QQmlEngine& engine) {
     QQmlContext* context = engine.rootContext();
     context->setContextProperty(QStringLiteral("TR"), SpSingleton<Translator>::instance(&engine));
     if (settings()->value(QStringLiteral("p2pServer/enabled")).toBool()) {
@@ -244,6 +247,12 @@ void Bootstrap::initQmlEngine(QQmlApplicationEngine& engine) {
     context->setContextProperty(QStringLiteral("WORK_DIR"), QDir::currentPath());
     context->setContextProperty(QStringLiteral("DESKTOP_UTILS"),
                                 SpSingleton<ClientBase::DesktopUtils>::instance());
+}
+
+void Bootstrap::initQmlEngine(QQmlApplicationEngine& engine) {
+    auto log = mainLog();
+    log->info("About to init Qml engine");
+    initContextProperties(engine);
     engine.load(QUrl(QStringLiteral("qrc:/qml/main/Main.qml")));
     if (engine.rootObjects().isEmpty()) {
         throw std::runtime_error(QStringLiteral("%1. Failed to load Main.qml")
