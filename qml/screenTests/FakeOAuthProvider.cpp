@@ -56,7 +56,8 @@ HttpReply FakeOAuthProvider::approve(const HttpRequest&) {
     query.addQueryItem("code", QString::fromLatin1(kCode));
     query.addQueryItem("state", _state);
     target.setQuery(query);
-    return HttpReply{302, QByteArray(), false, {{"Location", target.toEncoded()}, {"Content-Type", "text/plain"}}};
+    return HttpReply{
+        302, QByteArray(), false, {{"Location", target.toEncoded()}, {"Content-Type", "text/plain"}}};
 }
 
 HttpReply FakeOAuthProvider::token(const HttpRequest& request) {

@@ -115,7 +115,7 @@ TestCase {
     function test_4_newVideoFolderIsWhereTheServerRecords() {
         var form = editor.essentials
         tryVerify(function() { return form.loadedVideoDir !== "" }, 10000, "the server's folder is shown")
-        compare(form.videoDir, SERVER.videoFolder)
+        compare(form.videoDir, SERVER.request({ FN: "app_trGetBaseVideoDir" }, "app_saGetBaseVideoDir").path)
         var devices = fx.globalObjects.deviceRows()
         verify(devices.length >= 1)
         var newFolder = SERVER.folder + "/movedVideo"

@@ -37,7 +37,7 @@ TestCase {
 
     function grabWindow(frame, path) {
         var done = false
-        frame.frameWindow.contentItem.grabToImage(function(result) { result.saveToFile(path); done = true })
+        frame.grabToImage(function(result) { result.saveToFile(path); done = true })
         tryVerify(function() { return done }, 10000)
     }
 
@@ -61,8 +61,8 @@ TestCase {
         var form = editor.essentials
         compare(fx.find("channelNameText", editor).text, "Undefined channel")
         var frame = signInUpToConsent()
-        grabWindow(frame, WORK_DIR + "/screen_youtube_sign_in.png")
-        verify(SERVER.fileExists(WORK_DIR + "/screen_youtube_sign_in.png"))
+        grabWindow(frame, TEST_OUTPUT_DIR + "/screen_youtube_sign_in.png")
+        verify(SERVER.fileExists(TEST_OUTPUT_DIR + "/screen_youtube_sign_in.png"))
 
         frame.webView.runJavaScript("document.getElementById('allow').click()")
         tryVerify(function() { return form.accessToken === "fake-access-token" }, 30000, "the tokens reach the form")
