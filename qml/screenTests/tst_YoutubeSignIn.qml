@@ -35,6 +35,18 @@ TestCase {
         fx.close()
     }
 
+    // A dialog left by a failed test must not take the next test's clicks.
+    function init() {
+        var button = fx.find("button_ok", fx.window.overlay)
+        while (button !== null) {
+            mouseClick(button)
+            wait(50)
+            button = fx.find("button_ok", fx.window.overlay)
+        }
+        if (editor.signInFrame.isDetached)
+            editor.signInFrame.attach()
+    }
+
     function grabWindow(frame, path) {
         var done = false
         frame.grabToImage(function(result) { result.saveToFile(path); done = true })

@@ -50,11 +50,10 @@ KvoFrame {
     }
 
     function fail(text, explanation) {
+        console.warn("YouTube sign-in failed: " + text + " " + (explanation || ""))
         var g = globals()
         if (g)
             g.showAlert(qsTr("YouTube sign in"), text, explanation || "")
-        else
-            console.warn(text, explanation || "")
         finished(false)
     }
 
@@ -96,7 +95,10 @@ KvoFrame {
 
     OAuthLoopbackReceiver {
         id: receiver
-        onCodeReceived: frame.exchange(code)
+        onCodeReceived: {
+            console.info("YouTube sign-in: code received, exchanging it")
+            frame.exchange(code)
+        }
         onFailed: frame.fail(qsTr("The sign-in was not completed"), error)
     }
 

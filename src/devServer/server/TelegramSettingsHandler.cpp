@@ -87,7 +87,8 @@ QJsonObject TelegramSettingsHandler::applyFlow(const QJsonObject& stored, QJsonO
                 {"isLink", false}, {"expired", true}, {"error", "The confirmation code has expired"}};
         } else if (code == _acceptedCode) {
             setFlags(fields, true, false, false, "linked");
-            linking = Linking();
+            // The time of the last code stays: linking again at once is still too soon.
+            linking.wrongCodes = 0;
             flow->params = QJsonObject{{"isLink", true}};
         } else if (++linking.wrongCodes >= _config.maxWrongCodes) {
             linking.lockedUntilMs = now + qint64(_config.lockSec) * 1000;

@@ -101,7 +101,10 @@ TEST(OAuthLoopbackReceiverTest, TakesOneAnswerWithItsStateAndThenCloses) {
     EXPECT_EQ(codes.first().first().toString(), "4/0Ab-code");
     EXPECT_EQ(failures.count(), 0);
     EXPECT_FALSE(receiver.listening()) << "the port stays open after the answer";
-    EXPECT_TRUE(receiver.redirectUri().isEmpty());
+    EXPECT_EQ(receiver.redirectUri(), redirect) << "the exchange needs the redirect of the sign-in";
+    EXPECT_EQ(QUrlQuery(receiver.tokenRequestBody("c", "id", "s"))
+                  .queryItemValue("redirect_uri", QUrl::FullyDecoded),
+              redirect);
 
     QTcpSocket late;
     late.connectToHost(QStringLiteral("127.0.0.1"), QUrl(redirect).port());

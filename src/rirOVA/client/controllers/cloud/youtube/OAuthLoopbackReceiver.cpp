@@ -55,10 +55,6 @@ OAuthLoopbackReceiver::OAuthLoopbackReceiver(QObject* parent)
 
 OAuthLoopbackReceiver::~OAuthLoopbackReceiver() = default;
 
-QString OAuthLoopbackReceiver::redirectUri() const {
-    return listening() ? QStringLiteral("http://127.0.0.1:%1/").arg(_server.serverPort()) : QString();
-}
-
 QString OAuthLoopbackReceiver::challengeOf(const QString& verifier) {
     return base64Url(QCryptographicHash::hash(verifier.toLatin1(), QCryptographicHash::Sha256));
 }
@@ -69,12 +65,14 @@ bool OAuthLoopbackReceiver::start() {
     _verifier = randomToken(32);
     _challenge = challengeOf(_verifier);
     _state = randomToken(16);
+    _redirectUri.clear();
     if (!_server.listen(QHostAddress::LocalHost, 0)) {
         const QString error = _server.errorString();
         emit listeningChanged();
         emit failed(error);
         return false;
     }
+    _redirectUri = QStringLiteral("http://127.0.0.1:%1/").arg(_server.serverPort());
     emit listeningChanged();
     return true;
 }

@@ -39,7 +39,8 @@ public:
     ~OAuthLoopbackReceiver() override;
 
     bool listening() const { return _server.isListening(); }
-    QString redirectUri() const;
+    // The redirect of the latest sign-in; it stays after the answer, for the code exchange.
+    QString redirectUri() const { return _redirectUri; }
     QString codeVerifier() const { return _verifier; }
     QString codeChallenge() const { return _challenge; }
     QString state() const { return _state; }
@@ -79,6 +80,7 @@ private:
     QString _verifier;
     QString _challenge;
     QString _state;
+    QString _redirectUri;
     QString _authorizationEndpoint;
     QString _tokenEndpoint;
 };
