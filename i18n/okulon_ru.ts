@@ -48,61 +48,61 @@
 <context>
     <name>ClientController::OAuthLoopbackReceiver</name>
     <message>
-        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="144"/>
-        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="155"/>
-        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="165"/>
-        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="173"/>
-        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="179"/>
+        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="142"/>
+        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="153"/>
+        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="163"/>
+        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="171"/>
+        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="177"/>
         <source>Sign-in failed</source>
         <translation>Вход не выполнен</translation>
     </message>
     <message>
-        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="144"/>
+        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="142"/>
         <source>The request is too long.</source>
         <translation>Слишком длинный запрос.</translation>
     </message>
     <message>
-        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="155"/>
+        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="153"/>
         <source>Unexpected request.</source>
         <translation>Неожиданный запрос.</translation>
     </message>
     <message>
-        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="161"/>
+        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="159"/>
         <source>Not found</source>
         <translation>Не найдено</translation>
     </message>
     <message>
-        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="165"/>
+        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="163"/>
         <source>The sign-in has already ended.</source>
         <translation>Вход уже завершён.</translation>
     </message>
     <message>
-        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="173"/>
+        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="171"/>
         <source>The answer does not belong to this sign-in.</source>
         <translation>Ответ не относится к этому входу.</translation>
     </message>
     <message>
-        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="175"/>
+        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="173"/>
         <source>The sign-in answer carries a wrong state</source>
         <translation>Ответ на вход содержит чужое значение state</translation>
     </message>
     <message>
-        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="179"/>
+        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="177"/>
         <source>No code was given.</source>
         <translation>Код не передан.</translation>
     </message>
     <message>
-        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="181"/>
+        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="179"/>
         <source>The sign-in answer carries no code</source>
         <translation>Ответ на вход не содержит кода</translation>
     </message>
     <message>
-        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="184"/>
+        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="182"/>
         <source>Signed in</source>
         <translation>Вход выполнен</translation>
     </message>
     <message>
-        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="184"/>
+        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="182"/>
         <source>You can close this window and return to the program.</source>
         <translation>Можно закрыть это окно и вернуться в программу.</translation>
     </message>
@@ -147,6 +147,19 @@
     </message>
 </context>
 <context>
+    <name>ConnectionLossBanner</name>
+    <message>
+        <location filename="../qml/main/ConnectionLossBanner.qml" line="23"/>
+        <source>Network error</source>
+        <translation>Ошибка сети</translation>
+    </message>
+    <message>
+        <location filename="../qml/main/ConnectionLossBanner.qml" line="28"/>
+        <source>Connection is lost. Reconnecting…</source>
+        <translation>Соединение потеряно. Переподключение…</translation>
+    </message>
+</context>
+<context>
     <name>DateEdit</name>
     <message>
         <location filename="../qml/components/text/DateEdit.qml" line="40"/>
@@ -157,22 +170,27 @@
 <context>
     <name>DesktopToolBar</name>
     <message>
-        <location filename="../qml/desktop/DesktopToolBar.qml" line="26"/>
+        <location filename="../qml/desktop/DesktopToolBar.qml" line="29"/>
         <source>%1 panels</source>
         <translation>Панелей: %1</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/DesktopToolBar.qml" line="35"/>
+        <location filename="../qml/desktop/DesktopToolBar.qml" line="37"/>
         <source>Select day of events</source>
         <translation>Выбрать день событий</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/DesktopToolBar.qml" line="59"/>
+        <location filename="../qml/desktop/DesktopToolBar.qml" line="62"/>
+        <source>d MMM yyyy</source>
+        <translation>d MMM yyyy</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/DesktopToolBar.qml" line="68"/>
         <source>Show events</source>
         <translation>Показать события</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/DesktopToolBar.qml" line="59"/>
+        <location filename="../qml/desktop/DesktopToolBar.qml" line="68"/>
         <source>Hide events</source>
         <translation>Скрыть события</translation>
     </message>
@@ -180,42 +198,52 @@
 <context>
     <name>EventsTable</name>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="59"/>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="87"/>
         <source>Video file error</source>
         <translation>Ошибка видеофайла</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="59"/>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="87"/>
         <source>File is not yet ready.</source>
         <translation>Файл ещё не готов.</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="59"/>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="87"/>
         <source>Try again later...</source>
         <translation>Повторите попытку позже...</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="81"/>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="109"/>
         <source>Events filter</source>
         <translation>Фильтр событий</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="86"/>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="116"/>
+        <source>Filter is on</source>
+        <translation>Фильтр включён</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="123"/>
+        <source>Reset filter</source>
+        <translation>Сбросить фильтр</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="128"/>
         <source>Refresh</source>
         <translation>Обновить</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="100"/>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="142"/>
         <source>Device name</source>
         <translation>Имя устройства</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="101"/>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="143"/>
         <source>Time</source>
         <translation>Время</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="102"/>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="144"/>
         <source>Event</source>
         <translation>Событие</translation>
     </message>
@@ -385,34 +413,41 @@
 <context>
     <name>GlobalObjects</name>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="118"/>
         <source>Network error</source>
         <translation>Ошибка сети</translation>
     </message>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="118"/>
         <source>Connection is lost. Try again later...</source>
         <translation>Соединение потеряно. Повторите попытку позже...</translation>
     </message>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="273"/>
+        <location filename="../qml/globalObjects/GlobalObjects.qml" line="276"/>
         <source>Authorization error</source>
         <translation>Ошибка авторизации</translation>
     </message>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="273"/>
+        <location filename="../qml/globalObjects/GlobalObjects.qml" line="276"/>
         <source>Failed to log in</source>
         <translation>Не удалось войти</translation>
     </message>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="300"/>
+        <location filename="../qml/globalObjects/GlobalObjects.qml" line="303"/>
         <source>Remove error</source>
         <translation>Ошибка удаления</translation>
     </message>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="300"/>
+        <location filename="../qml/globalObjects/GlobalObjects.qml" line="303"/>
         <source>Failed to remove device</source>
         <translation>Не удалось удалить устройство</translation>
+    </message>
+</context>
+<context>
+    <name>KvoCalendar</name>
+    <message>
+        <location filename="../qml/components/calendar/KvoCalendar.qml" line="36"/>
+        <source>en_US</source>
+        <comment>locale of dates</comment>
+        <translation>ru_RU</translation>
     </message>
 </context>
 <context>
@@ -761,26 +796,39 @@
     </message>
 </context>
 <context>
+    <name>NavigationBar</name>
+    <message>
+        <location filename="../qml/components/calendar/NavigationBar.qml" line="24"/>
+        <source>Previous month</source>
+        <translation>Предыдущий месяц</translation>
+    </message>
+    <message>
+        <location filename="../qml/components/calendar/NavigationBar.qml" line="41"/>
+        <source>Next month</source>
+        <translation>Следующий месяц</translation>
+    </message>
+</context>
+<context>
     <name>OAth2SignInFrame</name>
     <message>
         <location filename="../qml/settings/youtube/OAth2SignInFrame.qml" line="27"/>
-        <location filename="../qml/settings/youtube/OAth2SignInFrame.qml" line="55"/>
+        <location filename="../qml/settings/youtube/OAth2SignInFrame.qml" line="56"/>
         <source>YouTube sign in</source>
         <translation>Вход в YouTube</translation>
     </message>
     <message>
-        <location filename="../qml/settings/youtube/OAth2SignInFrame.qml" line="74"/>
-        <location filename="../qml/settings/youtube/OAth2SignInFrame.qml" line="84"/>
+        <location filename="../qml/settings/youtube/OAth2SignInFrame.qml" line="73"/>
+        <location filename="../qml/settings/youtube/OAth2SignInFrame.qml" line="83"/>
         <source>Failed to get youtube token! HTTP status is &apos;%1&apos;</source>
         <translation>Не удалось получить токен YouTube! HTTP-статус '%1'</translation>
     </message>
     <message>
-        <location filename="../qml/settings/youtube/OAth2SignInFrame.qml" line="85"/>
+        <location filename="../qml/settings/youtube/OAth2SignInFrame.qml" line="84"/>
         <source>The answer carries no access token</source>
         <translation>В ответе нет токена доступа</translation>
     </message>
     <message>
-        <location filename="../qml/settings/youtube/OAth2SignInFrame.qml" line="100"/>
+        <location filename="../qml/settings/youtube/OAth2SignInFrame.qml" line="102"/>
         <source>The sign-in was not completed</source>
         <translation>Вход не завершён</translation>
     </message>
@@ -975,17 +1023,27 @@
 <context>
     <name>TileDecorate</name>
     <message>
-        <location filename="../qml/desktop/tiles/TileDecorate.qml" line="81"/>
+        <location filename="../qml/desktop/tiles/TileDecorate.qml" line="107"/>
         <source>Add camera</source>
         <translation>Добавить камеру</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileDecorate.qml" line="168"/>
+        <location filename="../qml/desktop/tiles/TileDecorate.qml" line="50"/>
         <source>Connecting...</source>
         <translation>Подключение...</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileDecorate.qml" line="168"/>
+        <location filename="../qml/desktop/tiles/TileDecorate.qml" line="45"/>
+        <source>Camera is disabled</source>
+        <translation>Камера выключена</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/tiles/TileDecorate.qml" line="47"/>
+        <source>Reconnecting</source>
+        <translation>Переподключение</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/tiles/TileDecorate.qml" line="50"/>
         <source>No video</source>
         <translation>Нет видео</translation>
     </message>
@@ -1001,7 +1059,17 @@
 <context>
     <name>TileHolder</name>
     <message>
-        <location filename="../qml/desktop/tiles/TileHolder.qml" line="27"/>
+        <location filename="../qml/desktop/tiles/TileHolder.qml" line="37"/>
+        <source>%1 is shown full screen</source>
+        <translation>%1: во весь экран</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/tiles/TileHolder.qml" line="38"/>
+        <source>%1 is shown in its own window</source>
+        <translation>%1: в отдельном окне</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/tiles/TileHolder.qml" line="39"/>
         <source>Add camera</source>
         <translation>Добавить камеру</translation>
     </message>
@@ -1009,83 +1077,108 @@
 <context>
     <name>TileInteraction</name>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="18"/>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="116"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="32"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="199"/>
         <source>Edit</source>
         <translation>Изменить</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="18"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="32"/>
         <source>The device editor is not available in this version.</source>
         <translation>Редактор устройств в этой версии недоступен.</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="26"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="41"/>
         <source>Delete device</source>
         <translation>Удаление устройства</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="26"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="41"/>
         <source>Delete selected device?</source>
         <translation>Удалить выбранное устройство?</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="70"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="42"/>
+        <source>Camera: %1</source>
+        <translation>Камера: %1</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="119"/>
+        <source>All cameras are on screen</source>
+        <translation>Все камеры уже на экране</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="126"/>
+        <source>New camera…</source>
+        <translation>Новая камера…</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="137"/>
+        <source>Normal mode</source>
+        <translation>Обычный режим</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="143"/>
         <source>Middle mode</source>
         <translation>Средний режим</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="75"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="151"/>
         <source>Big mode</source>
         <translation>Крупный режим</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="81"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="159"/>
         <source>Return to grid</source>
         <translation>Вернуть в сетку</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="81"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="159"/>
         <source>Detach to window</source>
         <translation>Открепить в окно</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="85"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="164"/>
         <source>Full screen</source>
         <translation>Во весь экран</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="93"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="164"/>
+        <source>Exit full screen</source>
+        <translation>Выйти из полноэкранного режима</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="176"/>
         <source>Mirror horizontally</source>
         <translation>Отразить по горизонтали</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="99"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="182"/>
         <source>Mirror vertically</source>
         <translation>Отразить по вертикали</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="105"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="188"/>
         <source>Rotate</source>
         <translation>Повернуть</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="109"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="192"/>
         <source>Ignore aspect ratio</source>
         <translation>Без сохранения пропорций</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="120"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="204"/>
         <source>Delete</source>
         <translation>Удалить</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="124"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="210"/>
         <source>Disable</source>
         <translation>Выключить</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="124"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="210"/>
         <source>Enable</source>
         <translation>Включить</translation>
     </message>
