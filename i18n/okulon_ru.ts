@@ -282,6 +282,68 @@
     </message>
 </context>
 <context>
+    <name>ClientController::OAuthLoopbackReceiver</name>
+    <message>
+        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="142"/>
+        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="153"/>
+        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="163"/>
+        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="171"/>
+        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="177"/>
+        <source>Sign-in failed</source>
+        <translation>Вход не выполнен</translation>
+    </message>
+    <message>
+        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="142"/>
+        <source>The request is too long.</source>
+        <translation>Слишком длинный запрос.</translation>
+    </message>
+    <message>
+        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="153"/>
+        <source>Unexpected request.</source>
+        <translation>Неожиданный запрос.</translation>
+    </message>
+    <message>
+        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="159"/>
+        <source>Not found</source>
+        <translation>Не найдено</translation>
+    </message>
+    <message>
+        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="163"/>
+        <source>The sign-in has already ended.</source>
+        <translation>Вход уже завершён.</translation>
+    </message>
+    <message>
+        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="171"/>
+        <source>The answer does not belong to this sign-in.</source>
+        <translation>Ответ не относится к этому входу.</translation>
+    </message>
+    <message>
+        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="173"/>
+        <source>The sign-in answer carries a wrong state</source>
+        <translation>Ответ на вход содержит чужое значение state</translation>
+    </message>
+    <message>
+        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="177"/>
+        <source>No code was given.</source>
+        <translation>Код не передан.</translation>
+    </message>
+    <message>
+        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="179"/>
+        <source>The sign-in answer carries no code</source>
+        <translation>Ответ на вход не содержит кода</translation>
+    </message>
+    <message>
+        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="182"/>
+        <source>Signed in</source>
+        <translation>Вход выполнен</translation>
+    </message>
+    <message>
+        <location filename="../src/rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.cpp" line="182"/>
+        <source>You can close this window and return to the program.</source>
+        <translation>Можно закрыть это окно и вернуться в программу.</translation>
+    </message>
+</context>
+<context>
     <name>ClientController::PrivateYoutubeTypeController</name>
     <message>
         <location filename="../src/rirOVA/client/controllers/PrivateYoutubeTypeController.cpp" line="18"/>
@@ -303,19 +365,19 @@
 <context>
     <name>ClientController::YoutubeApiController</name>
     <message>
-        <location filename="../src/rirOVA/client/controllers/cloud/youtube/YoutubeApiController.cpp" line="135"/>
-        <location filename="../src/rirOVA/client/controllers/cloud/youtube/YoutubeApiController.cpp" line="188"/>
+        <location filename="../src/rirOVA/client/controllers/cloud/youtube/YoutubeApiController.cpp" line="139"/>
+        <location filename="../src/rirOVA/client/controllers/cloud/youtube/YoutubeApiController.cpp" line="192"/>
         <source>Youtube API response contains error</source>
         <translation>Ответ YouTube API содержит ошибку</translation>
     </message>
     <message>
-        <location filename="../src/rirOVA/client/controllers/cloud/youtube/YoutubeApiController.cpp" line="141"/>
-        <location filename="../src/rirOVA/client/controllers/cloud/youtube/YoutubeApiController.cpp" line="178"/>
+        <location filename="../src/rirOVA/client/controllers/cloud/youtube/YoutubeApiController.cpp" line="145"/>
+        <location filename="../src/rirOVA/client/controllers/cloud/youtube/YoutubeApiController.cpp" line="182"/>
         <source>Youtube respond with failed format</source>
         <translation>YouTube ответил в неверном формате</translation>
     </message>
     <message>
-        <location filename="../src/rirOVA/client/controllers/cloud/youtube/YoutubeApiController.cpp" line="244"/>
+        <location filename="../src/rirOVA/client/controllers/cloud/youtube/YoutubeApiController.cpp" line="248"/>
         <source>Request cancelled</source>
         <translation>Запрос отменён</translation>
     </message>
@@ -568,7 +630,7 @@ recognition
     <message>
         <location filename="../qml/devices/deviceEditor/DeviceEssentialsForm.qml" line="178"/>
         <source>Mask password</source>
-        <translation>Скрыть пароль</translation>
+        <translation>Скрывать пароль</translation>
     </message>
     <message>
         <location filename="../qml/devices/deviceEditor/DeviceEssentialsForm.qml" line="183"/>
@@ -614,7 +676,7 @@ recognition
     <message>
         <location filename="../qml/devicePassword/editor/DevicePasswordEssentialsForm.qml" line="47"/>
         <source>Mask password</source>
-        <translation>Скрыть пароль</translation>
+        <translation>Скрывать пароль</translation>
     </message>
 </context>
 <context>
@@ -823,24 +885,145 @@ recognition
     </message>
 </context>
 <context>
+    <name>GeneralEditor</name>
+    <message>
+        <location filename="../qml/settings/general/GeneralEditor.qml" line="17"/>
+        <source>General settings</source>
+        <translation>Общие настройки</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/general/GeneralEditor.qml" line="38"/>
+        <source>Settings error</source>
+        <translation>Ошибка настроек</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/general/GeneralEditor.qml" line="75"/>
+        <source>Update error</source>
+        <translation>Ошибка обновления</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/general/GeneralEditor.qml" line="75"/>
+        <source>Failed to set the video folder</source>
+        <translation>Не удалось сменить папку видео</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/general/GeneralEditor.qml" line="95"/>
+        <source>Reconnect now</source>
+        <translation>Переподключиться сейчас</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralEssentialsForm</name>
+    <message>
+        <location filename="../qml/settings/general/GeneralEssentialsForm.qml" line="59"/>
+        <source>The server address is empty</source>
+        <translation>Не указан адрес сервера</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/general/GeneralEssentialsForm.qml" line="62"/>
+        <source>The port must be a number from 1 to 65535</source>
+        <translation>Порт должен быть числом от 1 до 65535</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/general/GeneralEssentialsForm.qml" line="64"/>
+        <source>The user name is empty</source>
+        <translation>Не указано имя пользователя</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/general/GeneralEssentialsForm.qml" line="100"/>
+        <source>Video server</source>
+        <translation>Видеосервер</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/general/GeneralEssentialsForm.qml" line="105"/>
+        <source>Connection type</source>
+        <translation>Тип подключения</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/general/GeneralEssentialsForm.qml" line="110"/>
+        <source>Direct</source>
+        <translation>Прямое</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/general/GeneralEssentialsForm.qml" line="110"/>
+        <source>P2P</source>
+        <translation>P2P</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/general/GeneralEssentialsForm.qml" line="120"/>
+        <source>Server ID</source>
+        <translation>ID сервера</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/general/GeneralEssentialsForm.qml" line="128"/>
+        <source>Local Server</source>
+        <translation>Локальный сервер</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/general/GeneralEssentialsForm.qml" line="139"/>
+        <source>Server address</source>
+        <translation>Адрес сервера</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/general/GeneralEssentialsForm.qml" line="147"/>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/general/GeneralEssentialsForm.qml" line="156"/>
+        <source>User name</source>
+        <translation>Имя пользователя</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/general/GeneralEssentialsForm.qml" line="163"/>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/general/GeneralEssentialsForm.qml" line="165"/>
+        <source>unchanged</source>
+        <translation>без изменений</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/general/GeneralEssentialsForm.qml" line="175"/>
+        <source>Mask password</source>
+        <translation>Скрывать пароль</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/general/GeneralEssentialsForm.qml" line="184"/>
+        <source>Video file path</source>
+        <translation>Папка видеофайлов</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/general/GeneralEssentialsForm.qml" line="191"/>
+        <source>* After the settings was changed you need to restart app!</source>
+        <translation>* После изменения настроек нужно перезапустить приложение!</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/general/GeneralEssentialsForm.qml" line="201"/>
+        <source>Please select a folder</source>
+        <translation>Выберите папку</translation>
+    </message>
+</context>
+<context>
     <name>GlobalObjects</name>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="284"/>
+        <location filename="../qml/globalObjects/GlobalObjects.qml" line="295"/>
         <source>Authorization error</source>
         <translation>Ошибка авторизации</translation>
     </message>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="284"/>
+        <location filename="../qml/globalObjects/GlobalObjects.qml" line="295"/>
         <source>Failed to log in</source>
         <translation>Не удалось войти</translation>
     </message>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="311"/>
+        <location filename="../qml/globalObjects/GlobalObjects.qml" line="322"/>
         <source>Remove error</source>
         <translation>Ошибка удаления</translation>
     </message>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="311"/>
+        <location filename="../qml/globalObjects/GlobalObjects.qml" line="322"/>
         <source>Failed to remove device</source>
         <translation>Не удалось удалить устройство</translation>
     </message>
@@ -1317,6 +1500,85 @@ recognition
     </message>
 </context>
 <context>
+    <name>OAth2SignInFrame</name>
+    <message>
+        <location filename="../qml/settings/youtube/OAth2SignInFrame.qml" line="27"/>
+        <location filename="../qml/settings/youtube/OAth2SignInFrame.qml" line="56"/>
+        <source>YouTube sign in</source>
+        <translation>Вход в YouTube</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/youtube/OAth2SignInFrame.qml" line="73"/>
+        <location filename="../qml/settings/youtube/OAth2SignInFrame.qml" line="83"/>
+        <source>Failed to get youtube token! HTTP status is &apos;%1&apos;</source>
+        <translation>Не удалось получить токен YouTube! HTTP-статус '%1'</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/youtube/OAth2SignInFrame.qml" line="84"/>
+        <source>The answer carries no access token</source>
+        <translation>В ответе нет токена доступа</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/youtube/OAth2SignInFrame.qml" line="102"/>
+        <source>The sign-in was not completed</source>
+        <translation>Вход не завершён</translation>
+    </message>
+</context>
+<context>
+    <name>OnlineAccessEditor</name>
+    <message>
+        <location filename="../qml/settings/onlineAccess/OnlineAccessEditor.qml" line="16"/>
+        <source>Online access</source>
+        <translation>Онлайн-доступ</translation>
+    </message>
+</context>
+<context>
+    <name>OnlineAccessSignIn</name>
+    <message>
+        <location filename="../qml/settings/onlineAccess/OnlineAccessSignIn.qml" line="36"/>
+        <source>Enter the account name and the password</source>
+        <translation>Введите имя учётной записи и пароль</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/onlineAccess/OnlineAccessSignIn.qml" line="61"/>
+        <source>Enable online access</source>
+        <translation>Включить онлайн-доступ</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/onlineAccess/OnlineAccessSignIn.qml" line="67"/>
+        <source>Log in to</source>
+        <translation>Учётная запись</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/onlineAccess/OnlineAccessSignIn.qml" line="73"/>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/onlineAccess/OnlineAccessSignIn.qml" line="80"/>
+        <source>Mask password</source>
+        <translation>Скрывать пароль</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/onlineAccess/OnlineAccessSignIn.qml" line="92"/>
+        <source>Sign in</source>
+        <translation>Войти</translation>
+    </message>
+</context>
+<context>
+    <name>OnlineAccessSignOut</name>
+    <message>
+        <location filename="../qml/settings/onlineAccess/OnlineAccessSignOut.qml" line="41"/>
+        <source>Account name:</source>
+        <translation>Учётная запись:</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/onlineAccess/OnlineAccessSignOut.qml" line="46"/>
+        <source>Sign out</source>
+        <translation>Выйти</translation>
+    </message>
+</context>
+<context>
     <name>SearchDeviceEditor</name>
     <message>
         <location filename="../qml/devices/deviceEditor/SearchDeviceEditor.qml" line="13"/>
@@ -1351,7 +1613,7 @@ recognition
     <message>
         <location filename="../qml/devices/deviceEditor/SearchDeviceEditor.qml" line="110"/>
         <source>Mask password</source>
-        <translation>Скрыть пароль</translation>
+        <translation>Скрывать пароль</translation>
     </message>
 </context>
 <context>
@@ -1398,14 +1660,130 @@ recognition
 <context>
     <name>Settings</name>
     <message>
-        <location filename="../qml/settings/Settings.qml" line="20"/>
-        <source>General settings</source>
-        <translation>Общие настройки</translation>
+        <location filename="../qml/settings/Settings.qml" line="22"/>
+        <source>General</source>
+        <translation>Общие</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/Settings.qml" line="23"/>
+        <source>YouTube</source>
+        <translation>YouTube</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/Settings.qml" line="24"/>
+        <source>Telegram</source>
+        <translation>Telegram</translation>
     </message>
     <message>
         <location filename="../qml/settings/Settings.qml" line="25"/>
+        <source>Online access</source>
+        <translation>Онлайн-доступ</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/Settings.qml" line="26"/>
+        <source>Users</source>
+        <translation>Пользователи</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/Settings.qml" line="98"/>
         <source>Language</source>
         <translation>Язык</translation>
+    </message>
+</context>
+<context>
+    <name>TelegramEditor</name>
+    <message>
+        <location filename="../qml/settings/telegram/TelegramEditor.qml" line="12"/>
+        <source>Telegram</source>
+        <translation>Telegram</translation>
+    </message>
+</context>
+<context>
+    <name>TelegramEssentialsForm</name>
+    <message>
+        <location filename="../qml/settings/telegram/TelegramEssentialsForm.qml" line="62"/>
+        <source> 1 hour</source>
+        <translation> 1 час</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/telegram/TelegramEssentialsForm.qml" line="62"/>
+        <source> 1 min.</source>
+        <translation> 1 мин.</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/telegram/TelegramEssentialsForm.qml" line="68"/>
+        <source>Please try later...</source>
+        <translation>Попробуйте позже...</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/telegram/TelegramEssentialsForm.qml" line="70"/>
+        <source>Code checking.</source>
+        <translation>Проверка кода.</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/telegram/TelegramEssentialsForm.qml" line="72"/>
+        <source>Please enter code.</source>
+        <translation>Введите код.</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/telegram/TelegramEssentialsForm.qml" line="74"/>
+        <source>Wait for code request.</source>
+        <translation>Ожидание запроса кода.</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/telegram/TelegramEssentialsForm.qml" line="76"/>
+        <source>Telegram channel is linked.</source>
+        <translation>Канал Telegram привязан.</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/telegram/TelegramEssentialsForm.qml" line="77"/>
+        <source>Telegram channel is &lt;b&gt;not&lt;/b&gt; linked.</source>
+        <translation>Канал Telegram &lt;b&gt;не&lt;/b&gt; привязан.</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/telegram/TelegramEssentialsForm.qml" line="90"/>
+        <source>Telegram settings</source>
+        <translation>Настройки Telegram</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/telegram/TelegramEssentialsForm.qml" line="96"/>
+        <source>Upload events to telegram account</source>
+        <translation>Отправлять события в Telegram</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/telegram/TelegramEssentialsForm.qml" line="102"/>
+        <source>Group name</source>
+        <translation>Имя группы</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/telegram/TelegramEssentialsForm.qml" line="109"/>
+        <source>Phone</source>
+        <translation>Телефон</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/telegram/TelegramEssentialsForm.qml" line="116"/>
+        <source>Enter the phone number exactly as it appears in your telegram profile</source>
+        <translation>Введите номер телефона точно так, как он указан в профиле Telegram</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/telegram/TelegramEssentialsForm.qml" line="141"/>
+        <source>Link again</source>
+        <translation>Привязать заново</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/telegram/TelegramEssentialsForm.qml" line="141"/>
+        <source>Link</source>
+        <translation>Привязать</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/telegram/TelegramEssentialsForm.qml" line="152"/>
+        <source>Code</source>
+        <translation>Код</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/telegram/TelegramEssentialsForm.qml" line="157"/>
+        <source>Send code</source>
+        <translation>Отправить код</translation>
     </message>
 </context>
 <context>
@@ -1572,6 +1950,178 @@ recognition
     </message>
 </context>
 <context>
+    <name>UserEditor</name>
+    <message>
+        <location filename="../qml/users/userEditor/UserEditor.qml" line="11"/>
+        <source>User settings</source>
+        <translation>Настройки пользователя</translation>
+    </message>
+</context>
+<context>
+    <name>UserEditorBase</name>
+    <message>
+        <location filename="../qml/users/userEditor/UserEditorBase.qml" line="35"/>
+        <source>User settings</source>
+        <translation>Настройки пользователя</translation>
+    </message>
+</context>
+<context>
+    <name>UserEssentialsForm</name>
+    <message>
+        <location filename="../qml/users/userEditor/UserEssentialsForm.qml" line="43"/>
+        <source>Enter the user name</source>
+        <translation>Введите имя пользователя</translation>
+    </message>
+    <message>
+        <location filename="../qml/users/userEditor/UserEssentialsForm.qml" line="45"/>
+        <source>The passwords do not match</source>
+        <translation>Пароли не совпадают</translation>
+    </message>
+    <message>
+        <location filename="../qml/users/userEditor/UserEssentialsForm.qml" line="47"/>
+        <source>Enter the password of the new user</source>
+        <translation>Введите пароль нового пользователя</translation>
+    </message>
+    <message>
+        <location filename="../qml/users/userEditor/UserEssentialsForm.qml" line="49"/>
+        <location filename="../qml/users/userEditor/UserEssentialsForm.qml" line="127"/>
+        <source>This is the account you are logged in with: it cannot be blocked or deleted.</source>
+        <translation>Это учётная запись, под которой выполнен вход: её нельзя заблокировать или удалить.</translation>
+    </message>
+    <message>
+        <location filename="../qml/users/userEditor/UserEssentialsForm.qml" line="76"/>
+        <source>User name</source>
+        <translation>Имя пользователя</translation>
+    </message>
+    <message>
+        <location filename="../qml/users/userEditor/UserEssentialsForm.qml" line="84"/>
+        <source>First name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <location filename="../qml/users/userEditor/UserEssentialsForm.qml" line="91"/>
+        <source>User surname</source>
+        <translation>Фамилия пользователя</translation>
+    </message>
+    <message>
+        <location filename="../qml/users/userEditor/UserEssentialsForm.qml" line="98"/>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <location filename="../qml/users/userEditor/UserEssentialsForm.qml" line="103"/>
+        <source>unchanged</source>
+        <translation>без изменений</translation>
+    </message>
+    <message>
+        <location filename="../qml/users/userEditor/UserEssentialsForm.qml" line="107"/>
+        <source>Repeat password</source>
+        <translation>Повторите пароль</translation>
+    </message>
+    <message>
+        <location filename="../qml/users/userEditor/UserEssentialsForm.qml" line="120"/>
+        <source>User blocked</source>
+        <translation>Заблокирован</translation>
+    </message>
+</context>
+<context>
+    <name>UserTable</name>
+    <message>
+        <location filename="../qml/users/table/UserTable.qml" line="42"/>
+        <source>This is the account you are logged in with: it cannot be blocked or deleted.</source>
+        <translation>Это учётная запись, под которой выполнен вход: её нельзя заблокировать или удалить.</translation>
+    </message>
+    <message>
+        <location filename="../qml/users/table/UserTable.qml" line="63"/>
+        <source>Block user</source>
+        <translation>Заблокировать пользователя</translation>
+    </message>
+    <message>
+        <location filename="../qml/users/table/UserTable.qml" line="75"/>
+        <location filename="../qml/users/table/UserTable.qml" line="83"/>
+        <source>Delete user</source>
+        <translation>Удалить пользователя</translation>
+    </message>
+    <message>
+        <location filename="../qml/users/table/UserTable.qml" line="83"/>
+        <source>Delete selected user?</source>
+        <translation>Удалить выбранного пользователя?</translation>
+    </message>
+    <message>
+        <location filename="../qml/users/table/UserTable.qml" line="98"/>
+        <source>Remove error</source>
+        <translation>Ошибка удаления</translation>
+    </message>
+    <message>
+        <location filename="../qml/users/table/UserTable.qml" line="98"/>
+        <source>Failed to remove user</source>
+        <translation>Не удалось удалить пользователя</translation>
+    </message>
+    <message>
+        <location filename="../qml/users/table/UserTable.qml" line="109"/>
+        <source>Update error</source>
+        <translation>Ошибка обновления</translation>
+    </message>
+    <message>
+        <location filename="../qml/users/table/UserTable.qml" line="109"/>
+        <source>Failed to update</source>
+        <translation>Не удалось обновить</translation>
+    </message>
+    <message>
+        <location filename="../qml/users/table/UserTable.qml" line="154"/>
+        <source>User name</source>
+        <translation>Имя пользователя</translation>
+    </message>
+    <message>
+        <location filename="../qml/users/table/UserTable.qml" line="155"/>
+        <source>First name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <location filename="../qml/users/table/UserTable.qml" line="156"/>
+        <source>User surname</source>
+        <translation>Фамилия пользователя</translation>
+    </message>
+    <message>
+        <location filename="../qml/users/table/UserTable.qml" line="157"/>
+        <source>User blocked</source>
+        <translation>Заблокирован</translation>
+    </message>
+</context>
+<context>
+    <name>UsersToolBar</name>
+    <message>
+        <location filename="../qml/users/table/UsersToolBar.qml" line="22"/>
+        <source>Add user</source>
+        <translation>Добавить пользователя</translation>
+    </message>
+    <message>
+        <location filename="../qml/users/table/UsersToolBar.qml" line="28"/>
+        <source>Edit user</source>
+        <translation>Изменить пользователя</translation>
+    </message>
+    <message>
+        <location filename="../qml/users/table/UsersToolBar.qml" line="35"/>
+        <source>Unblock user</source>
+        <translation>Разблокировать пользователя</translation>
+    </message>
+    <message>
+        <location filename="../qml/users/table/UsersToolBar.qml" line="35"/>
+        <source>Block user</source>
+        <translation>Заблокировать пользователя</translation>
+    </message>
+    <message>
+        <location filename="../qml/users/table/UsersToolBar.qml" line="42"/>
+        <source>Delete user</source>
+        <translation>Удалить пользователя</translation>
+    </message>
+    <message>
+        <location filename="../qml/users/table/UsersToolBar.qml" line="48"/>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+</context>
+<context>
     <name>VideoItem</name>
     <message>
         <location filename="../qml/archive/VideoItem.qml" line="211"/>
@@ -1595,6 +2145,82 @@ recognition
         <location filename="../qml/components/buttons/WindowButtons.qml" line="34"/>
         <source>Close</source>
         <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>YouTubeEditor</name>
+    <message>
+        <location filename="../qml/settings/youtube/YouTubeEditor.qml" line="14"/>
+        <source>YouTube</source>
+        <translation>YouTube</translation>
+    </message>
+</context>
+<context>
+    <name>YouTubeEssentials</name>
+    <message>
+        <location filename="../qml/settings/youtube/YouTubeEssentials.qml" line="20"/>
+        <source>Undefined channel</source>
+        <translation>Канал не определён</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/youtube/YouTubeEssentials.qml" line="128"/>
+        <source>Youtube API error</source>
+        <translation>Ошибка YouTube API</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/youtube/YouTubeEssentials.qml" line="128"/>
+        <source>Failed to obtain channel name</source>
+        <translation>Не удалось получить имя канала</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/youtube/YouTubeEssentials.qml" line="147"/>
+        <source>Upload events on YouTube</source>
+        <translation>Загружать события на YouTube</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/youtube/YouTubeEssentials.qml" line="152"/>
+        <source>Channel name</source>
+        <translation>Имя канала</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/youtube/YouTubeEssentials.qml" line="162"/>
+        <source>Privacy type</source>
+        <translation>Доступ</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/youtube/YouTubeEssentials.qml" line="175"/>
+        <source>Link to your YouTube account</source>
+        <translation>Привязать аккаунт YouTube</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/youtube/YouTubeEssentials.qml" line="181"/>
+        <source>Unlink YouTube account</source>
+        <translation>Отвязать аккаунт YouTube</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/youtube/YouTubeEssentials.qml" line="188"/>
+        <source>Youtube status:</source>
+        <translation>Состояние YouTube:</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/youtube/YouTubeEssentials.qml" line="197"/>
+        <source>Stream selected device on YouTube channel</source>
+        <translation>Транслировать выбранное устройство на канал YouTube</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/youtube/YouTubeEssentials.qml" line="203"/>
+        <source>Select device</source>
+        <translation>Выберите устройство</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/youtube/YouTubeEssentials.qml" line="215"/>
+        <source>Server URL</source>
+        <translation>URL сервера</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/youtube/YouTubeEssentials.qml" line="223"/>
+        <source>Stream key</source>
+        <translation>Ключ трансляции</translation>
     </message>
 </context>
 </TS>

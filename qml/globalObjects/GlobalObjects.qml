@@ -46,8 +46,10 @@ Item {
     // Whether the logged-in account may manage users, cameras, passwords, modules and server
     // settings; screens hide or disable those actions for operators.
     property bool isAdmin: true
-    readonly property string youtubeProgrammSideClientId: "418207362519-okulonclient7hq2v4m9c3xk.apps.googleusercontent.com"
-    readonly property string youtubeProgrammSideClientSecret: "Okl-7fQ2mZ9xW4bR1tY6uN_e"
+    // The same registration that renews the tokens (YoutubeApiController): a refresh token works
+    // only for the client it was issued to.
+    readonly property string youtubeProgrammSideClientId: "418306725914-k3v9q2m7x1c8p5n0r6t4w2y7z9b3d1fh.apps.googleusercontent.com"
+    readonly property string youtubeProgrammSideClientSecret: "Q7_hTr2pLx9-WmKc4ZdE8vNa"
     property bool _wasConnected: false
     property bool _connectRequested: false
 
@@ -116,6 +118,13 @@ Item {
         NET.setPwd(setting(prefix + "pwd"))
         NET.setDefaultActionAfterConnected("fireTrAuth")
         NET.makeConnection()
+    }
+
+    // Connects again with the address and credentials now in the settings file.
+    function reconnect() {
+        _connectRequested = false
+        isAuthorized = false
+        connect2server()
     }
 
     function credentials() {
@@ -254,6 +263,8 @@ Item {
     YoutubeSettingsController {
         id: youtubeSettingsController
         useTrGetList: true
+        // The server's streaming state changes the record: the tiles' badge follows it.
+        ignoreSrUpdated: false
     }
     TelegramSettingsController {
         id: telegramSettingsController
@@ -346,6 +357,10 @@ Item {
                 globalObjects.youtubeInfo = mapParams
         }
         function onSaGetList(mapParams) {
+            // A refresh after a change notice lists only what changed: nothing of ours, nothing new.
+            if (mapParams && mapParams["_request"] !== undefined
+                    && !(Array.isArray(mapParams["entries"]) && mapParams["entries"].length > 0))
+                return
             var record = globalObjects.ownSettingsRecord(youtubeSettingsController, mapParams)
             if (record !== undefined)
                 globalObjects.youtubeInfo = record

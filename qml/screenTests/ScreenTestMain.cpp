@@ -1,5 +1,6 @@
 // Screen tests: the real QML screens with the real controllers, players and link, against the
 // development server started by the test on a free loopback port, on a private X display.
+#include "FakeOAuthProvider.h"
 #include "PrivateXServer.h"
 #include "ScreenTestServer.h"
 #include "kvoCore/clientNetwork/KvoThreadBase.h"
@@ -10,6 +11,7 @@
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QTemporaryDir>
+#include <QtQml/qqml.h>
 #include <QtQuickTest>
 #include <QtWebEngine/qtwebengineglobal.h>
 #include <cstdio>
@@ -40,6 +42,8 @@ public Q_SLOTS:
         Bootstrap::initMainLog(root.filePath(QStringLiteral("var/log/rirOVA/main")));
         Bootstrap::initVlc();
         Bootstrap::initQmlTypes();
+        // A local sign-in provider for the YouTube screens.
+        qmlRegisterType<FakeOAuthProvider>("ScreenTests", 1, 0, "FakeOAuthProvider");
         Bootstrap::initClientNetwork();
         _server = std::make_unique<ScreenTestServer>(_root->path());
     }
@@ -47,6 +51,9 @@ public Q_SLOTS:
     void qmlEngineAvailable(QQmlEngine* engine) {
         Bootstrap::initContextProperties(*engine);
         engine->rootContext()->setContextProperty(QStringLiteral("SERVER"), _server.get());
+        // Where screenshots are kept for looking at after the run.
+        engine->rootContext()->setContextProperty(QStringLiteral("TEST_OUTPUT_DIR"),
+                                                  QStringLiteral(OKULON_TEST_OUTPUT_DIR));
     }
 
 private:

@@ -157,6 +157,12 @@ Item {
             yt.saGetList({ RES: true, _receiver: "other", entries: [{ id: 8, channelName: "Foreign" }] })
             yt.saGetList({ RES: false, _receiver: yt.objectNumber, error: "refused" })
             compare(globals.youtubeInfo.channelName, "Gate cam")
+            // A refresh after a change notice that found nothing new keeps the record.
+            yt.saGetList({ RES: true, _receiver: yt.objectNumber, _request: "srUpdated", entries: [] })
+            compare(globals.youtubeInfo.channelName, "Gate cam")
+            yt.saGetList({ RES: true, _receiver: yt.objectNumber, _request: "srUpdated",
+                           entries: [{ id: 3, channelName: "Gate cam", rstIdOwner: 5, status: "streaming" }] })
+            compare(globals.youtubeInfo.status, "streaming")
             // A user without a record yet has empty settings.
             var tg = globals.telegramSettingsController
             globals.telegramInfo = { phone: "stale" }

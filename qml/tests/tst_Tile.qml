@@ -131,11 +131,15 @@ Item {
         function test_youtube_badge_for_streamed_device() {
             var badge = findChild(tile, "youtubeBadge")
             verify(!badge.visible)
-            globalObjects.youtubeInfo = { isStreamDeviceOnYoutube: true, rstIDStreamDevice: 5 }
+            globalObjects.youtubeInfo = { isStreamDeviceOnYoutube: true, rstIDStreamDevice: 5, status: "streaming" }
             verify(!badge.visible, "another device is streamed")
-            globalObjects.youtubeInfo = { isStreamDeviceOnYoutube: true, rstIDStreamDevice: 4 }
+            globalObjects.youtubeInfo = { isStreamDeviceOnYoutube: true, rstIDStreamDevice: 4, status: "connecting" }
+            verify(!badge.visible, "the server does not stream yet")
+            globalObjects.youtubeInfo = { isStreamDeviceOnYoutube: true, rstIDStreamDevice: 4, status: "streaming" }
             verify(badge.visible)
-            globalObjects.youtubeInfo = { isStreamDeviceOnYoutube: false, rstIDStreamDevice: 4 }
+            globalObjects.youtubeInfo = { isStreamDeviceOnYoutube: true, rstIDStreamDevice: 4, status: "stream error" }
+            verify(!badge.visible, "the stream broke")
+            globalObjects.youtubeInfo = { isStreamDeviceOnYoutube: false, rstIDStreamDevice: 4, status: "streaming" }
             verify(!badge.visible)
         }
 

@@ -6,11 +6,15 @@
 #include "server/DatabaseSetup.h"
 #include "server/DemoCamera.h"
 #include "server/DeviceWatcher.h"
+#include "server/ForwardingConfig.h"
+#include "server/ForwardingManager.h"
 #include "server/GroupModels.h"
+#include "server/LiveForwarder.h"
 #include "server/LiveStreams.h"
 #include "server/MediaServer.h"
 #include "server/ModuleSystemHandler.h"
 #include "server/MotionManager.h"
+#include "server/OnlineAccessHandler.h"
 #include "server/RecordGroupHandler.h"
 #include "server/RecordStore.h"
 #include "server/RecordingManager.h"
@@ -19,9 +23,11 @@
 #include "server/ServerConfig.h"
 #include "server/ServerLog.h"
 #include "server/TelegramSettingsHandler.h"
+#include "server/UserAccountsHandler.h"
 #include "server/VideoActionsHandler.h"
 #include "server/VideoConfig.h"
 #include "server/VlcEngine.h"
+#include "server/YoutubeSettingsHandler.h"
 
 #include <QCoreApplication>
 #include <QtGlobal>
@@ -97,6 +103,16 @@ int main(int argc, char* argv[]) {
         QObject::connect(&devices, &DeviceWatcher::deviceUp, &motions, &MotionManager::deviceUp);
         QObject::connect(&devices, &DeviceWatcher::deviceDown, &motions, &MotionManager::deviceDown);
         QObject::connect(&devices, &DeviceWatcher::deviceChanged, &motions, &MotionManager::deviceChanged);
+        const ForwardingConfig forwardingConfig = ForwardingConfig::fromSettings(*settings);
+        settings->sync();
+        ForwardingManager forwarding(store, forwardingConfig, [&server](const QList<KvoCore::DTO>& records) {
+            server.broadcast(records);
+        });
+        QObject::connect(&recordings, &RecordingManager::clipStored, &forwarding,
+                         &ForwardingManager::onClipStored);
+        LiveForwarder liveForwarder(store, forwardingConfig, [&server](const QList<KvoCore::DTO>& records) {
+            server.broadcast(records);
+        });
         server.addHandler(std::make_unique<AuthHandler>(store));
         // Before the device records: it takes the streaming actions of the "device" group.
         const auto sendLater = [&server](quint64 session, const KvoCore::DTO& record) {
@@ -115,26 +131,39 @@ int main(int argc, char* argv[]) {
             }));
         server.addHandler(std::move(modules));
         server.addHandler(std::make_unique<SearchDevicesHandler>(store, config.searchCameras));
-        server.addHandler(std::make_unique<TelegramSettingsHandler>(store, config.telegramAcceptedCode));
+        server.addHandler(
+            std::make_unique<TelegramSettingsHandler>(store, config.telegramAcceptedCode, forwardingConfig));
+        server.addHandler(std::make_unique<UserAccountsHandler>(store));
+        server.addHandler(std::make_unique<YoutubeSettingsHandler>(
+            store, [&liveForwarder](const QJsonObject& record) { liveForwarder.apply(record); }));
+        server.addHandler(std::make_unique<OnlineAccessHandler>(store));
         QStringList plainGroups = GroupModels::groups();
-        plainGroups.removeAll(QStringLiteral("searchDevices"));
-        plainGroups.removeAll(QStringLiteral("telegramSettings"));
+        for (const char* group :
+             {"searchDevices", "telegramSettings", "users", "onlineAccessSettings", "youtubeSettings"}) {
+            plainGroups.removeAll(QLatin1String(group));
+        }
         server.addHandler(std::make_unique<RecordGroupHandler>(store, plainGroups));
-        server.addHandler(std::make_unique<AppHandler>(config.baseVideoDir, [settings](const QString& path) {
-            settings->setValue(QStringLiteral("video/baseDir"), path);
-            settings->sync();
-        }));
+        server.addHandler(std::make_unique<AppHandler>(
+            config.baseVideoDir, [settings, &recordings, &motions](const QString& path) {
+                settings->setValue(QStringLiteral("video/baseDir"), path);
+                settings->sync();
+                // Recording goes on in the new folder at once.
+                recordings.setVideoDir(path);
+                motions.setVideoDir(path);
+            }));
         QObject::connect(&server, &MediaServer::shutdownRequested, &app, &QCoreApplication::quit,
                          Qt::QueuedConnection);
 
         // Whoever started the server (tests with port 0) learns the port from this line.
         devices.start();
+        liveForwarder.applyAll();
         std::printf("LISTENING %s %u\n", qPrintable(config.host), unsigned(server.port()));
         std::fflush(stdout);
 
         const int code = app.exec();
         // Close the open clips while the database and the clients are still there.
         recordings.stopAll();
+        liveForwarder.stopAll();
         serverLog()->info("Server stopped");
         serverLog()->flush();
         return code;

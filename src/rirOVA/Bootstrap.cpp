@@ -29,6 +29,7 @@
 #include "rirOVA/client/controllers/UserController.h"
 #include "rirOVA/client/controllers/VideoLineListController.h"
 #include "rirOVA/client/controllers/YoutubeSettingsController.h"
+#include "rirOVA/client/controllers/cloud/youtube/OAuthLoopbackReceiver.h"
 #include "rirOVA/client/controllers/cloud/youtube/YoutubeApiController.h"
 #include "rirOVA/client/network/ClientNetworkQMLProxy.h"
 #include "rirOVA/client/network/HandleRecievedMessages.h"
@@ -193,6 +194,8 @@ void Bootstrap::initQmlTypes() {
     qmlRegisterType<TelegramSettingsController>(uri, 1, 0, "TelegramSettingsController");
     qmlRegisterType<DeviceRecStateController>(uri, 1, 0, "DeviceRecStateController");
     qmlRegisterType<ModuleSystemController>(uri, 1, 0, "ModuleSystemController");
+    // The loopback end of the YouTube sign-in.
+    qmlRegisterType<OAuthLoopbackReceiver>(uri, 1, 0, "OAuthLoopbackReceiver");
 
     // After the KVO types: the player state enum for the tile screens.
     QmlVlcTypes::registerPlayerState();

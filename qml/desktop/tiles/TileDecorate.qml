@@ -180,7 +180,7 @@ Item {
         }
     }
 
-    // The device is streamed to the YouTube channel.
+    // The device is being streamed to the YouTube channel (the server's state, not just the wish).
     Image {
         objectName: "youtubeBadge"
         anchors.top: parent.top
@@ -190,7 +190,8 @@ Item {
             if (decorate.isEmpty || typeof globalObjects === "undefined" || !globalObjects || !globalObjects.youtubeInfo)
                 return false
             var info = globalObjects.youtubeInfo
-            return info.isStreamDeviceOnYoutube === true && String(info.rstIDStreamDevice) === decorate.tile.deviceId
+            return info.isStreamDeviceOnYoutube === true && info.status === "streaming"
+                    && String(info.rstIDStreamDevice) === decorate.tile.deviceId
         }
         source: "qrc:/img/tiles/youtube.png"
         width: 32

@@ -19,12 +19,12 @@ namespace {
     throw std::runtime_error(QStringLiteral("%1. %2").arg(KVO_LOCATION(function), text).toStdString());
 }
 
-bool isHexHash(const QString& text) {
+} // namespace
+
+bool RecordStore::isPasswordHash(const QString& text) {
     static const QRegularExpression hex(QStringLiteral("^[0-9a-fA-F]{128}$"));
     return hex.match(text).hasMatch();
 }
-
-} // namespace
 
 RecordStore::RecordStore(KvoCore::DBSimple* db) : _db(db) {}
 
@@ -139,7 +139,7 @@ QJsonObject RecordStore::create(const QString& group, const QJsonObject& fields,
             fail("DevServer::RecordStore::create", QStringLiteral("A user needs a non-empty \"sign\""));
         }
         const QJsonValue pwd = fields.value("pwd");
-        if (!pwd.isUndefined() && !isHexHash(pwd.toString())) {
+        if (!pwd.isUndefined() && !isPasswordHash(pwd.toString())) {
             fail("DevServer::RecordStore::create",
                  QStringLiteral("\"pwd\" must be the SHA-512 hash of the password (128 hexadecimal digits)"));
         }

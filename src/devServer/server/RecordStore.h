@@ -45,6 +45,9 @@ public:
 
     KvoCore::DBSimple* db() const { return _db; }
 
+    // A password as it is stored and sent: its SHA-512 as 128 hexadecimal digits.
+    static bool isPasswordHash(const QString& text);
+
     static QJsonArray whereEquals(const QString& role, const QJsonValue& value);
 
 private:

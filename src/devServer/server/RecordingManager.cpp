@@ -45,6 +45,20 @@ void RecordingManager::deviceUp(const QJsonObject& device) {
     _recorders[id] = std::move(recorder);
 }
 
+void RecordingManager::setVideoDir(const QString& dir) {
+    if (dir == _videoDir) {
+        return;
+    }
+    _videoDir = dir;
+    QList<qint64> running;
+    for (const auto& entry : _recorders) {
+        running.append(entry.first);
+    }
+    for (qint64 id : running) {
+        deviceChanged(_devices.value(id));
+    }
+}
+
 void RecordingManager::deviceChanged(const QJsonObject& device) {
     deviceDown(device.value("id").toVariant().toLongLong());
     deviceUp(device);
@@ -91,6 +105,7 @@ QJsonObject RecordingManager::addClip(const QJsonObject& device, int type, const
         const qint64 owner = device.value("rstIdOwner").toVariant().toLongLong();
         const QJsonObject row = _store.create(QStringLiteral("archive"), fields, owner > 0 ? owner : 2);
         _broadcast({RequestHandler::notice(QStringLiteral("archive"), QStringLiteral("srInserted"), row)});
+        emit clipStored(row);
         return row;
     } catch (const std::exception& e) {
         serverLog()->error("Clip '{}' of device {} not stored: {}", filePath.toStdString(), deviceId,

@@ -30,6 +30,9 @@ public:
     void deviceChanged(const QJsonObject& device);
     void deviceDown(qint64 deviceId);
     void stopAll();
+    // Later clips go to `dir`; running recordings close their clip and go on there.
+    void setVideoDir(const QString& dir);
+    QString videoDir() const { return _videoDir; }
 
     // Stores a finished clip of `type` (1 recording, 2 event) and pushes it; returns the row.
     QJsonObject addClip(const QJsonObject& device, int type, const QString& filePath, qint64 dtStart,
@@ -37,6 +40,10 @@ public:
 
     // Seconds before a failed recording is tried again.
     static constexpr int retrySeconds = 30;
+
+signals:
+    // A clip row was stored and pushed (forwarding takes the event clips from here).
+    void clipStored(const QJsonObject& row);
 
 private:
     void setRecState(qint64 deviceId, const QString& state, qint64 dtRecStarted);

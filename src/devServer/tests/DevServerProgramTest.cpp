@@ -419,6 +419,74 @@ TEST_P(DevServerTest, TelegramLinkingFollowsTheCode) {
     EXPECT_FALSE(unlinked.value("isLink").toBool(true));
 }
 
+TEST_P(DevServerTest, AdministratorsBlockAccountsAndSetPasswords) {
+    startServer();
+    auto admin = adminClient();
+    const qint64 adminId = admin->received("auth_saAuth").last().value("id").toVariant().toLongLong();
+    const QJsonObject created = admin->request(
+        {{"FN", "users_trCreate"}, {"sign", "watcher"}, {"pwd", hashOf("one")}, {"lastName", "Petrova"}},
+        "users_saCreate");
+    ASSERT_TRUE(created.value("RES").toBool()) << QJsonDocument(created).toJson().toStdString();
+    const qint64 id = created.value("id").toVariant().toLongLong();
+    EXPECT_TRUE(connectClient()->logIn("watcher", hashOf("one")));
+
+    const QJsonObject blocked =
+        admin->request({{"FN", "users_trUpdate"}, {"id", id}, {"blocked", true}}, "users_saUpdate");
+    EXPECT_TRUE(blocked.value("RES").toBool());
+    EXPECT_TRUE(blocked.value("blocked").toBool()) << "the answer does not show the block";
+    EXPECT_FALSE(connectClient()->logIn("watcher", hashOf("one"))) << "a blocked user logged in";
+
+    admin->request({{"FN", "users_trUpdate"}, {"id", id}, {"blocked", false}, {"pwd", hashOf("two")}},
+                   "users_saUpdate");
+    EXPECT_FALSE(connectClient()->logIn("watcher", hashOf("one"))) << "the old password still works";
+    EXPECT_TRUE(connectClient()->logIn("watcher", hashOf("two")));
+
+    // Refused: blocking oneself, a password that is no hash, a block that is no boolean.
+    for (const QJsonObject& bad :
+         {QJsonObject{{"id", adminId}, {"blocked", true}}, QJsonObject{{"id", id}, {"pwd", "two"}},
+          QJsonObject{{"id", id}, {"blocked", "yes"}}}) {
+        QJsonObject request = bad;
+        request.insert("FN", "users_trUpdate");
+        const QJsonObject answer = admin->request(request, "users_saUpdate");
+        EXPECT_FALSE(answer.value("RES").toBool(true)) << QJsonDocument(bad).toJson().toStdString();
+        EXPECT_FALSE(answer.value("error").toString().isEmpty());
+    }
+    EXPECT_TRUE(connectClient()->logIn("admin", hashOf(QString()))) << "the administrator locked himself out";
+    EXPECT_TRUE(connectClient()->logIn("watcher", hashOf("two")));
+    const QJsonObject list = admin->request({{"FN", "users_trGetList"}}, "users_saGetList");
+    for (const QJsonValue& user : list.value("entries").toArray()) {
+        EXPECT_FALSE(user.toObject().contains("pwd")) << "a password hash is listed";
+    }
+}
+
+TEST_P(DevServerTest, OnlineAccessSignsInWithAHashAndOut) {
+    startServer();
+    auto client = adminClient();
+    const QJsonObject plain =
+        client->request({{"FN", "onlineAccessSettings_trCreate"}, {"login", "site"}, {"password", "plain"}},
+                        "onlineAccessSettings_saCreate");
+    EXPECT_FALSE(plain.value("RES").toBool(true)) << "a plain password was taken";
+
+    const QJsonObject signedIn = client->request({{"FN", "onlineAccessSettings_trCreate"},
+                                                  {"login", "site"},
+                                                  {"password", hashOf("pw")},
+                                                  {"authKey", "chosen-by-client"}},
+                                                 "onlineAccessSettings_saCreate");
+    ASSERT_TRUE(signedIn.value("RES").toBool()) << QJsonDocument(signedIn).toJson().toStdString();
+    const QString key = signedIn.value("authKey").toString();
+    EXPECT_FALSE(key.isEmpty());
+    EXPECT_NE(key, "chosen-by-client");
+    EXPECT_EQ(signedIn.value("password").toString(), "") << "the password hash was kept";
+
+    const QJsonObject out = client->request(
+        {{"FN", "onlineAccessSettings_trUpdate"}, {"id", signedIn.value("id")}, {"signOut", true}},
+        "onlineAccessSettings_saUpdate");
+    EXPECT_TRUE(out.value("RES").toBool());
+    EXPECT_EQ(out.value("authKey").toString(), "");
+    EXPECT_EQ(out.value("login").toString(), "");
+    EXPECT_FALSE(out.value("enabled").toBool(true));
+}
+
 TEST_P(DevServerTest, SearchFindsTheConfiguredCameras) {
     startServer();
     auto client = adminClient();

@@ -33,6 +33,8 @@ QByteArray LoopbackHttpServer::reasonPhrase(int status) {
     switch (status) {
     case 200:
         return "OK";
+    case 302:
+        return "Found";
     case 400:
         return "Bad Request";
     case 401:
@@ -98,7 +100,14 @@ void LoopbackHttpServer::onReadyRead(QTcpSocket* socket) {
     }
     QByteArray answer =
         "HTTP/1.1 " + QByteArray::number(reply.status) + ' ' + reasonPhrase(reply.status) + "\r\n";
-    answer += "Content-Type: application/json; charset=UTF-8\r\n";
+    bool typed = false;
+    for (const auto& [name, value] : reply.headers) {
+        answer += name + ": " + value + "\r\n";
+        typed = typed || name.toLower() == "content-type";
+    }
+    if (!typed) {
+        answer += "Content-Type: application/json; charset=UTF-8\r\n";
+    }
     answer += "Content-Length: " + QByteArray::number(reply.body.size()) + "\r\n";
     answer += "Connection: close\r\n\r\n";
     answer += reply.body;

@@ -27,6 +27,8 @@ struct HttpReply {
     QByteArray body;
     // Never answer: the client waits until it gives up.
     bool silent = false;
+    // Extra header lines, e.g. {"Location", "..."}.
+    QList<QPair<QByteArray, QByteArray>> headers;
 };
 
 // A loopback HTTP server for tests: records every request and answers it with the reply of the first

@@ -68,6 +68,10 @@ QString queryValue(const QJsonValue& value) {
 
 } // namespace
 
+QString YoutubeApiController::addressSetting(const char* key, const QString& fallback) {
+    return baseAddress(key, fallback);
+}
+
 YoutubeApiController::YoutubeApiController(QQuickItem* parent)
     : ControllerDesktopBase(parent), _manager(std::make_unique<QNetworkAccessManager>()),
       _apiBase(baseAddress("youtube/apiBase", kDefaultApiBase)),

@@ -35,6 +35,9 @@ public:
     explicit YoutubeApiController(QQuickItem* parent = nullptr);
     ~YoutubeApiController() override;
 
+    // An http(s) address from the setting `key`, else `fallback` (a bad value is logged).
+    static QString addressSetting(const char* key, const QString& fallback);
+
     const QString& apiBase() const { return _apiBase; }
     const QString& oauthBase() const { return _oauthBase; }
     int transferTimeoutMs() const { return _transferTimeoutMs; }

@@ -1,0 +1,5 @@
+import QtQuick 2.13
+
+FakeController {
+    isStaticModel: true
+}
