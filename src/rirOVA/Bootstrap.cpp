@@ -1,16 +1,17 @@
 #include "Bootstrap.h"
 
+#include "kvoClientController/controller/AuthControllerBase.h"
+#include "kvoClientController/controller/OriginalModel.h"
+#include "kvoClientController/controller/ProxyModel.h"
+#include "kvoClientController/network/SharedLink.h"
 #include "kvoCore/Location.h"
 #include "kvoCore/SettingsSimple.h"
 #include "kvoCore/SpSingleton.h"
 #include "kvoCore/Utils.h"
 #include "kvoCore/clientNetwork/KvoThreadBase.h"
-#include "kvoClientController/network/SharedLink.h"
 #include "qmlVlc/QmlVlcConfig.h"
+#include "qmlVlc/QmlVlcRenderPath.h"
 #include "qmlVlc/QmlVlcTypes.h"
-#include "kvoClientController/controller/AuthControllerBase.h"
-#include "kvoClientController/controller/OriginalModel.h"
-#include "kvoClientController/controller/ProxyModel.h"
 #include "rirOVA/client/controllers/AppController.h"
 #include "rirOVA/client/controllers/ArchiveController.h"
 #include "rirOVA/client/controllers/ArchiveLocalPlayerController.h"
@@ -31,13 +32,14 @@
 #include "rirOVA/client/network/ClientNetworkQMLProxy.h"
 #include "rirOVA/client/network/HandleRecievedMessages.h"
 #include "rirOVA/client/network/KvoClientNetworkSimple.h"
+#include "rirOVA/desktop/DesktopUtils.h"
+#include "rirOVA/desktop/EventFilter.h"
 #include "rirOVA/p2pclient/network/ClientNetworkQMLProxy.h"
 #include "rirOVA/p2pclient/network/HandleRecievedMessages.h"
 #include "rirOVA/p2pclient/network/KvoClientNetworkSimple.h"
-#include "rirOVA/desktop/DesktopUtils.h"
-#include "rirOVA/desktop/EventFilter.h"
 #include "rirOVA/translator/Translator.h"
 
+#include <QCommandLineOption>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFont>
@@ -64,6 +66,28 @@ std::shared_ptr<spdlog::logger> mainLog() {
 
 KvoCore::SettingsSimple* settings() {
     return SpSingleton<KvoCore::SettingsSimple>::instance();
+}
+
+// More buffering than this is no longer "live".
+constexpr int maxLiveLatencyMs = 10000;
+
+QString& renderPathSwitch() {
+    static QString value;
+    return value;
+}
+
+// "--render-path X" or "--render-path=X" among the arguments, for an entry point without a parser.
+QString renderPathArgument() {
+    const QStringList args = QCoreApplication::arguments();
+    for (int i = 1; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--render-path") && i + 1 < args.size()) {
+            return args[i + 1];
+        }
+        if (args[i].startsWith(QLatin1String("--render-path="))) {
+            return args[i].mid(int(qstrlen("--render-path=")));
+        }
+    }
+    return QString();
 }
 
 } // namespace
@@ -143,9 +167,38 @@ void Bootstrap::initSettings(const QString& directory) {
     settings()->initSettingParams(settingDefaults());
 }
 
+QCommandLineOption Bootstrap::renderPathOption() {
+    return QCommandLineOption(QStringLiteral("render-path"),
+                              QStringLiteral("How video is drawn: software, opengl or auto."),
+                              QStringLiteral("path"));
+}
+
+void Bootstrap::setRenderPathSwitch(const QString& value) {
+    renderPathSwitch() = value;
+}
+
+void Bootstrap::initRenderPath() {
+    QString forced = renderPathSwitch();
+    if (forced.isEmpty()) {
+        forced = renderPathArgument();
+    }
+    if (forced.isEmpty()) {
+        forced = qEnvironmentVariable("OKULON_RENDER_PATH");
+    }
+    if (forced.isEmpty()) {
+        forced = settings()->value(QStringLiteral("video/renderPath"), QStringLiteral("auto")).toString();
+    }
+    QString reason;
+    const QmlVlcRenderPath::Path path = QmlVlcRenderPath::choose(forced, &reason);
+    QmlVlcRenderPath::apply(path);
+    mainLog()->info("Video render path: {} ({})", QmlVlcRenderPath::name(path).toStdString(),
+                    reason.toStdString());
+}
+
 void Bootstrap::initVlc() {
     auto log = mainLog();
     log->info("About to init VLC");
+    initRenderPath();
     QmlVlcTypes::registerTypes();
     QmlVlcConfig& config = QmlVlcConfig::instance();
     config.setMarqueeFilterEnabled(false);
@@ -154,6 +207,18 @@ void Bootstrap::initVlc() {
     config.setDebugLogEnabled(false);
     config.setNetworkCachingMs(250);
     config.setHardwareDecodingEnabled(true);
+    bool valid = false;
+    const int liveLatencyMs =
+        settings()
+            ->value(QStringLiteral("video/liveLatencyMs"), QmlVlcConfig::defaultLiveLatencyMs)
+            .toInt(&valid);
+    if (!valid || liveLatencyMs < 0 || liveLatencyMs > maxLiveLatencyMs) {
+        log->warn("video/liveLatencyMs must be 0 to {} ms; using {} ms", maxLiveLatencyMs,
+                  QmlVlcConfig::defaultLiveLatencyMs);
+    }
+    config.setLiveLatencyMs(valid && liveLatencyMs >= 0 && liveLatencyMs <= maxLiveLatencyMs
+                                ? liveLatencyMs
+                                : QmlVlcConfig::defaultLiveLatencyMs);
     log->info("VLC inited successfuly");
 }
 

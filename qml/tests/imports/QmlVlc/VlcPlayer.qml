@@ -7,6 +7,9 @@ QtObject {
     property string mrl: ""
     property var played: []
     property int stopCalls: 0
+    property bool liveProfile: false
+    property int hiddenSuspendMs: 3000
+    property bool decoding: true
 
     function play(mrl) {
         player.mrl = mrl
