@@ -75,12 +75,7 @@ void QSGVlcVideoFrameMaterial::bindPlanes() {
         uploadPlane(gl, GL_TEXTURE0, m_textures[0], w, h, frame->yPlane, respecify);
         m_texWidth = w;
         m_texHeight = h;
-        QmlVlcVideoStats& stats = QmlVlcVideoStats::instance();
-        ++stats.uploaded;
-        const int64_t displayedAt = frame->displayedAtNs;
-        if (displayedAt > 0) {
-            stats.addLatency(uint64_t(std::max<int64_t>(0, QmlVlcVideoStats::nowNs() - displayedAt)));
-        }
+        QmlVlcVideoStats::instance().pictureUploaded(frame->displayedAtNs);
     } else {
         gl->glActiveTexture(GL_TEXTURE1);
         gl->glBindTexture(GL_TEXTURE_2D, m_textures[1]);

@@ -54,6 +54,12 @@ QStringList QmlVlcConfig::arguments() const {
     return args;
 }
 
+QStringList QmlVlcConfig::liveMediaOptions() const {
+    const QString ms = QString::number(m_liveLatencyMs);
+    return {QStringLiteral(":network-caching=") + ms, QStringLiteral(":live-caching=") + ms,
+            QStringLiteral(":clock-jitter=0"), QStringLiteral(":clock-synchro=0")};
+}
+
 libvlc_instance_t* QmlVlcConfig::acquireInstance() {
     std::lock_guard<std::mutex> lock(m_guard);
     if (m_instance) {

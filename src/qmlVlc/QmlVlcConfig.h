@@ -24,6 +24,14 @@ public:
     // Arguments appended after ours (for example "--no-xlib" or "--quiet" in tests and tools).
     void setExtraArguments(const QStringList& arguments) { m_extraArguments = arguments; }
 
+    // Buffering of live players ("video/liveLatencyMs"): network caching of their media, in ms.
+    static constexpr int defaultLiveLatencyMs = 200;
+    void setLiveLatencyMs(int ms) { m_liveLatencyMs = ms < 0 ? defaultLiveLatencyMs : ms; }
+    int liveLatencyMs() const { return m_liveLatencyMs; }
+    // Media options of the low-latency profile of live players: caching of `liveLatencyMs`, no extra
+    // clock jitter allowance and pictures shown as they are decoded.
+    QStringList liveMediaOptions() const;
+
     // The libvlc arguments the next instance is created with.
     QStringList arguments() const;
     // The shared instance, created on first use (null when libvlc cannot start); counted.
@@ -44,6 +52,7 @@ private:
     bool m_hideVideoTitle = true;
     bool m_hardwareDecoding = false;
     bool m_trustAll = false;
+    int m_liveLatencyMs = defaultLiveLatencyMs;
     QStringList m_extraArguments;
 
     mutable std::mutex m_guard;

@@ -1,6 +1,7 @@
 #include "QmlVlcI420Frame.h"
 
 void QmlVlcI420Frame::allocate(uint16_t w, uint16_t h, unsigned yPitch, unsigned uPitch, unsigned vPitch) {
+    rgb = false;
     width = w;
     height = h;
     yPlaneSize = size_t(yPitch) * h;
@@ -12,7 +13,19 @@ void QmlVlcI420Frame::allocate(uint16_t w, uint16_t h, unsigned yPitch, unsigned
     vPlane = uPlane + uPlaneSize;
 }
 
+void QmlVlcI420Frame::allocateRgb(uint16_t w, uint16_t h, unsigned pitch) {
+    width = w;
+    height = h;
+    rgb = true;
+    yPlaneSize = size_t(pitch) * h;
+    uPlaneSize = vPlaneSize = 0;
+    frameBuf.resize(static_cast<int>(yPlaneSize));
+    yPlane = frameBuf.data();
+    uPlane = vPlane = nullptr;
+}
+
 void QmlVlcI420Frame::allocateLike(const QmlVlcI420Frame& other) {
+    rgb = other.rgb;
     width = other.width;
     height = other.height;
     yPlaneSize = other.yPlaneSize;
@@ -20,11 +33,11 @@ void QmlVlcI420Frame::allocateLike(const QmlVlcI420Frame& other) {
     vPlaneSize = other.vPlaneSize;
     frameBuf.resize(other.frameBuf.size());
     yPlane = frameBuf.data();
-    uPlane = yPlane + yPlaneSize;
-    vPlane = uPlane + uPlaneSize;
+    uPlane = rgb ? nullptr : yPlane + yPlaneSize;
+    vPlane = rgb ? nullptr : uPlane + uPlaneSize;
 }
 
 bool QmlVlcI420Frame::sameGeometry(const QmlVlcI420Frame& other) const {
-    return width == other.width && height == other.height && yPlaneSize == other.yPlaneSize &&
-           uPlaneSize == other.uPlaneSize && vPlaneSize == other.vPlaneSize;
+    return rgb == other.rgb && width == other.width && height == other.height &&
+           yPlaneSize == other.yPlaneSize && uPlaneSize == other.uPlaneSize && vPlaneSize == other.vPlaneSize;
 }

@@ -4,6 +4,9 @@
 
 #include <QCoreApplication>
 #include <QtGlobal>
+#include <algorithm>
+#include <string>
+#include <vector>
 
 QmlVlcPlayerProxy::QmlVlcPlayerProxy(std::shared_ptr<vlc::playlist_player_core> player, QObject* parent)
     : QmlVlcVideoSource(player, parent), m_player(std::move(player)), m_audio(*this), m_input(*this),
@@ -19,6 +22,101 @@ QmlVlcPlayerProxy::QmlVlcPlayerProxy(std::shared_ptr<vlc::playlist_player_core> 
     connect(this, &QmlVlcPlayerProxy::mediaPlayerMediaChanged, &m_errorTimer, &QTimer::stop);
     connect(this, &QmlVlcPlayerProxy::mediaPlayerMediaChanged, &m_subtitle, &QmlVlcSubtitle::reset);
     connect(&m_audio, &QmlVlcAudio::volumeChanged, this, &QmlVlcPlayerProxy::volumeChanged);
+
+    m_hiddenTimer.setSingleShot(true);
+    connect(&m_hiddenTimer, &QTimer::timeout, this, &QmlVlcPlayerProxy::suspendDecoding);
+    connect(&videoOutput(), &QmlVlcVideoOutput::seenChanged, this, &QmlVlcPlayerProxy::updateSuspension);
+    connect(this, &QmlVlcPlayerProxy::stateChanged, this, &QmlVlcPlayerProxy::updateSuspension);
+    // A new media (or none) starts with its video track on.
+    connect(this, &QmlVlcPlayerProxy::mediaPlayerMediaChanged, this, &QmlVlcPlayerProxy::forgetSuspension);
+    connect(this, &QmlVlcPlayerProxy::mediaPlayerStopped, this, &QmlVlcPlayerProxy::forgetSuspension);
+    m_player->set_media_options_provider([this] {
+        std::vector<std::string> options;
+        for (const QString& option : mediaOptions()) {
+            options.push_back(option.toStdString());
+        }
+        return options;
+    });
+}
+
+void QmlVlcPlayerProxy::setLiveProfile(bool live) {
+    if (live == m_liveProfile) {
+        return;
+    }
+    m_liveProfile = live;
+    updateSuspension();
+    Q_EMIT liveProfileChanged();
+}
+
+QStringList QmlVlcPlayerProxy::mediaOptions() const {
+    return m_liveProfile ? QmlVlcConfig::instance().liveMediaOptions() : QStringList();
+}
+
+void QmlVlcPlayerProxy::setHiddenSuspendMs(int ms) {
+    ms = std::max(0, ms);
+    if (ms == m_hiddenSuspendMs) {
+        return;
+    }
+    m_hiddenSuspendMs = ms;
+    m_hiddenTimer.stop();
+    updateSuspension();
+    Q_EMIT hiddenSuspendMsChanged();
+}
+
+void QmlVlcPlayerProxy::updateSuspension() {
+    const bool seen = videoOutput().isSeen();
+    if (seen || !m_liveProfile) {
+        m_hiddenTimer.stop();
+        resumeDecoding();
+        return;
+    }
+    if (!m_suspended && m_hiddenSuspendMs > 0 && state() == Playing && !m_hiddenTimer.isActive()) {
+        m_hiddenTimer.start(m_hiddenSuspendMs);
+    }
+}
+
+void QmlVlcPlayerProxy::suspendDecoding() {
+    libvlc_media_player_t* mp = m_player->handle().player();
+    if (m_suspended || !mp || videoOutput().isSeen() || state() != Playing) {
+        return;
+    }
+    const int track = libvlc_video_get_track(mp);
+    if (track < 0) {
+        return;
+    }
+    // Unselecting the video track ends its decoder; the stream is still received, so showing the
+    // tile again needs no new stream from the server, only the next key frame.
+    videoOutput().setHoldPicture(true);
+    if (libvlc_video_set_track(mp, -1) != 0) {
+        videoOutput().setHoldPicture(false);
+        return;
+    }
+    m_suspendedTrack = track;
+    m_suspended = true;
+    Q_EMIT decodingChanged();
+}
+
+void QmlVlcPlayerProxy::resumeDecoding() {
+    if (!m_suspended) {
+        return;
+    }
+    if (libvlc_media_player_t* mp = m_player->handle().player()) {
+        libvlc_video_set_track(mp, m_suspendedTrack);
+    }
+    videoOutput().setHoldPicture(false);
+    m_suspended = false;
+    m_suspendedTrack = -1;
+    Q_EMIT decodingChanged();
+}
+
+void QmlVlcPlayerProxy::forgetSuspension() {
+    m_hiddenTimer.stop();
+    if (m_suspended) {
+        videoOutput().setHoldPicture(false);
+        m_suspended = false;
+        m_suspendedTrack = -1;
+        Q_EMIT decodingChanged();
+    }
 }
 
 QmlVlcPlayerProxy::~QmlVlcPlayerProxy() {

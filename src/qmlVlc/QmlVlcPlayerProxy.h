@@ -32,6 +32,15 @@ class QmlVlcPlayerProxy : public QmlVlcVideoSource, private vlc::media_player_ev
     Q_PROPERTY(QmlVlcSubtitle* subtitle READ subtitle CONSTANT)
     Q_PROPERTY(QmlVlcPlaylist* playlist READ playlist CONSTANT)
     Q_PROPERTY(QmlVlcMedia* mediaDescription READ mediaDescription CONSTANT)
+    // Live players (camera tiles, previews) open their media with the low-latency profile of
+    // QmlVlcConfig; others keep the default buffering. Takes effect with the next media.
+    Q_PROPERTY(bool liveProfile READ liveProfile WRITE setLiveProfile NOTIFY liveProfileChanged)
+    // A live player none of whose surfaces is seen stops decoding video after this long (its surfaces
+    // keep the last picture) and resumes when one is seen again; 0 never stops.
+    Q_PROPERTY(
+        int hiddenSuspendMs READ hiddenSuspendMs WRITE setHiddenSuspendMs NOTIFY hiddenSuspendMsChanged)
+    // False while decoding is stopped because no surface is seen.
+    Q_PROPERTY(bool decoding READ isDecoding NOTIFY decodingChanged)
 public:
     enum State {
         NothingSpecial = 0,
@@ -81,6 +90,15 @@ public:
     QmlVlcPlaylist* playlist() { return &m_playlist; }
     QmlVlcMedia* mediaDescription() { return &m_currentMedia; }
 
+    static constexpr int defaultHiddenSuspendMs = 3000;
+    bool liveProfile() const { return m_liveProfile; }
+    void setLiveProfile(bool live);
+    int hiddenSuspendMs() const { return m_hiddenSuspendMs; }
+    void setHiddenSuspendMs(int ms);
+    bool isDecoding() const { return !m_suspended; }
+    // The options the player's next media gets besides its own.
+    QStringList mediaOptions() const;
+
     Q_INVOKABLE void play(const QString& mrl);
     Q_INVOKABLE void play();
     Q_INVOKABLE void pause();
@@ -113,6 +131,9 @@ Q_SIGNALS:
     void mediaPlayerPausableChanged(bool pausable);
     void mediaPlayerLengthChanged(double length);
     void volumeChanged();
+    void liveProfileChanged();
+    void hiddenSuspendMsChanged();
+    void decodingChanged();
 
 protected:
     bool event(QEvent* e) override;
@@ -123,6 +144,8 @@ protected:
 
 private Q_SLOTS:
     void currentItemEndReached();
+    void updateSuspension();
+    void suspendDecoding();
 
 private:
     void media_player_event(const libvlc_event_t* e) override;
@@ -137,4 +160,12 @@ private:
     QmlVlcVideo m_video;
     QmlVlcCurrentMedia m_currentMedia;
     QTimer m_errorTimer;
+    bool m_liveProfile = false;
+    int m_hiddenSuspendMs = defaultHiddenSuspendMs;
+    QTimer m_hiddenTimer;
+    bool m_suspended = false;
+    int m_suspendedTrack = -1;
+
+    void resumeDecoding();
+    void forgetSuspension();
 };

@@ -1,10 +1,14 @@
 #include "QmlVlcVideoOutput.h"
 
 #include "qmlVlc/QmlVlcFrameBatcher.h"
+#include "qmlVlc/QmlVlcRenderPath.h"
 #include "qmlVlc/QmlVlcVideoStats.h"
 #include "qmlVlc/QmlVlcVideoSurface.h"
 
 #include <QMetaObject>
+#include <QQuickWindow>
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -43,11 +47,54 @@ QmlVlcVideoOutput::~QmlVlcVideoOutput() {
 void QmlVlcVideoOutput::addVideoSurface(QmlVlcVideoSurface* surface) {
     if (surface && !m_surfaces.contains(surface)) {
         m_surfaces.append(surface);
+        surfacesChanged();
     }
 }
 
 void QmlVlcVideoOutput::removeVideoSurface(QmlVlcVideoSurface* surface) {
     m_surfaces.removeOne(surface);
+    surfacesChanged();
+}
+
+void QmlVlcVideoOutput::surfacesChanged() {
+    int width = 0;
+    int height = 0;
+    bool seen = false;
+    for (QmlVlcVideoSurface* surface : qAsConst(m_surfaces)) {
+        const qreal ratio = surface->window() ? surface->window()->effectiveDevicePixelRatio() : 1.0;
+        width = std::max(width, int(std::ceil(surface->width() * ratio)));
+        height = std::max(height, int(std::ceil(surface->height() * ratio)));
+        seen = seen || surface->isSeen();
+    }
+    m_wantedSize = uint32_t(std::min(width, 0xFFFF)) << 16 | uint32_t(std::min(height, 0xFFFF));
+    if (seen != m_seen) {
+        m_seen = seen;
+        Q_EMIT seenChanged(seen);
+    }
+}
+
+QSize QmlVlcVideoOutput::wantedSize() const {
+    const uint32_t packed = m_wantedSize;
+    return QSize(int(packed >> 16), int(packed & 0xFFFF));
+}
+
+QSize QmlVlcVideoOutput::displaySize() const {
+    const uint32_t packed = m_displaySize;
+    return QSize(int(packed >> 16), int(packed & 0xFFFF));
+}
+
+QSize QmlVlcVideoOutput::rgbPictureSize(const QSize& visible, const QSize& wanted) {
+    if (visible.isEmpty()) {
+        return visible;
+    }
+    double scale = 1.0;
+    if (!wanted.isEmpty()) {
+        scale = std::min(1.0, std::max(double(wanted.width()) / visible.width(),
+                                       double(wanted.height()) / visible.height()));
+    }
+    const int w = std::max(2, int(std::lround(visible.width() * scale / 2)) * 2);
+    const int h = std::max(2, int(std::lround(visible.height() * scale / 2)) * 2);
+    return QSize(w, h);
 }
 
 size_t QmlVlcVideoOutput::poolSize() const {
@@ -57,6 +104,9 @@ size_t QmlVlcVideoOutput::poolSize() const {
 
 unsigned QmlVlcVideoOutput::video_format_cb(char* chroma, unsigned* width, unsigned* height,
                                             unsigned* pitches, unsigned* lines) {
+    if (QmlVlcRenderPath::current() == QmlVlcRenderPath::Software) {
+        return rgbFormat(chroma, width, height, pitches, lines);
+    }
     std::memcpy(chroma, "I420", 4);
     unsigned visibleWidth = 0;
     unsigned visibleHeight = 0;
@@ -66,6 +116,9 @@ unsigned QmlVlcVideoOutput::video_format_cb(char* chroma, unsigned* width, unsig
         // into the padding. Ask for the visible picture instead.
         *width = roundUp(visibleWidth, 2);
         *height = roundUp(visibleHeight, 2);
+        m_displaySize = (visibleWidth & 0xFFFF) << 16 | (visibleHeight & 0xFFFF);
+    } else {
+        m_displaySize = 0; // learnt from libvlc once pictures come
     }
     const unsigned w = roundUp(*width & 0xFFFF, 2);
     const unsigned h = roundUp(*height & 0xFFFF, 2);
@@ -76,6 +129,37 @@ unsigned QmlVlcVideoOutput::video_format_cb(char* chroma, unsigned* width, unsig
 
     auto frame = std::make_shared<QmlVlcI420Frame>();
     frame->allocate(static_cast<uint16_t>(w), static_cast<uint16_t>(h), pitches[0], pitches[1], pitches[2]);
+    std::lock_guard<std::mutex> lock(m_guard);
+    m_pool.push_back(frame);
+    m_lastDisplayed.push_back(0);
+    m_template = frame;
+    return 3;
+}
+
+unsigned QmlVlcVideoOutput::rgbFormat(char* chroma, unsigned* width, unsigned* height, unsigned* pitches,
+                                      unsigned* lines) {
+    // libvlc converts and scales (its swscale filter, as its own X11 output does) straight to the
+    // tile's size: nothing is scaled or converted after that.
+    std::memcpy(chroma, "RV32", 4);
+    unsigned visibleWidth = *width & 0xFFFF;
+    unsigned visibleHeight = *height & 0xFFFF;
+    unsigned w = 0;
+    unsigned h = 0;
+    if (visibleSize(&w, &h) && w <= visibleWidth && h <= visibleHeight) {
+        visibleWidth = w;
+        visibleHeight = h;
+        m_displaySize = (w & 0xFFFF) << 16 | (h & 0xFFFF);
+    } else {
+        m_displaySize = 0;
+    }
+    const QSize size = rgbPictureSize(QSize(int(visibleWidth), int(visibleHeight)), wantedSize());
+    *width = unsigned(size.width());
+    *height = unsigned(size.height());
+    pitches[0] = pitches[1] = pitches[2] = *width * 4;
+    lines[0] = lines[1] = lines[2] = *height;
+
+    auto frame = std::make_shared<QmlVlcI420Frame>();
+    frame->allocateRgb(static_cast<uint16_t>(*width), static_cast<uint16_t>(*height), pitches[0]);
     std::lock_guard<std::mutex> lock(m_guard);
     m_pool.push_back(frame);
     m_lastDisplayed.push_back(0);
@@ -119,6 +203,9 @@ void QmlVlcVideoOutput::video_cleanup_cb() {
         m_pool.clear();
         m_lastDisplayed.clear();
         m_template.reset();
+    }
+    if (m_holdPicture) {
+        return;
     }
     if (!m_updateQueued.exchange(true)) {
         QMetaObject::invokeMethod(this, "frameUpdated", Qt::AutoConnection);
@@ -204,6 +291,7 @@ void QmlVlcVideoOutput::video_display_cb(void* picture) {
         m_lastDisplayed[index] = ++m_displaySequence;
     }
     ++QmlVlcVideoStats::instance().decoded;
+    ++m_displayedCount;
     // One queued hand-over at a time: a busy GUI thread sees only the newest picture, and the
     // decoding thread never waits for it.
     if (!m_updateQueued.exchange(true)) {
@@ -218,7 +306,19 @@ void QmlVlcVideoOutput::frameUpdated() {
         std::lock_guard<std::mutex> lock(m_guard);
         hasFrame = m_renderFrame != nullptr;
     }
-    QmlVlcFrameBatcher* batcher = hasFrame ? QmlVlcFrameBatcher::instance() : nullptr;
+    if (hasFrame && m_displaySize == 0) {
+        // A stream that told its size only to its decoder (MPEG-TS over RTP): libvlc knows it now.
+        unsigned w = 0;
+        unsigned h = 0;
+        if (libvlc_media_player_t* mp = media_player();
+            mp && libvlc_video_get_size(mp, 0, &w, &h) == 0 && w > 0 && h > 0) {
+            m_displaySize = (w & 0xFFFF) << 16 | (h & 0xFFFF);
+        }
+    }
+    // The software scene graph redraws only the tiles that changed: nothing is saved by holding
+    // pictures back for a batch there, and holding them makes pictures miss their turn.
+    const bool batch = hasFrame && QmlVlcRenderPath::current() == QmlVlcRenderPath::OpenGl;
+    QmlVlcFrameBatcher* batcher = batch ? QmlVlcFrameBatcher::instance() : nullptr;
     if (batcher) {
         batcher->frameReady(this);
     } else {

@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QSize>
 #include <atomic>
 #include <cstdint>
 #include <deque>
@@ -30,15 +31,40 @@ public:
     void removeVideoSurface(QmlVlcVideoSurface* surface);
     const QList<QmlVlcVideoSurface*>& surfaces() const { return m_surfaces; }
 
+    // GUI thread, called by the surfaces when their size, visibility or window changes: the picture
+    // size wanted on the software path (the largest surface, in device pixels) and whether any
+    // surface is seen.
+    void surfacesChanged();
+    // Whether a surface shows the pictures on screen now.
+    bool isSeen() const { return m_seen; }
+    // Largest surface in device pixels (empty without surfaces).
+    QSize wantedSize() const;
+    // While set, the end of the picture stream (libvlc's cleanup) leaves the last picture on the
+    // surfaces: decoding is paused, the tile still shows where it stopped.
+    void setHoldPicture(bool hold) { m_holdPicture = hold; }
+
+    // Size of the RV32 pictures asked for a `visible` picture shown at `wanted` (device pixels): the
+    // picture's aspect, scaled down to just cover `wanted` (never up; the whole picture without
+    // `wanted`), even sides.
+    static QSize rgbPictureSize(const QSize& visible, const QSize& wanted);
+
     // Format negotiation as libvlc sees it; public so that the geometry rules can be checked directly.
     unsigned negotiateFormat(char* chroma, unsigned* width, unsigned* height, unsigned* pitches,
                              unsigned* lines) {
         return video_format_cb(chroma, width, height, pitches, lines);
     }
     size_t poolSize() const;
+    // The picture's own size where known (libvlc may hand over a padded picture scaled from it,
+    // when the stream did not tell its size before decoding began); empty until known.
+    QSize displaySize() const;
+    // Pictures libvlc handed over for display since the output was made.
+    uint64_t displayedCount() const { return m_displayedCount; }
 
     // GUI thread: hands the newest picture (or none) to every attached surface.
     void presentNewest();
+
+Q_SIGNALS:
+    void seenChanged(bool seen);
 
 protected:
     unsigned video_format_cb(char* chroma, unsigned* width, unsigned* height, unsigned* pitches,
@@ -50,6 +76,7 @@ protected:
 
 private:
     Q_INVOKABLE void frameUpdated();
+    unsigned rgbFormat(char* chroma, unsigned* width, unsigned* height, unsigned* pitches, unsigned* lines);
     // Size of the media's video track as far as libvlc knows it yet.
     bool visibleSize(unsigned* width, unsigned* height) const;
     bool isLocked(const std::shared_ptr<QmlVlcI420Frame>& frame) const;
@@ -65,4 +92,9 @@ private:
     std::shared_ptr<QmlVlcI420Frame> m_template; // geometry of the current format
     uint64_t m_displaySequence = 0;
     std::atomic<bool> m_updateQueued{false};
+    std::atomic<uint32_t> m_wantedSize{0}; // width << 16 | height, device pixels
+    std::atomic<bool> m_holdPicture{false};
+    std::atomic<uint64_t> m_displayedCount{0};
+    std::atomic<uint32_t> m_displaySize{0}; // width << 16 | height
+    bool m_seen = false;
 };

@@ -1,5 +1,6 @@
 #include "QmlVlcVideoStats.h"
 
+#include <algorithm>
 #include <chrono>
 
 QmlVlcVideoStats& QmlVlcVideoStats::instance() {
@@ -22,6 +23,13 @@ void QmlVlcVideoStats::addLatency(uint64_t ns) {
     latencyNsTotal += ns;
     uint64_t max = latencyNsMax.load();
     while (ns > max && !latencyNsMax.compare_exchange_weak(max, ns)) {
+    }
+}
+
+void QmlVlcVideoStats::pictureUploaded(int64_t displayedAtNs) {
+    ++uploaded;
+    if (displayedAtNs > 0) {
+        addLatency(uint64_t(std::max<int64_t>(0, nowNs() - displayedAtNs)));
     }
 }
 

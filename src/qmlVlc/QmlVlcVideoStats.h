@@ -18,6 +18,8 @@ public:
     std::atomic<uint64_t> latencyNsMax{0};
 
     void addLatency(uint64_t ns);
+    // A picture handed over for display at `displayedAtNs` (0: unknown) reached the scene graph now.
+    void pictureUploaded(int64_t displayedAtNs);
     static int64_t nowNs();
 
     void reset();

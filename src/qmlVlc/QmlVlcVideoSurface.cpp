@@ -1,7 +1,22 @@
 #include "QmlVlcVideoSurface.h"
 
 #include "qmlVlc/QmlVlcVideoSource.h"
+#include "qmlVlc/QmlVlcVideoStats.h"
 #include "qmlVlc/SGVlcVideoNode.h"
+
+#include <QImage>
+#include <QQuickWindow>
+#include <QSGImageNode>
+#include <QSGTexture>
+
+namespace {
+
+// Keeps a picture's frame (and so its pool buffer) alive while a QImage shows its pixels.
+void releaseFrame(void* holder) {
+    delete static_cast<std::shared_ptr<const QmlVlcI420Frame>*>(holder);
+}
+
+} // namespace
 
 QmlVlcVideoSurface::QmlVlcVideoSurface(QQuickItem* parent) : QQuickItem(parent) {
     setFlag(QQuickItem::ItemHasContents, true);
@@ -44,7 +59,48 @@ void QmlVlcVideoSurface::setSource(QmlVlcVideoSource* source) {
     Q_EMIT sourceChanged();
 }
 
+bool QmlVlcVideoSurface::isSeen() const {
+    const QQuickWindow* w = window();
+    return isVisible() && w && w->isVisible() && w->visibility() != QWindow::Minimized && width() > 0 &&
+           height() > 0;
+}
+
+void QmlVlcVideoSurface::tellSource() {
+    if (m_source) {
+        m_source->videoOutput().surfacesChanged();
+    }
+}
+
+void QmlVlcVideoSurface::itemChange(ItemChange change, const ItemChangeData& value) {
+    QQuickItem::itemChange(change, value);
+    if (change == ItemSceneChange) {
+        QObject::disconnect(m_windowVisibility);
+        if (value.window) {
+            m_windowVisibility =
+                connect(value.window, &QWindow::visibilityChanged, this, &QmlVlcVideoSurface::tellSource);
+        }
+        tellSource();
+    } else if (change == ItemVisibleHasChanged) {
+        tellSource();
+    }
+}
+
+void QmlVlcVideoSurface::geometryChanged(const QRectF& newGeometry, const QRectF& oldGeometry) {
+    QQuickItem::geometryChanged(newGeometry, oldGeometry);
+    if (newGeometry.size() != oldGeometry.size()) {
+        tellSource();
+    }
+}
+
+QSize QmlVlcVideoSurface::displaySize() const {
+    if (!m_frame) {
+        return QSize();
+    }
+    return m_displaySize.isEmpty() ? QSize(m_frame->width, m_frame->height) : m_displaySize;
+}
+
 void QmlVlcVideoSurface::presentFrame(std::shared_ptr<const QmlVlcI420Frame> frame) {
+    m_displaySize = m_source ? m_source->videoOutput().displaySize() : QSize();
     m_frame = std::move(frame);
     m_frameUpdated = true;
     update();
@@ -80,23 +136,52 @@ void QmlVlcVideoSurface::fillRects(FillMode mode, const QSizeF& itemSize, const 
 }
 
 QSGNode* QmlVlcVideoSurface::updatePaintNode(QSGNode* oldNode, UpdatePaintNodeData*) {
-    auto* node = static_cast<SGVlcVideoNode*>(oldNode);
     if (!m_frame) {
-        delete node;
+        delete oldNode;
         return nullptr;
     }
+    QRectF target;
+    QRectF texture;
+    fillRects(m_fillMode, size(), QSizeF(displaySize()), &target, &texture);
+    if (m_frame->rgb) {
+        return updateImageNode(oldNode, target, texture);
+    }
+    auto* node = dynamic_cast<SGVlcVideoNode*>(oldNode);
     if (!node) {
+        delete oldNode;
         node = new SGVlcVideoNode;
         // A new node has no texture yet: it needs the current picture even if it was handed over before.
         m_frameUpdated = true;
     }
-    QRectF target;
-    QRectF texture;
-    fillRects(m_fillMode, size(), QSizeF(m_frame->width, m_frame->height), &target, &texture);
     if (m_frameUpdated) {
         node->setFrame(m_frame);
         m_frameUpdated = false;
     }
     node->setRect(target, texture);
+    return node;
+}
+
+QSGNode* QmlVlcVideoSurface::updateImageNode(QSGNode* oldNode, const QRectF& target, const QRectF& texture) {
+    auto* node = dynamic_cast<QSGImageNode*>(oldNode);
+    if (!node) {
+        delete oldNode;
+        node = window()->createImageNode();
+        node->setOwnsTexture(true);
+        node->setFiltering(QSGTexture::Linear);
+        m_frameUpdated = true;
+    }
+    if (m_frameUpdated) {
+        // The image shares the frame's pixels; the texture takes them over (the software scene graph
+        // copies them into its pixmap at once).
+        const QImage image(reinterpret_cast<const uchar*>(m_frame->yPlane), m_frame->width, m_frame->height,
+                           m_frame->rgbPitch(), QImage::Format_RGB32, releaseFrame,
+                           new std::shared_ptr<const QmlVlcI420Frame>(m_frame));
+        node->setTexture(window()->createTextureFromImage(image));
+        m_frameUpdated = false;
+        QmlVlcVideoStats::instance().pictureUploaded(m_frame->displayedAtNs);
+    }
+    node->setRect(target);
+    node->setSourceRect(QRectF(texture.x() * m_frame->width, texture.y() * m_frame->height,
+                               texture.width() * m_frame->width, texture.height() * m_frame->height));
     return node;
 }

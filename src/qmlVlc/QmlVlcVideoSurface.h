@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QQuickItem>
 #include <QRectF>
+#include <QSize>
 #include <memory>
 
 class QmlVlcVideoSource;
@@ -36,6 +37,10 @@ public:
                           QRectF* texture);
 
     std::shared_ptr<const QmlVlcI420Frame> currentFrame() const { return m_frame; }
+    // The size the current picture is shown as (its own size, even if libvlc padded the buffer).
+    QSize displaySize() const;
+    // Visible in a shown, not minimised window.
+    bool isSeen() const;
 
 public Q_SLOTS:
     void presentFrame(std::shared_ptr<const QmlVlcI420Frame> frame);
@@ -46,10 +51,17 @@ Q_SIGNALS:
 
 protected:
     QSGNode* updatePaintNode(QSGNode* oldNode, UpdatePaintNodeData* data) override;
+    void itemChange(ItemChange change, const ItemChangeData& value) override;
+    void geometryChanged(const QRectF& newGeometry, const QRectF& oldGeometry) override;
 
 private:
+    QSGNode* updateImageNode(QSGNode* oldNode, const QRectF& target, const QRectF& texture);
+    void tellSource();
+
     FillMode m_fillMode = PreserveAspectFit;
     QPointer<QmlVlcVideoSource> m_source;
     bool m_frameUpdated = false;
     std::shared_ptr<const QmlVlcI420Frame> m_frame;
+    QMetaObject::Connection m_windowVisibility;
+    QSize m_displaySize; // from the source at each picture; empty: the frame's own size
 };

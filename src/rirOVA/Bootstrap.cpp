@@ -11,6 +11,7 @@
 #include "kvoCore/Utils.h"
 #include "kvoCore/clientNetwork/KvoThreadBase.h"
 #include "qmlVlc/QmlVlcConfig.h"
+#include "qmlVlc/QmlVlcRenderPath.h"
 #include "qmlVlc/QmlVlcTypes.h"
 #include "rirOVA/client/controllers/AppController.h"
 #include "rirOVA/client/controllers/ArchiveController.h"
@@ -41,6 +42,7 @@
 #include "rirOVA/p2pclient/network/KvoClientNetworkSimple.h"
 #include "rirOVA/translator/Translator.h"
 
+#include <QCommandLineOption>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -70,6 +72,28 @@ std::shared_ptr<spdlog::logger> mainLog() {
 
 KvoCore::SettingsSimple* settings() {
     return SpSingleton<KvoCore::SettingsSimple>::instance();
+}
+
+// More buffering than this is no longer "live".
+constexpr int maxLiveLatencyMs = 10000;
+
+QString& renderPathSwitch() {
+    static QString value;
+    return value;
+}
+
+// "--render-path X" or "--render-path=X" among the arguments, for an entry point without a parser.
+QString renderPathArgument() {
+    const QStringList args = QCoreApplication::arguments();
+    for (int i = 1; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--render-path") && i + 1 < args.size()) {
+            return args[i + 1];
+        }
+        if (args[i].startsWith(QLatin1String("--render-path="))) {
+            return args[i].mid(int(qstrlen("--render-path=")));
+        }
+    }
+    return QString();
 }
 
 } // namespace
@@ -154,9 +178,38 @@ void Bootstrap::initSettings(const QString& directory) {
     settings()->initSettingParams(settingDefaults());
 }
 
+QCommandLineOption Bootstrap::renderPathOption() {
+    return QCommandLineOption(QStringLiteral("render-path"),
+                              QStringLiteral("How video is drawn: software, opengl or auto."),
+                              QStringLiteral("path"));
+}
+
+void Bootstrap::setRenderPathSwitch(const QString& value) {
+    renderPathSwitch() = value;
+}
+
+void Bootstrap::initRenderPath() {
+    QString forced = renderPathSwitch();
+    if (forced.isEmpty()) {
+        forced = renderPathArgument();
+    }
+    if (forced.isEmpty()) {
+        forced = qEnvironmentVariable("OKULON_RENDER_PATH");
+    }
+    if (forced.isEmpty()) {
+        forced = settings()->value(QStringLiteral("video/renderPath"), QStringLiteral("auto")).toString();
+    }
+    QString reason;
+    const QmlVlcRenderPath::Path path = QmlVlcRenderPath::choose(forced, &reason);
+    QmlVlcRenderPath::apply(path);
+    mainLog()->info("Video render path: {} ({})", QmlVlcRenderPath::name(path).toStdString(),
+                    reason.toStdString());
+}
+
 void Bootstrap::initVlc() {
     auto log = mainLog();
     log->info("About to init VLC");
+    initRenderPath();
     QmlVlcTypes::registerTypes();
     QmlVlcConfig& config = QmlVlcConfig::instance();
     config.setMarqueeFilterEnabled(false);
@@ -165,6 +218,18 @@ void Bootstrap::initVlc() {
     config.setDebugLogEnabled(false);
     config.setNetworkCachingMs(250);
     config.setHardwareDecodingEnabled(true);
+    bool valid = false;
+    const int liveLatencyMs =
+        settings()
+            ->value(QStringLiteral("video/liveLatencyMs"), QmlVlcConfig::defaultLiveLatencyMs)
+            .toInt(&valid);
+    if (!valid || liveLatencyMs < 0 || liveLatencyMs > maxLiveLatencyMs) {
+        log->warn("video/liveLatencyMs must be 0 to {} ms; using {} ms", maxLiveLatencyMs,
+                  QmlVlcConfig::defaultLiveLatencyMs);
+    }
+    config.setLiveLatencyMs(valid && liveLatencyMs >= 0 && liveLatencyMs <= maxLiveLatencyMs
+                                ? liveLatencyMs
+                                : QmlVlcConfig::defaultLiveLatencyMs);
     log->info("VLC inited successfuly");
 }
 

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+class QCommandLineOption;
 class QGuiApplication;
 class QQmlApplicationEngine;
 class QQmlEngine;
@@ -29,6 +30,13 @@ public:
     // Meta-types, fonts and the application-wide input event filter.
     static void initApplication(QGuiApplication& app);
     static void initSettings(const QString& directory);
+    // The render path switch of the command line ("--render-path software|opengl|auto"), for the
+    // entry point's option parser; `setRenderPathSwitch` hands its value over before `init`.
+    static QCommandLineOption renderPathOption();
+    static void setRenderPathSwitch(const QString& value);
+    // Chooses the video render path (before any window exists): the switch, else the environment's
+    // OKULON_RENDER_PATH, else the setting "video/renderPath", else the OpenGL renderer decides.
+    static void initRenderPath();
     static void initVlc();
     static void initQmlTypes();
     static void initClientNetwork();

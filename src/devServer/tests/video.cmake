@@ -16,6 +16,7 @@ add_custom_target(devServerTestMedia DEPENDS ${DEVSERVER_MEDIA_DIR}/demo.mp4)
 
 okulon_add_gtest(devServerVideoTests QT_MAIN
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/DevServerVideoTest.cpp ${CMAKE_CURRENT_LIST_DIR}/VideoPartsTest.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/DevServerManyTilesTest.cpp
     LIBS devServerTestSupport devServer qmlVlc Qt5::Quick Qt5::Network
     TIMEOUT 300)
 target_compile_definitions(devServerVideoTests PRIVATE DEVSERVER_DEMO_CLIP="${DEVSERVER_MEDIA_DIR}/demo.mp4")

@@ -1,5 +1,7 @@
 #include "media_ref.h"
 
+#include "qmlVlc/vlc/stream_description.h"
+
 #include <algorithm>
 #include <cctype>
 #include <utility>
@@ -80,9 +82,13 @@ media_ref media_ref::create(libvlc_instance_t* instance, const std::string& mrl,
     if (!instance || mrl.empty()) {
         return media_ref();
     }
-    const bool asPath = is_path || mrl.find("://") == std::string::npos;
-    libvlc_media_t* media = asPath ? libvlc_media_new_path(instance, mrl.c_str())
-                                   : libvlc_media_new_location(instance, mrl.c_str());
+    // A description that libvlc's RTP access can open directly is opened that way (see
+    // stream_description); the file stays the interface, the player picks the access.
+    const std::string rtpMrl = stream_description::from_mrl(mrl).rtp_access_mrl();
+    const std::string& target = rtpMrl.empty() ? mrl : rtpMrl;
+    const bool asPath = rtpMrl.empty() && (is_path || mrl.find("://") == std::string::npos);
+    libvlc_media_t* media = asPath ? libvlc_media_new_path(instance, target.c_str())
+                                   : libvlc_media_new_location(instance, target.c_str());
     if (!media) {
         return media_ref();
     }
@@ -93,7 +99,8 @@ media_ref media_ref::create(libvlc_instance_t* instance, const std::string& mrl,
     for (const std::string& option : trusted) {
         libvlc_media_add_option_flag(media, option.c_str(), optionTrustedUnique);
     }
-    for (const std::string& option : stream_description_options(mrl)) {
+    for (const std::string& option :
+         rtpMrl.empty() ? stream_description_options(mrl) : std::vector<std::string>{}) {
         libvlc_media_add_option_flag(media, option.c_str(), optionTrustedUnique);
     }
     return result;

@@ -19,7 +19,8 @@ public:
 
     // A media for `mrl`: a local path or, else, a location (a location without a scheme is taken as a
     // path, which libvlc could not open as a location). Untrusted options are added before trusted ones.
-    // Stream descriptions (".sdp") get the options that open them through the avformat demuxer.
+    // A stream description (".sdp") of MPEG-TS over RTP is opened with libvlc's RTP access, any
+    // other one gets the options that open it through the avformat demuxer.
     static media_ref create(libvlc_instance_t* instance, const std::string& mrl, bool is_path,
                             const std::vector<std::string>& untrusted = {},
                             const std::vector<std::string>& trusted = {});

@@ -17,6 +17,10 @@ int playlist_player_core::add_media(const char* mrl, unsigned untrusted_count, c
     for (unsigned i = 0; i < trusted_count; ++i) {
         trustedList.emplace_back(trusted[i]);
     }
+    if (m_media_options) {
+        const std::vector<std::string> extra = m_media_options();
+        trustedList.insert(trustedList.end(), extra.begin(), extra.end());
+    }
     return add_media(media_ref::create(get_instance(), mrl, is_path, untrustedList, trustedList));
 }
 

@@ -2,7 +2,10 @@
 
 #include "qmlVlc/vlc/player_core.h"
 
+#include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace vlc {
 
@@ -37,8 +40,17 @@ public:
     int add_media(const char* mrl, unsigned untrusted_count, const char** untrusted, unsigned trusted_count,
                   const char** trusted, bool is_path = false);
 
+    // Gives the options every media built from an MRL gets after its own (trusted: they come from
+    // the program, not from the MRL's author), e.g. a live player's low-latency profile; asked at
+    // each media so that a changed setting applies to the next one.
+    using options_provider = std::function<std::vector<std::string>()>;
+    void set_media_options_provider(options_provider provider) { m_media_options = std::move(provider); }
+
 protected:
     static const std::string& empty_data();
+
+private:
+    options_provider m_media_options;
 };
 
 } // namespace vlc

@@ -9,6 +9,9 @@ QtObject {
     property int stopCalls: 0
     // Size of the decoded picture, as libvlc reports it once playing.
     property var video: ({ width: 0, height: 0 })
+    property bool liveProfile: false
+    property int hiddenSuspendMs: 3000
+    property bool decoding: true
 
     function play(mrl) {
         player.mrl = mrl

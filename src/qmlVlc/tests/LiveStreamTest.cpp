@@ -1,0 +1,137 @@
+// Live streams: the access a stream description is opened with, and the low-latency profile of live
+// players against the default buffering of the others.
+#include "MpegTsSender.h"
+#include "VlcTestSupport.h"
+#include "qmlVlc/QmlVlcConfig.h"
+#include "qmlVlc/QmlVlcPlayer.h"
+#include "qmlVlc/QmlVlcVideoSurface.h"
+#include "qmlVlc/vlc/stream_description.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+using VlcTestSupport::mediaPath;
+using VlcTestSupport::waitUntil;
+
+namespace {
+
+QString mpegTsDescription(const QString& host, quint16 port) {
+    return QString::fromUtf8(MpegTsSender::description(host, port));
+}
+
+TEST(StreamDescription, MpegTsOverRtpIsOpenedWithLibvlcsRtpAccessAndEverythingElseWithAvformat) {
+    using vlc::stream_description;
+    EXPECT_EQ(stream_description::parse(mpegTsDescription("127.0.0.1", 5004).toStdString()).rtp_access_mrl(),
+              "rtp://@:5004");
+    EXPECT_EQ(stream_description::parse(mpegTsDescription("::1", 6000).toStdString()).rtp_access_mrl(),
+              "rtp://@[::]:6000");
+    // Bare "\n" line ends are read too.
+    EXPECT_EQ(stream_description::parse("v=0\nc=IN IP4 10.0.0.2\nm=video 7000 RTP/AVP 33\n").rtp_access_mrl(),
+              "rtp://@:7000");
+
+    // A dynamic payload (H.264 with its own parameters), several payloads, audio beside the video,
+    // a bad port or no media at all: avformat reads those.
+    const char* const others[] = {
+        "v=0\nc=IN IP4 127.0.0.1\nm=video 5004 RTP/AVP 96\na=rtpmap:96 H264/90000\n",
+        "v=0\nc=IN IP4 127.0.0.1\nm=video 5004 RTP/AVP 33 96\n",
+        "v=0\nc=IN IP4 127.0.0.1\nm=video 5004 RTP/AVP 33\nm=audio 5006 RTP/AVP 14\n",
+        "v=0\nc=IN IP4 127.0.0.1\nm=video 70000 RTP/AVP 33\n",
+        "v=0\nc=IN IP4 127.0.0.1\nm=video 0 RTP/AVP 33\n",
+        "v=0\nc=IN IP4 127.0.0.1\nm=audio 5004 RTP/AVP 33\n",
+        "v=0\nc=IN IP4 127.0.0.1\n",
+        "",
+    };
+    for (const char* text : others) {
+        EXPECT_TRUE(stream_description::parse(text).rtp_access_mrl().empty()) << text;
+    }
+
+    EXPECT_EQ(stream_description::sdp_path("file:///tmp/a%20b/17.sdp"), "/tmp/a b/17.sdp");
+    EXPECT_EQ(stream_description::sdp_path("/tmp/CAM.SDP"), "/tmp/CAM.SDP");
+    EXPECT_TRUE(stream_description::sdp_path("/tmp/clip.mp4").empty());
+    EXPECT_TRUE(stream_description::sdp_path("rtsp://host/x.sdp").empty());
+    EXPECT_TRUE(stream_description::from_mrl("/nonexistent/17.sdp").rtp_access_mrl().empty());
+}
+
+TEST(StreamDescription, AServerLikeDescriptionPlaysThroughTheRtpAccess) {
+    VlcTestSupport::configureQuietLibvlc();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const quint16 port = MpegTsSender::freePort();
+    ASSERT_NE(port, 0);
+    const QString sdpPath = dir.filePath(QStringLiteral("17.sdp"));
+    {
+        QFile file(sdpPath);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(mpegTsDescription("127.0.0.1", port).toUtf8());
+    }
+    MpegTsSender sender(mediaPath("pattern.mp4"), port);
+
+    QmlVlcPlayer player;
+    player.classBegin();
+    player.setLiveProfile(true);
+    player.setHiddenSuspendMs(0); // the surface is in no window
+    QmlVlcVideoSurface surface;
+    surface.setSource(&player);
+    QSignalSpy error(&player, &QmlVlcPlayerProxy::mediaPlayerEncounteredError);
+    player.play(QUrl::fromLocalFile(sdpPath).toString());
+    EXPECT_EQ(player.mrl(), QStringLiteral("rtp://@:%1").arg(port)) << "the file chose the access";
+    ASSERT_TRUE(waitUntil([&] { return surface.currentFrame() != nullptr || error.count() > 0; }, 20000));
+    EXPECT_EQ(error.count(), 0);
+    ASSERT_TRUE(surface.currentFrame());
+    // The stream tells its size only to the decoder; libvlc may pad the buffer, the picture is
+    // shown at its own size.
+    ASSERT_TRUE(waitUntil([&] { return surface.displaySize() == QSize(320, 240); }, 5000))
+        << surface.displaySize().width() << "x" << surface.displaySize().height();
+    player.stop();
+    surface.setSource(nullptr);
+}
+
+TEST(LiveProfile, LivePlayersGetTheLowLatencyOptionsAndTheSettingChangesThem) {
+    QmlVlcConfig& config = QmlVlcConfig::instance();
+    config.setLiveLatencyMs(QmlVlcConfig::defaultLiveLatencyMs);
+    QmlVlcPlayer archive;
+    QmlVlcPlayer live;
+    QSignalSpy liveChanged(&live, &QmlVlcPlayerProxy::liveProfileChanged);
+    live.setLiveProfile(true);
+    live.setLiveProfile(true);
+    EXPECT_EQ(liveChanged.count(), 1);
+
+    EXPECT_TRUE(archive.mediaOptions().isEmpty()) << "archive players keep libvlc's buffering";
+    const QStringList options = live.mediaOptions();
+    EXPECT_TRUE(options.contains(":network-caching=200")) << options.join(' ').toStdString();
+    EXPECT_TRUE(options.contains(":live-caching=200"));
+    EXPECT_TRUE(options.contains(":clock-jitter=0"));
+
+    // The setting applies to the next media of every live player.
+    config.setLiveLatencyMs(800);
+    EXPECT_TRUE(live.mediaOptions().contains(":network-caching=800"));
+    EXPECT_FALSE(live.mediaOptions().contains(":network-caching=200"));
+    EXPECT_TRUE(archive.mediaOptions().isEmpty());
+    config.setLiveLatencyMs(-5);
+    EXPECT_EQ(config.liveLatencyMs(), QmlVlcConfig::defaultLiveLatencyMs) << "a negative value is not kept";
+
+    live.setLiveProfile(false);
+    EXPECT_TRUE(live.mediaOptions().isEmpty());
+    config.setLiveLatencyMs(QmlVlcConfig::defaultLiveLatencyMs);
+}
+
+TEST(LiveProfile, ALivePlayerPlaysAClipWithItsOptions) {
+    // The options are real libvlc options: a media that carries them plays.
+    VlcTestSupport::configureQuietLibvlc();
+    QmlVlcPlayer player;
+    player.classBegin();
+    player.setLiveProfile(true);
+    player.setHiddenSuspendMs(0);
+    QmlVlcVideoSurface surface;
+    surface.setSource(&player);
+    player.play(mediaPath("pattern.mp4"));
+    EXPECT_TRUE(waitUntil([&] { return surface.currentFrame() != nullptr; }, 15000));
+    EXPECT_EQ(player.state(), QmlVlcPlayerProxy::Playing);
+    player.stop();
+    surface.setSource(nullptr);
+}
+
+} // namespace
