@@ -91,9 +91,7 @@ QtObject {
 
     // Saves a picture of the main window (for looking at, not for comparing).
     function screenshot(path) {
-        var done = false
-        window.contentItem.grabToImage(function(result) { result.saveToFile(path); done = true })
-        testCase.tryVerify(function() { return done }, 10000)
+        testCase.verify(SERVER.saveWindow(window, path), "the window is saved to " + path)
     }
 
     function close() {

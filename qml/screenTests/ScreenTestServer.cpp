@@ -6,7 +6,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QJsonObject>
+#include <QQuickWindow>
 #include <QtDebug>
 
 ScreenTestServer::ScreenTestServer(const QString& clientFolder, QObject* parent)
@@ -79,6 +81,8 @@ QString ScreenTestServer::output() const {
 bool ScreenTestServer::logInOther(const QString& sign, const QString& password) {
     _other = std::make_unique<LinkClient>();
     if (!_other->connectTo(_server->port())) {
+        // A client that never connected would fail every later request: the next one tries anew.
+        _other.reset();
         qWarning() << "second client did not connect";
         return false;
     }
@@ -120,6 +124,11 @@ bool ScreenTestServer::fileExists(const QString& path) const {
 
 QStringList ScreenTestServer::listFiles(const QString& folder, const QString& pattern) const {
     return QDir(folder).entryList({pattern}, QDir::Files, QDir::Name);
+}
+
+bool ScreenTestServer::saveWindow(QObject* window, const QString& path) const {
+    auto* quickWindow = qobject_cast<QQuickWindow*>(window);
+    return quickWindow && quickWindow->grabWindow().save(path);
 }
 
 QString ScreenTestServer::pwdHash(const QString& password) const {

@@ -55,6 +55,8 @@ public:
     Q_INVOKABLE QStringList listFiles(const QString& folder,
                                       const QString& pattern = QStringLiteral("*")) const;
     Q_INVOKABLE QString pwdHash(const QString& password) const;
+    // Saves what a window shows (for looking at, not for comparing).
+    Q_INVOKABLE bool saveWindow(QObject* window, const QString& path) const;
 
 Q_SIGNALS:
     void stateChanged();
