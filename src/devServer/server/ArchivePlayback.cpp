@@ -4,6 +4,7 @@
 #include "RecordStore.h"
 #include "RequestHandler.h"
 #include "ServerLog.h"
+#include "VideoFolders.h"
 #include "VlcStream.h"
 #include "kvoCore/clientNetwork/RtpPortPicker.h"
 
@@ -67,7 +68,8 @@ Outcome ArchivePlayback::create(const Request& request) {
              QStringLiteral("archive"), RecordStore::whereEquals(QStringLiteral("rstIDDevice"), deviceId),
              {{"dtStart", "ASC"}})) {
         const QJsonObject clip = row.toObject();
-        if (number(clip.value("type")) == 1 && QFileInfo(clip.value("filePath").toString()).isFile()) {
+        if (number(clip.value("type")) == 1 && QFileInfo(clip.value("filePath").toString()).isFile() &&
+            VideoFolders::contains(clip.value("filePath").toString())) {
             clips.append(clip);
         }
     }

@@ -30,6 +30,8 @@ public:
 
     void deviceUp(const QJsonObject& device);
     void deviceChanged(const QJsonObject& device);
+    // Event clips started from now on go to this folder.
+    void setVideoDir(const QString& videoDir) { _videoDir = videoDir; }
     void deviceDown(qint64 deviceId);
 
     // The notice for moving regions of a device.

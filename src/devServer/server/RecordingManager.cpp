@@ -45,6 +45,16 @@ void RecordingManager::deviceUp(const QJsonObject& device) {
     _recorders[id] = std::move(recorder);
 }
 
+void RecordingManager::setVideoDir(const QString& videoDir) {
+    _videoDir = videoDir;
+    // The running clips end here; the next ones start in the new folder.
+    for (const QJsonObject& device : _devices.values()) {
+        if (_recorders.find(device.value("id").toVariant().toLongLong()) != _recorders.end()) {
+            deviceChanged(device);
+        }
+    }
+}
+
 void RecordingManager::deviceChanged(const QJsonObject& device) {
     deviceDown(device.value("id").toVariant().toLongLong());
     deviceUp(device);
