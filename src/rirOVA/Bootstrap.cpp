@@ -1,20 +1,22 @@
 #include "Bootstrap.h"
 
+#include "kvoClientController/controller/AuthControllerBase.h"
+#include "kvoClientController/controller/OriginalModel.h"
+#include "kvoClientController/controller/ProxyModel.h"
+#include "kvoClientController/network/ClientNetworkSimple.h"
+#include "kvoClientController/network/SharedLink.h"
 #include "kvoCore/Location.h"
 #include "kvoCore/SettingsSimple.h"
 #include "kvoCore/SpSingleton.h"
 #include "kvoCore/Utils.h"
 #include "kvoCore/clientNetwork/KvoThreadBase.h"
-#include "kvoClientController/network/SharedLink.h"
 #include "qmlVlc/QmlVlcConfig.h"
 #include "qmlVlc/QmlVlcTypes.h"
-#include "kvoClientController/controller/AuthControllerBase.h"
-#include "kvoClientController/controller/OriginalModel.h"
-#include "kvoClientController/controller/ProxyModel.h"
 #include "rirOVA/client/controllers/AppController.h"
 #include "rirOVA/client/controllers/ArchiveController.h"
 #include "rirOVA/client/controllers/ArchiveLocalPlayerController.h"
 #include "rirOVA/client/controllers/ArchivePlayerController.h"
+#include "rirOVA/client/controllers/ArchiveSyncController.h"
 #include "rirOVA/client/controllers/DeviceController.h"
 #include "rirOVA/client/controllers/DevicePasswordController.h"
 #include "rirOVA/client/controllers/DeviceRecStateController.h"
@@ -31,15 +33,16 @@
 #include "rirOVA/client/network/ClientNetworkQMLProxy.h"
 #include "rirOVA/client/network/HandleRecievedMessages.h"
 #include "rirOVA/client/network/KvoClientNetworkSimple.h"
+#include "rirOVA/desktop/DesktopUtils.h"
+#include "rirOVA/desktop/EventFilter.h"
 #include "rirOVA/p2pclient/network/ClientNetworkQMLProxy.h"
 #include "rirOVA/p2pclient/network/HandleRecievedMessages.h"
 #include "rirOVA/p2pclient/network/KvoClientNetworkSimple.h"
-#include "rirOVA/desktop/DesktopUtils.h"
-#include "rirOVA/desktop/EventFilter.h"
 #include "rirOVA/translator/Translator.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -48,8 +51,10 @@
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QTcpSocket>
+#include <QTimer>
 #include <QtGlobal>
 #include <cstdlib>
+#include <memory>
 #include <spdlog/spdlog.h>
 #include <stdexcept>
 
@@ -113,7 +118,7 @@ void Bootstrap::init(QQmlApplicationEngine& engine, QGuiApplication& app) {
     }
 }
 
-void Bootstrap::runSteps(QQmlApplicationEngine& engine, QGuiApplication& app) {
+void Bootstrap::initApplication(QGuiApplication& app) {
     // 1. meta-types
     BootstrapBase::init(QStringLiteral("Bootstrapping DodEzoviviZudorOzerir ..."));
     // 2. fonts
@@ -123,6 +128,11 @@ void Bootstrap::runSteps(QQmlApplicationEngine& engine, QGuiApplication& app) {
     QGuiApplication::setFont(QFont(QStringLiteral("Roboto"), 12, QFont::Normal, false));
     // 3. every input event of the application reaches EVENT_FILTER
     app.installEventFilter(SpSingleton<ClientBase::EventFilter>::instance());
+}
+
+void Bootstrap::runSteps(QQmlApplicationEngine& engine, QGuiApplication& app) {
+    // 1.-3. meta-types, fonts, input events
+    initApplication(app);
     // 4.-5. settings with defaults for missing keys
     initSettings(QCoreApplication::applicationDirPath() + QStringLiteral("/../etc"));
     // 6. the "main" log
@@ -172,6 +182,7 @@ void Bootstrap::initQmlTypes() {
     qmlRegisterType<DeviceTypeController>(uri, 1, 0, "DeviceTypeController");
     qmlRegisterType<ArchivePlayerController>(uri, 1, 0, "ArchivePlayerController");
     qmlRegisterType<ArchiveLocalPlayerController>(uri, 1, 0, "ArchiveLocalPlayerController");
+    qmlRegisterType<ArchiveSyncController>(uri, 1, 0, "ArchiveSyncController");
     qmlRegisterType<VideoLineListController>(uri, 1, 0, "VideoLineListController");
     qmlRegisterType<SearchDevicesController>(uri, 1, 0, "SearchDevicesController");
     qmlRegisterType<YoutubeSettingsController>(uri, 1, 0, "YoutubeSettingsController");
@@ -224,9 +235,7 @@ void Bootstrap::initClientNetworkP2P() {
     log->info("Kvo Client P2P network inited successfuly");
 }
 
-void Bootstrap::initQmlEngine(QQmlApplicationEngine& engine) {
-    auto log = mainLog();
-    log->info("About to init Qml engine");
+void Bootstrap::initContextProperties(QQmlEngine& engine) {
     QQmlContext* context = engine.rootContext();
     context->setContextProperty(QStringLiteral("TR"), SpSingleton<Translator>::instance(&engine));
     if (settings()->value(QStringLiteral("p2pServer/enabled")).toBool()) {
@@ -241,6 +250,12 @@ void Bootstrap::initQmlEngine(QQmlApplicationEngine& engine) {
     context->setContextProperty(QStringLiteral("WORK_DIR"), QDir::currentPath());
     context->setContextProperty(QStringLiteral("DESKTOP_UTILS"),
                                 SpSingleton<ClientBase::DesktopUtils>::instance());
+}
+
+void Bootstrap::initQmlEngine(QQmlApplicationEngine& engine) {
+    auto log = mainLog();
+    log->info("About to init Qml engine");
+    initContextProperties(engine);
     engine.load(QUrl(QStringLiteral("qrc:/qml/main/Main.qml")));
     if (engine.rootObjects().isEmpty()) {
         throw std::runtime_error(QStringLiteral("%1. Failed to load Main.qml")
@@ -248,6 +263,49 @@ void Bootstrap::initQmlEngine(QQmlApplicationEngine& engine) {
                                      .toStdString());
     }
     log->info("Kvo Qml engine inited successfuly");
+}
+
+namespace {
+
+// How often and how long a started server's port is tried.
+constexpr int kListenPollMs = 50;
+constexpr qint64 kListenWaitMs = 20000;
+
+} // namespace
+
+// The link retries only every few seconds; a server started by the client usually listens within a
+// second, so its port is tried often (without blocking the GUI thread) and the link is told to
+// connect as soon as it answers.
+void Bootstrap::connectWhenListening(const QString& host, quint16 port) {
+    auto* poll = new QTimer(QCoreApplication::instance());
+    auto* probe = new QTcpSocket(poll);
+    auto started = std::make_shared<QElapsedTimer>();
+    started->start();
+    poll->setInterval(kListenPollMs);
+    QObject::connect(probe, &QTcpSocket::connected, poll, [poll, probe, started]() {
+        probe->abort();
+        poll->stop();
+        const SharedPointerEx<ClientBase::ClientNetworkSimple> link = ClientBase::SharedLink::get();
+        mainLog()->info("Server listens after {} ms", started->elapsed());
+        if (!link.isNull() && !link->isConnected()) {
+            Q_EMIT link->makeConnection();
+        }
+        poll->deleteLater();
+    });
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, probe, started, host, port]() {
+        if (started->elapsed() > kListenWaitMs) {
+            mainLog()->warn("The started server does not listen on {}:{}; the link keeps trying",
+                            host.toStdString(), port);
+            poll->stop();
+            poll->deleteLater();
+            return;
+        }
+        // A refused attempt leaves the probe unconnected; one under way is let finish.
+        if (probe->state() == QAbstractSocket::UnconnectedState) {
+            probe->connectToHost(host, port);
+        }
+    });
+    poll->start();
 }
 
 void Bootstrap::initServer() {
@@ -265,8 +323,15 @@ void Bootstrap::initServer() {
     auto* process = new QProcess(QCoreApplication::instance());
     process->setWorkingDirectory(QDir::currentPath());
     process->setProgram(program);
+    // The server keeps its own log file; its console output would bury the client's lines.
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
     process->startDetached();
     log->info("Server inited successfuly");
+    if (!settings()->value(QStringLiteral("p2pServer/enabled")).toBool()) {
+        connectWhenListening(settings()->value(QStringLiteral("server/ip")).toString(),
+                             static_cast<quint16>(settings()->value(QStringLiteral("server/port")).toUInt()));
+    }
 }
 
 } // namespace DodEzoviviZudorOzerir

@@ -49,13 +49,7 @@ ServerProcess::ServerProcess(bool postgres, const QMap<QString, QVariant>& setti
 }
 
 ServerProcess::~ServerProcess() {
-    if (isRunning()) {
-        _process.terminate();
-        if (!_process.waitForFinished(5000)) {
-            _process.kill();
-            _process.waitForFinished(5000);
-        }
-    }
+    stop();
     if (_postgres) {
         dropPostgresDatabase();
     }
@@ -101,7 +95,7 @@ bool ServerProcess::start() {
         // No demo camera unless a test asks for one: tests count the devices they make.
         settings.setValue(QStringLiteral("video/demoClip"), QString());
         if (_postgres) {
-            if (!createPostgresDatabase()) {
+            if (_pgDatabase.isEmpty() && !createPostgresDatabase()) {
                 return false;
             }
             settings.setValue(QStringLiteral("db/drvname"), QStringLiteral("QPSQL"));
@@ -118,11 +112,11 @@ bool ServerProcess::start() {
         }
     }
     // Into files: nobody reads a pipe while a test runs, and a full pipe would stop the server.
-    _process.setStandardOutputFile(_dir.filePath(QStringLiteral("stdout.txt")), QIODevice::Append);
-    _process.setStandardErrorFile(_dir.filePath(QStringLiteral("stderr.txt")), QIODevice::Append);
+    _process.setStandardOutputFile(_dir.filePath(QStringLiteral("stdout.txt")), QIODevice::Truncate);
+    _process.setStandardErrorFile(_dir.filePath(QStringLiteral("stderr.txt")), QIODevice::Truncate);
     QStringList arguments{QStringLiteral("--settings"), settingsPath,
                           QStringLiteral("--host"),     _host,
-                          QStringLiteral("--port"),     QStringLiteral("0"),
+                          QStringLiteral("--port"),     QString::number(_port),
                           QStringLiteral("--db"),       _dir.filePath("db"),
                           QStringLiteral("--log-dir"),  _dir.filePath(QStringLiteral("log"))};
     if (_fileLimit > 0) {
@@ -202,6 +196,22 @@ qint64 ServerProcess::residentKiB() const {
         }
     }
     return 0;
+}
+
+void ServerProcess::stop() {
+    if (isRunning()) {
+        _process.terminate();
+        if (!_process.waitForFinished(5000)) {
+            _process.kill();
+            _process.waitForFinished(5000);
+        }
+    }
+}
+
+bool ServerProcess::restart() {
+    stop();
+    _stdout.clear();
+    return start();
 }
 
 bool ServerProcess::waitForExit(int msecs) {

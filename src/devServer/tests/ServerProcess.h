@@ -35,6 +35,13 @@ public:
     qint64 residentKiB() const;
     qint64 pid() const { return _process.processId(); }
 
+    // Stops the program (politely, then by force) and starts it again on the same port with the same
+    // database and settings, so that clients reconnect to where they were.
+    bool restart();
+    void stop();
+    // A setting written at the next start, on top of the server's defaults.
+    void setSetting(const QString& key, const QVariant& value) { _settings.insert(key, value); }
+
     bool waitForExit(int msecs);
     bool isRunning() const { return _process.state() != QProcess::NotRunning; }
     int exitCode() const { return _process.exitCode(); }

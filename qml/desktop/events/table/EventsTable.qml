@@ -6,15 +6,28 @@ import "../../../components"
 import "../../../components/table"
 import "../../../components/table/tableViewColumns"
 import "../../../components/toolBar"
+import "../../../components/text"
 import "../filterEditor"
 
 // The events (recorded clips with their detections) of the chosen day, newest first.
 KvoTableContainer {
     id: events
+    objectName: "eventsTable"
     property alias archiveController: archiveController
     property alias table: inner.tableView
     property alias filterEditor: filterEditor
     property var filter: ({ dtFrom: 0, dtTo: 0, deviceId: "", filterText: "" })
+    // The filter narrows the chosen day: a device, a text, or a time range other than the whole day.
+    readonly property bool filterActive: {
+        if (filter.deviceId !== "" || filter.filterText !== "")
+            return true
+        var from = new Date(filter.dtFrom)
+        var whole = new Date(from.getFullYear(), from.getMonth(), from.getDate()).getTime()
+        return filter.dtFrom !== whole || filter.dtTo !== new Date(from.getFullYear(), from.getMonth(),
+                                                                   from.getDate() + 1).getTime() - 1
+    }
+    // The newest event first, by the time it happened rather than by when it was stored.
+    readonly property string sortRole: "dtStart"
     tableForRowCount: inner.tableView
     defaultActiveTable: inner.tableView
     objectsSettingName: "eventsTable"
@@ -39,9 +52,24 @@ KvoTableContainer {
 
     function setDay(date) {
         filterForm.setDay(date)
-        filter.dtFrom = filterForm.dtFrom
-        filter.dtTo = filterForm.dtTo
+        filter = { dtFrom: filterForm.dtFrom, dtTo: filterForm.dtTo, deviceId: filter.deviceId, filterText: filter.filterText }
         apply(filterForm.makeRequest(), filter.filterText)
+    }
+    // Back to the whole chosen day, every device, no text.
+    function resetFilter() {
+        filterForm.deviceId = ""
+        filterForm.filterText = ""
+        filter = { dtFrom: filter.dtFrom, dtTo: filter.dtTo, deviceId: "", filterText: "" }
+        setDay(new Date(filter.dtFrom > 0 ? filter.dtFrom : Date.now()))
+    }
+    function sortNewestFirst() {
+        var view = inner.tableView
+        var column = view.findColumnIndex(sortRole)
+        if (column < 0)
+            return
+        view.sortIndicatorOrder = Qt.DescendingOrder
+        view.sortIndicatorColumn = column
+        view.sortRows(sortRole, Qt.DescendingOrder)
     }
 
     function openFilter() {
@@ -51,15 +79,20 @@ KvoTableContainer {
         filterEditor.detach(false)
     }
 
+    // The event plays in a window of its own, which also reports a file that is not ready yet.
+    property url eventPlayerUrl: "../../../archive/ExternalArchivePlayer.qml"
     function playEvent(row) {
-        var model = archiveController.proxyModel
-        var isFinal = model.proxyData(row, "final")
-        var path = String(model.proxyData(row, "filePath") || "")
-        if (isFinal !== true || path === "") {
-            globalObjects.showAlert(qsTr("Video file error"), qsTr("File is not yet ready."), qsTr("Try again later..."))
-            return
+        var component = Qt.createComponent(eventPlayerUrl)
+        if (component.status !== Component.Ready) {
+            console.error("ExternalArchivePlayer is not ready!", component.errorString())
+            return null
         }
-        Qt.openUrlExternally("file://" + path)
+        return component.createObject(null, { entry: rowRecord(row) })
+    }
+    function rowRecord(row) {
+        var id = archiveController.proxyModel.proxyData(row, "id")
+        var model = archiveController.originalModel
+        return model.originalData(model.findId(String(id)))
     }
 
     ArchiveController {
@@ -79,7 +112,21 @@ KvoTableContainer {
                 objectName: "eventsFilterButton"
                 iconSource: "qrc:/img/toolBar/filter.png"
                 toolTipText: qsTr("Events filter")
+                active: events.filterActive
                 onClicked: events.openFilter()
+            }
+            KvoText {
+                objectName: "filterActiveText"
+                visible: events.filterActive
+                text: qsTr("Filter is on")
+                color: KvoAppStyle.warning
+            }
+            KvoToolButton {
+                objectName: "resetFilterButton"
+                visible: events.filterActive
+                text: "✕"
+                toolTipText: qsTr("Reset filter")
+                onClicked: events.resetFilter()
             }
             KvoToolButton {
                 iconSource: "qrc:/img/toolBar/refresh.png"
@@ -121,5 +168,8 @@ KvoTableContainer {
     }
     property alias filterForm: filterEditor.essentials
 
-    Component.onCompleted: setDay(new Date())
+    Component.onCompleted: {
+        sortNewestFirst()
+        setDay(new Date())
+    }
 }
