@@ -282,6 +282,8 @@ Item {
             globalObjects.isAuthorized = mapParams["RES"] !== false
             if (globalObjects.isAuthorized) {
                 globalObjects.userId = Number(mapParams["id"]) || 0
+                // The server names the account's role; a server without roles lets everyone manage.
+                globalObjects.isAdmin = mapParams["role"] === undefined || mapParams["role"] === "admin"
                 console.info("Logged in as " + globalObjects.credentials().sign)
                 globalObjects.requestLists()
             }

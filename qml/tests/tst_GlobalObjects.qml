@@ -124,6 +124,17 @@ Item {
             compare(globals.deviceRecStateController.requestsOf("trGetList").length > 0, true)
         }
 
+        // The log-in answer's role decides what screens offer: operators get no administrator actions.
+        function test_log_in_role_sets_isAdmin() {
+            globals.auth.saAuth({ RES: true, id: 7, sign: "olga", role: "operator" })
+            compare(globals.isAdmin, false)
+            globals.auth.saAuth({ RES: true, id: 2, sign: "admin", role: "admin" })
+            compare(globals.isAdmin, true)
+            globals.auth.saAuth({ RES: true, id: 7, sign: "olga", role: "operator" })
+            globals.auth.saAuth({ RES: true, id: 2, sign: "admin" })
+            compare(globals.isAdmin, true, "a server without roles lets the account manage")
+        }
+
         // Each settings group is asked for the logged-in user's own record, never with an id-less
         // "trInfo", and its answer becomes the settings the rest of the client reads.
         function test_log_in_asks_each_settings_group_for_the_users_own_record() {

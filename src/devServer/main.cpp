@@ -1,5 +1,7 @@
 #include "kvoCore/SettingsSimple.h"
 #include "kvoCore/SpSingleton.h"
+#include "server/AccessPolicy.h"
+#include "server/Accounts.h"
 #include "server/AppHandler.h"
 #include "server/ArchivePlayback.h"
 #include "server/AuthHandler.h"
@@ -26,6 +28,7 @@
 #include "server/UserAccountsHandler.h"
 #include "server/VideoActionsHandler.h"
 #include "server/VideoConfig.h"
+#include "server/VideoFolders.h"
 #include "server/VlcEngine.h"
 #include "server/YoutubeSettingsHandler.h"
 
@@ -50,6 +53,8 @@ int main(int argc, char* argv[]) {
         limits.idleTimeoutSec = config.idleTimeoutSec;
         limits.maxPendingBytes = int(qBound<qint64>(1024, config.maxPendingBytes, 256LL * 1024 * 1024));
         limits.maxBadFrames = config.maxBadFrames;
+        limits.maxGuestsPerAddress = qMax(1, config.maxGuestsPerAddress);
+        limits.maxUnsentBytes = qMax<qint64>(64 * 1024, config.maxUnsentBytes);
 
         MediaServer server(limits);
         // Take the port first: a second copy started while this one is busy exits here, before it
@@ -63,6 +68,15 @@ int main(int argc, char* argv[]) {
 
         auto db = DatabaseSetup::open(config.dbDir);
         RecordStore store(db.data());
+        Accounts accounts(db.data());
+        accounts.prepare();
+        AccessPolicy access(store, accounts);
+        VideoFolders::add(config.baseVideoDir);
+        server.setAccess(&access, &accounts);
+        if (!server.keepToLoopbackWhile(accounts.administratorsWithoutPassword(), &error)) {
+            serverLog()->critical("Cannot listen on loopback: {}", error.toStdString());
+            return 1;
+        }
 
         const VideoConfig video = VideoConfig::fromSettings(*settings);
         settings->sync();
@@ -113,7 +127,9 @@ int main(int argc, char* argv[]) {
         LiveForwarder liveForwarder(store, forwardingConfig, [&server](const QList<KvoCore::DTO>& records) {
             server.broadcast(records);
         });
-        server.addHandler(std::make_unique<AuthHandler>(store));
+        AuthHandler::Options authOptions;
+        authOptions.allowSignup = config.allowSignup;
+        server.addHandler(std::make_unique<AuthHandler>(store, accounts, authOptions));
         // Before the device records: it takes the streaming actions of the "device" group.
         const auto sendLater = [&server](quint64 session, const KvoCore::DTO& record) {
             server.sendTo(session, {record});
@@ -143,21 +159,20 @@ int main(int argc, char* argv[]) {
             plainGroups.removeAll(QLatin1String(group));
         }
         server.addHandler(std::make_unique<RecordGroupHandler>(store, plainGroups));
-        server.addHandler(std::make_unique<AppHandler>(
-            config.baseVideoDir, [settings, &recordings, &motions](const QString& path) {
-                settings->setValue(QStringLiteral("video/baseDir"), path);
-                settings->sync();
-                // Recording goes on in the new folder at once.
-                recordings.setVideoDir(path);
-                motions.setVideoDir(path);
-            }));
+        server.addHandler(std::make_unique<AppHandler>(config.baseVideoDir, [&](const QString& path) {
+            settings->setValue(QStringLiteral("video/baseDir"), path);
+            settings->sync();
+            VideoFolders::add(path);
+            recordings.setVideoDir(path);
+            motions.setVideoDir(path);
+        }));
         QObject::connect(&server, &MediaServer::shutdownRequested, &app, &QCoreApplication::quit,
                          Qt::QueuedConnection);
 
         // Whoever started the server (tests with port 0) learns the port from this line.
         devices.start();
         liveForwarder.applyAll();
-        std::printf("LISTENING %s %u\n", qPrintable(config.host), unsigned(server.port()));
+        std::printf("LISTENING %s %u\n", qPrintable(server.address()), unsigned(server.port()));
         std::fflush(stdout);
 
         const int code = app.exec();

@@ -1,5 +1,7 @@
 #include "BootstrapBase.h"
 
+#include "CappedFileSink.h"
+
 #include "DTO.h"
 #include "SettingsSimple.h"
 #include "SpSingleton.h"
@@ -10,7 +12,6 @@
 #include <chrono>
 #include <spdlog/pattern_formatter.h>
 #include <spdlog/sinks/ansicolor_sink.h>
-#include <spdlog/sinks/daily_file_sink.h>
 #include <spdlog/spdlog.h>
 
 namespace KvoCore {
@@ -46,7 +47,8 @@ void BootstrapBase::initMainLog(const QString& directory) {
     QDir().mkpath(directory);
     const std::string fileName = mainLogFileName(directory).toStdString();
 
-    auto fileSink = std::make_shared<spdlog::sinks::daily_file_sink_mt>(fileName, 0, 0, false, 0);
+    // One file a day, and a bounded number of bounded files: a flood cannot fill the disk.
+    auto fileSink = std::make_shared<CappedFileSink>(QString::fromStdString(fileName));
     auto consoleSink =
         std::make_shared<spdlog::sinks::ansicolor_stdout_sink_mt>(spdlog::color_mode::automatic);
     auto logger = std::make_shared<spdlog::logger>(name, spdlog::sinks_init_list{fileSink, consoleSink});

@@ -1,7 +1,11 @@
 #include "ClientSession.h"
 
 #include "ServerLog.h"
+#include "kvoCore/LogText.h"
+
 #include <QHostAddress>
+#include <QMetaObject>
+#include <algorithm>
 #include <atomic>
 
 namespace DevServer {
@@ -9,19 +13,15 @@ namespace DevServer {
 namespace {
 std::atomic<quint64> sessionCounter{0};
 
-// Secrets masked, and long texts (large list answers) cut: the log must stay readable.
+// Secrets masked, control characters escaped and long texts (large list answers) cut: the log must
+// stay readable and true.
 std::string loggable(const QByteArray& json) {
-    constexpr int maxLogged = 4096;
-    const QByteArray masked = ClientBase::MessageFraming::maskSecrets(json);
-    if (masked.size() <= maxLogged) {
-        return masked.toStdString();
-    }
-    return masked.left(maxLogged).toStdString() + "... (" + std::to_string(masked.size()) + " bytes)";
+    return KvoCore::LogText::frame(ClientBase::MessageFraming::maskSecrets(json));
 }
 } // namespace
 
 ClientSession::ClientSession(QTcpSocket* socket, const Limits& limits, QObject* parent)
-    : QObject(parent), _socket(socket), _framing(limits.maxPendingBytes), _limits(limits),
+    : QObject(parent), _socket(socket), _framing(limits.maxPendingBytesBeforeLogIn), _limits(limits),
       _number(++sessionCounter) {
     socket->setParent(this);
     socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
@@ -29,6 +29,12 @@ ClientSession::ClientSession(QTcpSocket* socket, const Limits& limits, QObject* 
     _peer = QStringLiteral("%1:%2").arg(_peerAddress).arg(socket->peerPort());
     connect(socket, &QTcpSocket::readyRead, this, &ClientSession::onReadyRead);
     connect(socket, &QTcpSocket::disconnected, this, &ClientSession::onDisconnected);
+    // A paused client goes on once its answers have left.
+    connect(socket, &QTcpSocket::bytesWritten, this, [this]() {
+        if (unsentBytes() < pauseUnsentBytes) {
+            schedulePump();
+        }
+    });
     _watchdog.setSingleShot(true);
     connect(&_watchdog, &QTimer::timeout, this, &ClientSession::onWatchdog);
     restartWatchdog();
@@ -41,9 +47,11 @@ QString ClientSession::peer() const {
     return _peer;
 }
 
-void ClientSession::setLoggedIn(qint64 userId, const QString& sign) {
+void ClientSession::setLoggedIn(qint64 userId, const QString& sign, const QString& role) {
     _userId = userId;
     _sign = sign;
+    _role = role;
+    _framing.setMaxPendingBytes(_limits.maxPendingBytes);
     restartWatchdog();
 }
 
@@ -72,7 +80,12 @@ void ClientSession::send(const QList<KvoCore::DTO>& records) {
     }
     const QByteArray json = ClientBase::MessageFraming::listJson(list);
     _socket->write(ClientBase::MessageFraming::frame(json));
-    serverLog()->info("Session {} SEND '{}'", _number, loggable(json));
+    if (_logBudget.take()) {
+        serverLog()->info("Session {} SEND '{}'", _number, loggable(json));
+    }
+    if (unsentBytes() > _limits.maxUnsentBytes) {
+        close(QStringLiteral("it does not read its answers (%1 bytes unsent)").arg(unsentBytes()));
+    }
 }
 
 void ClientSession::flush(int msecs) {
@@ -87,7 +100,8 @@ void ClientSession::close(const QString& reason) {
     }
     _closed = true;
     _watchdog.stop();
-    serverLog()->warn("Session {} from '{}' closed: {}", _number, _peer.toStdString(), reason.toStdString());
+    serverLog()->warn("Session {} from '{}' closed: {}", _number, _peer.toStdString(),
+                      KvoCore::LogText::value(reason));
     if (_socket) {
         _socket->disconnect(this);
         _socket->abort();
@@ -116,49 +130,94 @@ void ClientSession::countBadFrame() {
     }
 }
 
+qint64 ClientSession::unsentBytes() const {
+    return _socket ? _socket->bytesToWrite() : 0;
+}
+
 void ClientSession::onReadyRead() {
+    // While paused the requests wait in the socket; a client that keeps sending without reading its
+    // answers is not buffered without end.
+    if (_socket && _socket->bytesAvailable() > qint64(_framing.maxPendingBytes()) + pauseUnsentBytes) {
+        close(QStringLiteral("it sends without reading its answers"));
+        return;
+    }
+    schedulePump();
+}
+
+void ClientSession::schedulePump() {
+    if (_pumpScheduled || _closed) {
+        return;
+    }
+    _pumpScheduled = true;
+    // Queued: every client's turn comes from the event loop, none runs the others dry.
+    QMetaObject::invokeMethod(this, &ClientSession::pump, Qt::QueuedConnection);
+}
+
+void ClientSession::pump() {
+    _pumpScheduled = false;
     if (!_socket || _closed) {
         return;
     }
-    _framing.append(_socket->readAll());
+    if (unsentBytes() >= pauseUnsentBytes) {
+        return; // resumed by bytesWritten
+    }
+    _framing.append(_socket->read(_framing.maxPendingBytes() + ClientBase::MessageFraming::kMarkerSize));
     QByteArray frame;
-    for (;;) {
+    for (int handled = 0; handled < framesPerTurn; ++handled) {
         const auto next = _framing.next(&frame);
         if (next == ClientBase::MessageFraming::Next::NeedMore) {
+            if (_socket && _socket->bytesAvailable() > 0) {
+                schedulePump();
+            }
             return;
         }
         if (next == ClientBase::MessageFraming::Next::Overflow) {
-            close(QStringLiteral("an unfinished frame passed %1 bytes").arg(_limits.maxPendingBytes));
+            close(QStringLiteral("an unfinished frame passed %1 bytes").arg(_framing.maxPendingBytes()));
             return;
         }
         handleFrame(frame);
-        if (_closed) {
+        if (_closed || !_socket) {
             return;
         }
     }
+    schedulePump();
 }
 
 void ClientSession::handleFrame(const QByteArray& frame) {
     QByteArray payload;
-    const auto inflated = ClientBase::MessageFraming::inflate(frame, &payload);
+    const qint64 cap = isLoggedIn() ? _limits.maxInflatedBytes : _limits.maxInflatedBytesBeforeLogIn;
+    const auto inflated = ClientBase::MessageFraming::inflate(frame, &payload, cap);
+    const bool log = _logBudget.take();
+    if (log) {
+        if (const int skipped = _logBudget.takeSkipped()) {
+            serverLog()->info("Session {}: {} log lines left out", _number, skipped);
+        }
+    }
     if (inflated != ClientBase::MessageFraming::Inflate::Ok) {
-        serverLog()->warn("Session {}: {} frame of {} bytes skipped", _number,
-                          inflated == ClientBase::MessageFraming::Inflate::TooLarge ? "oversized" : "corrupt",
-                          frame.size());
+        if (log) {
+            serverLog()->warn("Session {}: {} frame of {} bytes skipped", _number,
+                              inflated == ClientBase::MessageFraming::Inflate::TooLarge ? "oversized"
+                                                                                        : "corrupt",
+                              frame.size());
+        }
         countBadFrame();
         return;
     }
     const auto parsed = ClientBase::MessageFraming::parse(payload);
-    serverLog()->info("Session {} RECEIVE '{}'", _number, loggable(payload));
+    if (log) {
+        serverLog()->info("Session {} RECEIVE '{}'", _number, loggable(payload));
+    }
     if (parsed.error != ClientBase::MessageFraming::Parsed::Error::None) {
-        serverLog()->warn("Session {}: frame skipped, {}", _number,
-                          parsed.error == ClientBase::MessageFraming::Parsed::Error::NotJson
-                              ? "not JSON"
-                              : "not a JSON array");
+        if (log) {
+            serverLog()->warn("Session {}: frame skipped, {}", _number,
+                              parsed.error == ClientBase::MessageFraming::Parsed::Error::NotJson
+                                  ? "not JSON"
+                                  : "not a JSON array");
+        }
         countBadFrame();
         return;
     }
-    if (parsed.nonObjects > 0) {
+    if (parsed.nonObjects > 0 && log) {
         serverLog()->warn("Session {}: {} element(s) of a frame are not objects and were skipped", _number,
                           parsed.nonObjects);
     }

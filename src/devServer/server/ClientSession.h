@@ -2,6 +2,7 @@
 
 #include "kvoClientController/network/MessageFraming.h"
 #include "kvoCore/DTO.h"
+#include "kvoCore/LogBudget.h"
 
 #include <QObject>
 #include <QPointer>
@@ -20,7 +21,20 @@ public:
         int idleTimeoutSec = 3600; // between valid records once logged in; 0 = never
         int maxPendingBytes = 16 * 1024 * 1024;
         int maxBadFrames = 50; // malformed frames in a row before the client is dropped
+        // Until a log-in the unfinished frame and what one frame may inflate to are kept small.
+        int maxPendingBytesBeforeLogIn = 64 * 1024;
+        qint64 maxInflatedBytesBeforeLogIn = 1024 * 1024;
+        qint64 maxInflatedBytes = 64LL * 1024 * 1024;
+        // Answers the client has not read yet: past this it is dropped.
+        qint64 maxUnsentBytes = 16LL * 1024 * 1024;
+        // Connections of one address that have not logged in yet; more are closed at once.
+        int maxGuestsPerAddress = 16;
     };
+
+    // Frames handled in one go before the other clients get their turn.
+    static constexpr int framesPerTurn = 16;
+    // With this much unsent, the client's further requests wait until it reads.
+    static constexpr qint64 pauseUnsentBytes = 1024 * 1024;
 
     ClientSession(QTcpSocket* socket, const Limits& limits, QObject* parent = nullptr);
     ~ClientSession() override;
@@ -31,7 +45,9 @@ public:
     bool isLoggedIn() const { return _userId > 0; }
     qint64 userId() const { return _userId; }
     QString sign() const { return _sign; }
-    void setLoggedIn(qint64 userId, const QString& sign);
+    QString role() const { return _role; }
+    void setLoggedIn(qint64 userId, const QString& sign, const QString& role);
+    void setRole(const QString& role) { _role = role; }
     // A well-formed request arrived: a logged-in client is kept for another idle period.
     void noteValidRequest();
 
@@ -48,6 +64,8 @@ signals:
 
 private slots:
     void onReadyRead();
+    // Reads and handles a share of what the client sent; called again while there is more.
+    void pump();
     void onDisconnected();
     void onWatchdog();
 
@@ -55,6 +73,8 @@ private:
     void handleFrame(const QByteArray& frame);
     void restartWatchdog();
     void countBadFrame();
+    void schedulePump();
+    qint64 unsentBytes() const;
 
     QPointer<QTcpSocket> _socket;
     ClientBase::MessageFraming _framing;
@@ -65,8 +85,11 @@ private:
     QString _peerAddress;
     qint64 _userId = 0;
     QString _sign;
+    QString _role;
     int _badFramesInRow = 0;
     bool _closed = false;
+    bool _pumpScheduled = false;
+    KvoCore::LogBudget _logBudget;
 };
 
 } // namespace DevServer

@@ -33,6 +33,8 @@ public:
 
     void deviceUp(const QJsonObject& device);
     void deviceChanged(const QJsonObject& device);
+    // Event clips started from now on go to this folder.
+    void setVideoDir(const QString& videoDir) { _videoDir = videoDir; }
     void deviceDown(qint64 deviceId);
     // The module parameters of a device changed: its detector uses them from the next picture on.
     void settingsChanged(qint64 deviceId);

@@ -15,6 +15,7 @@ struct Outcome {
     // Set by a successful log-in or sign-up: the session becomes this user.
     std::optional<qint64> loggedInUserId;
     QString loggedInSign;
+    QString loggedInRole;
     bool shutdown = false; // stop the server once the replies are written
 };
 

@@ -1,7 +1,7 @@
 #include "RecordStore.h"
 
 #include "GroupModels.h"
-#include "kvoCore/Location.h"
+#include "RequestError.h"
 #include "kvoCore/Utils.h"
 #include "kvoCore/db/DBSimple.h"
 #include "kvoModel/dao/DAO.h"
@@ -15,8 +15,9 @@ namespace DevServer {
 
 namespace {
 
-[[noreturn]] void fail(const char* function, const QString& text) {
-    throw std::runtime_error(QStringLiteral("%1. %2").arg(KVO_LOCATION(function), text).toStdString());
+// Refusals of bad input: their text is meant for the client.
+[[noreturn]] void fail(const QString& text) {
+    throw RequestError(text);
 }
 
 } // namespace
@@ -60,8 +61,7 @@ QJsonObject RecordStore::fieldsOf(const KvoModel::ModelBase& model, bool withPri
 
 void RecordStore::checkId(qint64 id) {
     if (id <= 1) {
-        fail("DevServer::RecordStore::checkId",
-             QStringLiteral("Record id %1 is not a user record (ids start at 2)").arg(id));
+        fail(QStringLiteral("Record id %1 is not a user record (ids start at 2)").arg(id));
     }
 }
 
@@ -85,13 +85,11 @@ void RecordStore::checkOrderBy(const KvoModel::ModelBase& model, const QJsonObje
     for (auto it = orderBy.constBegin(); it != orderBy.constEnd(); ++it) {
         if (!model.fieldsList().contains(it.key()) ||
             model.getFieldDescr(it.key()).hasProperty(fpJoined | fpNotStored | fpPrivate)) {
-            fail("DevServer::RecordStore::checkOrderBy",
-                 QStringLiteral("Cannot order by '%1'").arg(it.key()));
+            fail(QStringLiteral("Cannot order by '%1'").arg(it.key()));
         }
         const QString direction = it.value().toString().trimmed().toUpper();
         if (direction != QLatin1String("ASC") && direction != QLatin1String("DESC")) {
-            fail("DevServer::RecordStore::checkOrderBy",
-                 QStringLiteral("Order direction of '%1' must be ASC or DESC").arg(it.key()));
+            fail(QStringLiteral("Order direction of '%1' must be ASC or DESC").arg(it.key()));
         }
     }
 }
@@ -136,12 +134,11 @@ QJsonObject RecordStore::create(const QString& group, const QJsonObject& fields,
         // Accounts are made with a password hash, never with a plain password.
         const QString sign = fields.value("sign").toString().trimmed();
         if (sign.isEmpty()) {
-            fail("DevServer::RecordStore::create", QStringLiteral("A user needs a non-empty \"sign\""));
+            fail(QStringLiteral("A user needs a non-empty \"sign\""));
         }
         const QJsonValue pwd = fields.value("pwd");
         if (!pwd.isUndefined() && !isPasswordHash(pwd.toString())) {
-            fail("DevServer::RecordStore::create",
-                 QStringLiteral("\"pwd\" must be the SHA-512 hash of the password (128 hexadecimal digits)"));
+            fail(QStringLiteral("\"pwd\" must be the SHA-512 hash of the password (128 hexadecimal digits)"));
         }
         model->setValue(QStringLiteral("pwd"),
                         pwd.isUndefined() ? KvoCore::Utils::getPwdHash(QString()) : pwd.toString().toLower());

@@ -1,6 +1,7 @@
 #include "RecordedClips.h"
 
 #include "RecordStore.h"
+#include "VideoFolders.h"
 
 #include <QFileInfo>
 #include <QJsonObject>
@@ -22,7 +23,9 @@ QJsonArray RecordedClips::ofDevice(RecordStore& store, qint64 deviceId) {
                                             RecordStore::whereEquals(QStringLiteral("rstIDDevice"), deviceId),
                                             {{"dtStart", "ASC"}})) {
         const QJsonObject clip = row.toObject();
-        if (number(clip.value("type")) == 1 && QFileInfo(clip.value("filePath").toString()).isFile()) {
+        // Only files of the server's own video folders are ever played.
+        if (number(clip.value("type")) == 1 && QFileInfo(clip.value("filePath").toString()).isFile() &&
+            VideoFolders::contains(clip.value("filePath").toString())) {
             clips.append(clip);
         }
     }

@@ -1,6 +1,26 @@
 #include "RequestHandler.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+
 namespace DevServer {
+
+namespace {
+
+// Bookkeeping keys are short; a large one would only make the answer an amplifier.
+bool echoable(const QJsonValue& value) {
+    if (value.isString()) {
+        return value.toString().size() <= RequestHandler::maxEchoedBytes;
+    }
+    if (value.isArray() || value.isObject()) {
+        const QJsonDocument doc =
+            value.isArray() ? QJsonDocument(value.toArray()) : QJsonDocument(value.toObject());
+        return doc.toJson(QJsonDocument::Compact).size() <= RequestHandler::maxEchoedBytes;
+    }
+    return true;
+}
+
+} // namespace
 
 QString RequestHandler::answerAction(const QString& requestAction) {
     if (requestAction.startsWith(QLatin1String("tr"))) {
@@ -13,7 +33,7 @@ KvoCore::DTO RequestHandler::answer(const Request& request, bool ok) {
     KvoCore::DTO reply;
     const QJsonObject& params = request.dto.params;
     for (auto it = params.constBegin(); it != params.constEnd(); ++it) {
-        if (it.key().startsWith(QLatin1Char('_'))) {
+        if (it.key().startsWith(QLatin1Char('_')) && echoable(it.value())) {
             reply.params.insert(it.key(), it.value());
         }
     }

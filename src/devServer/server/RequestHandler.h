@@ -25,6 +25,8 @@ public:
     static KvoCore::DTO notice(const QString& group, const QString& action, const QJsonObject& params = {});
     static QString answerAction(const QString& requestAction);
 
+    // "_" keys larger than this (as JSON) are not echoed.
+    static constexpr int maxEchoedBytes = 4096;
     // The "ERRCODE" of a record that no longer exists.
     static constexpr int errRecordGone = 110;
 };

@@ -100,6 +100,9 @@ ServerConfig ServerConfig::fromSettings(KvoCore::SettingsSimple& settings, const
         {QStringLiteral("server/idleTimeoutSec"), config.idleTimeoutSec},
         {QStringLiteral("server/maxPendingBytes"), config.maxPendingBytes},
         {QStringLiteral("server/maxBadFrames"), config.maxBadFrames},
+        {QStringLiteral("server/allowSignup"), config.allowSignup},
+        {QStringLiteral("server/maxGuestsPerAddress"), config.maxGuestsPerAddress},
+        {QStringLiteral("server/maxUnsentBytes"), config.maxUnsentBytes},
         {QStringLiteral("db/drvname"), QStringLiteral("QSQLITE")},
         {QStringLiteral("db/dir"), appRelative(QStringLiteral("../var/lib/vorozizevodidureruziz"))},
         {QStringLiteral("video/baseDir"),
@@ -122,6 +125,9 @@ ServerConfig ServerConfig::fromSettings(KvoCore::SettingsSimple& settings, const
     config.idleTimeoutSec = settings.value(QStringLiteral("server/idleTimeoutSec")).toInt();
     config.maxPendingBytes = settings.value(QStringLiteral("server/maxPendingBytes")).toLongLong();
     config.maxBadFrames = settings.value(QStringLiteral("server/maxBadFrames")).toInt();
+    config.allowSignup = settings.value(QStringLiteral("server/allowSignup")).toBool();
+    config.maxGuestsPerAddress = settings.value(QStringLiteral("server/maxGuestsPerAddress")).toInt();
+    config.maxUnsentBytes = settings.value(QStringLiteral("server/maxUnsentBytes")).toLongLong();
     config.telegramAcceptedCode = settings.value(QStringLiteral("telegram/acceptedCode")).toString();
     const QJsonDocument cameras =
         QJsonDocument::fromJson(settings.value(QStringLiteral("search/cameras")).toString().toUtf8());

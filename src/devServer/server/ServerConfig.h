@@ -38,6 +38,9 @@ public:
     int idleTimeoutSec = 3600;
     qint64 maxPendingBytes = 16 * 1024 * 1024;
     int maxBadFrames = 50;
+    int maxGuestsPerAddress = 16;
+    qint64 maxUnsentBytes = 16LL * 1024 * 1024;
+    bool allowSignup = false; // anyone may make an (operator) account with "trSignup"
     QString telegramAcceptedCode = QStringLiteral("12345");
     // Cameras that a network search "finds": objects with "deviceName", "source", "typeCode".
     QJsonArray searchCameras;

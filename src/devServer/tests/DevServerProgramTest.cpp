@@ -89,7 +89,7 @@ protected:
 };
 
 TEST_P(DevServerTest, LogInDecidesWhatAClientMayDo) {
-    startServer();
+    startServer({{"server/allowSignup", true}});
     auto stranger = connectClient();
 
     // Before log-in: refused, and nothing is stored.
@@ -134,9 +134,9 @@ TEST_P(DevServerTest, LogInDecidesWhatAClientMayDo) {
     EXPECT_TRUE(again->logIn("olga", hashOf("pw")));
 
     // A blocked account cannot log in, whatever its password.
-    const QJsonObject blocked =
-        again->request({{"FN", "users_trCreate"}, {"sign", "bob"}, {"pwd", hashOf("pw")}, {"blocked", true}},
-                       "users_saCreate");
+    const QJsonObject blocked = stranger->request(
+        {{"FN", "users_trCreate"}, {"sign", "bob"}, {"pwd", hashOf("pw")}, {"blocked", true}},
+        "users_saCreate");
     ASSERT_TRUE(blocked.value("RES").toBool()) << QJsonDocument(blocked).toJson().toStdString();
     EXPECT_TRUE(blocked.value("blocked").toBool());
     auto bob = connectClient();

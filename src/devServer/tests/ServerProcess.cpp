@@ -1,6 +1,9 @@
 #include "ServerProcess.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -70,8 +73,14 @@ void ServerProcess::dropPostgresDatabase() {
 }
 
 QString ServerProcess::output() const {
-    return QString::fromUtf8(_stdout) +
-           QString::fromUtf8(const_cast<QProcess&>(_process).readAllStandardError());
+    QString all;
+    for (const char* name : {"stdout.txt", "stderr.txt"}) {
+        QFile file(_dir.filePath(QLatin1String(name)));
+        if (file.open(QIODevice::ReadOnly)) {
+            all += QString::fromUtf8(file.readAll());
+        }
+    }
+    return all;
 }
 
 bool ServerProcess::start() {
@@ -102,11 +111,22 @@ bool ServerProcess::start() {
             settings.setValue(it.key(), it.value());
         }
     }
-    _process.start(QStringLiteral(DEVSERVER_BINARY),
-                   {QStringLiteral("--settings"), settingsPath, QStringLiteral("--host"),
-                    QStringLiteral("127.0.0.1"), QStringLiteral("--port"), QString::number(_port),
-                    QStringLiteral("--db"), _dir.filePath("db"), QStringLiteral("--log-dir"),
-                    _dir.filePath(QStringLiteral("log"))});
+    // Into files: nobody reads a pipe while a test runs, and a full pipe would stop the server.
+    _process.setStandardOutputFile(_dir.filePath(QStringLiteral("stdout.txt")), QIODevice::Truncate);
+    _process.setStandardErrorFile(_dir.filePath(QStringLiteral("stderr.txt")), QIODevice::Truncate);
+    QStringList arguments{QStringLiteral("--settings"), settingsPath,
+                          QStringLiteral("--host"),     _host,
+                          QStringLiteral("--port"),     QString::number(_port),
+                          QStringLiteral("--db"),       _dir.filePath("db"),
+                          QStringLiteral("--log-dir"),  _dir.filePath(QStringLiteral("log"))};
+    if (_fileLimit > 0) {
+        arguments = QStringList{QStringLiteral("--nofile=%1:%1").arg(_fileLimit), QStringLiteral("--"),
+                                QStringLiteral(DEVSERVER_BINARY)} +
+                    arguments;
+        _process.start(QStringLiteral("prlimit"), arguments);
+    } else {
+        _process.start(QStringLiteral(DEVSERVER_BINARY), arguments);
+    }
     if (!_process.waitForStarted(10000)) {
         _error = _process.errorString();
         return false;
@@ -114,12 +134,13 @@ bool ServerProcess::start() {
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < 60000) {
-        _process.waitForReadyRead(200);
-        _stdout += _process.readAllStandardOutput();
-        const int at = _stdout.indexOf("LISTENING ");
+        _process.waitForFinished(100);
+        _stdout = output().toUtf8();
+        const int at = _stdout.lastIndexOf("LISTENING ");
         const int end = at < 0 ? -1 : _stdout.indexOf('\n', at);
         if (end > 0) {
             const QList<QByteArray> words = _stdout.mid(at, end - at).split(' ');
+            _address = QString::fromUtf8(words.value(1));
             _port = quint16(words.value(2).toUInt());
             return _port != 0;
         }
@@ -130,6 +151,51 @@ bool ServerProcess::start() {
     }
     _error = QStringLiteral("the server did not report its port: ") + output();
     return false;
+}
+
+QString ServerProcess::logText() const {
+    QString all;
+    const QDir dir(_dir.filePath(QStringLiteral("log")));
+    for (const QFileInfo& file : dir.entryInfoList(QDir::Files, QDir::Name)) {
+        QFile f(file.absoluteFilePath());
+        if (f.open(QIODevice::ReadOnly)) {
+            all += QString::fromUtf8(f.readAll());
+        }
+    }
+    return all;
+}
+
+qint64 ServerProcess::logBytes() const {
+    qint64 bytes = 0;
+    const QDir dir(_dir.filePath(QStringLiteral("log")));
+    for (const QFileInfo& file : dir.entryInfoList(QDir::Files)) {
+        bytes += file.size();
+    }
+    return bytes;
+}
+
+qint64 ServerProcess::cpuTicks() const {
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(_process.processId()));
+    if (!stat.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    // Fields after the command name (which may hold blanks): state is field 3, utime 14, stime 15.
+    const QByteArray line = stat.readAll();
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    return fields.value(11).toLongLong() + fields.value(12).toLongLong();
+}
+
+qint64 ServerProcess::residentKiB() const {
+    QFile status(QStringLiteral("/proc/%1/status").arg(_process.processId()));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:")) {
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+        }
+    }
+    return 0;
 }
 
 void ServerProcess::stop() {

@@ -20,6 +20,20 @@ public:
     QString error() const { return _error; }
     QString folder() const { return _dir.path(); }
     QString output() const;
+    // The address given with --host (default 127.0.0.1); set before start().
+    void setHost(const QString& host) { _host = host; }
+    // Open files the program may hold (through prlimit); 0 = inherited. Set before start().
+    void setFileLimit(int files) { _fileLimit = files; }
+    // CPU time the running server has used so far, in clock ticks (0 when unknown).
+    qint64 cpuTicks() const;
+    // The address from the server's "LISTENING" line.
+    QString listeningAddress() const { return _address; }
+    // Everything in the server's log folder so far.
+    QString logText() const;
+    qint64 logBytes() const;
+    // Resident memory of the running server in KiB (0 when unknown).
+    qint64 residentKiB() const;
+    qint64 pid() const { return _process.processId(); }
 
     // Stops the program (politely, then by force) and starts it again on the same port with the same
     // database and settings, so that clients reconnect to where they were.
@@ -46,6 +60,9 @@ private:
     bool _postgres;
     QString _pgDatabase;
     quint16 _port = 0;
+    QString _host = QStringLiteral("127.0.0.1");
+    QString _address;
+    int _fileLimit = 0;
     QString _error;
     QByteArray _stdout;
 };

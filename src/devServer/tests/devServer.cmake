@@ -5,6 +5,7 @@ endif()
 add_library(devServerTestSupport STATIC
     ${CMAKE_CURRENT_LIST_DIR}/ServerProcess.cpp ${CMAKE_CURRENT_LIST_DIR}/ServerProcess.h
     ${CMAKE_CURRENT_LIST_DIR}/LinkClient.cpp ${CMAKE_CURRENT_LIST_DIR}/LinkClient.h
+    ${CMAKE_CURRENT_LIST_DIR}/RawClient.cpp ${CMAKE_CURRENT_LIST_DIR}/RawClient.h
     ${CMAKE_CURRENT_LIST_DIR}/LiveTestSupport.cpp ${CMAKE_CURRENT_LIST_DIR}/LiveTestSupport.h)
 target_link_libraries(devServerTestSupport PUBLIC rirOVA kvoClientController kvoCore Qt5::Network Qt5::Sql)
 target_include_directories(devServerTestSupport PUBLIC ${CMAKE_CURRENT_LIST_DIR})
@@ -23,3 +24,9 @@ okulon_add_gtest(devServerSessionTests QT_MAIN
     LIBS devServerTestSupport
     TIMEOUT 300)
 add_dependencies(devServerSessionTests vorozizevodidureruziz)
+
+okulon_add_gtest(devServerSecurityTests QT_MAIN
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/DevServerSecurityTest.cpp
+    LIBS devServerTestSupport
+    TIMEOUT 300)
+add_dependencies(devServerSecurityTests vorozizevodidureruziz)

@@ -295,9 +295,14 @@ int OriginalModel::rowOfSmallestDtUpdate() const {
     return found;
 }
 
+qint64 OriginalModel::rowCap() const {
+    const qint64 entityLimit = limit();
+    return entityLimit > 0 ? std::min(entityLimit, kMaxRows) : kMaxRows;
+}
+
 void OriginalModel::applyLimit() {
-    const qint64 maxRows = limit();
-    if (maxRows == 0 || _rows.size() <= maxRows) {
+    const qint64 maxRows = rowCap();
+    if (_rows.size() <= maxRows) {
         return;
     }
     const int row = rowOfSmallestDtUpdate();
@@ -312,8 +317,8 @@ void OriginalModel::addRows(const QVariantList& entries) {
     // Replays addRow for every entry against a virtual state (existing rows that are still present plus
     // the new ones), then applies the difference: removals, insertions and updates.
     const int existingCount = _rows.size();
-    const qint64 maxRows = limit();
-    const bool limited = maxRows > 0 && existingCount + entries.size() > maxRows;
+    const qint64 maxRows = rowCap();
+    const bool limited = existingCount + entries.size() > maxRows;
 
     // Eviction order of the row limit: smallest "dtUpdate" first, on a tie the row nearer the top, that is
     // the larger id. A handle >= 0 is an existing row, -1 - k the new row k.

@@ -66,6 +66,10 @@ public:
     void setDataAtLeastLoaded(bool loaded);
     void setMaxDtUtcLastUpdate(qint64 value) { _maxDtUtcLastUpdate = value; }
     qint64 limit() const;
+    // Rows kept at most whatever the entity says: a server that floods a list cannot exhaust memory.
+    static constexpr qint64 kMaxRows = 100000;
+    // The limit in force: the entity's when it has one, never more than kMaxRows.
+    qint64 rowCap() const;
 
     Q_INVOKABLE int checkValueByRole(const QString& role, const QVariant& value) const;
     Q_INVOKABLE int checkValueByRole(const QStringList& roles, const QVariantList& values) const;

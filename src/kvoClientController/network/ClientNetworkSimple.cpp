@@ -2,6 +2,7 @@
 
 #include "kvoClientController/network/HandleReceivedMessagesBase.h"
 #include "kvoCore/Location.h"
+#include "kvoCore/LogText.h"
 
 #include <QMetaType>
 #include <QTcpSocket>
@@ -161,10 +162,10 @@ void ClientNetworkSimple::writeFrame(const QByteArray& json, bool block) {
     }
     const qint64 count = ++sentFrameCount;
     auto log = logger();
-    if (log->should_log(spdlog::level::info)) {
-        const QByteArray masked = MessageFraming::maskSecrets(json);
+    if (log->should_log(spdlog::level::info) && mayLogTraffic()) {
         log->info("SEND '{}' mes. '{}'. SZ:'{}'..\nSize compressed:{} decompressed:{}", count,
-                  std::string_view(masked.constData(), masked.size()), written, frame.size(), json.size());
+                  KvoCore::LogText::frame(MessageFraming::maskSecrets(json)), written, frame.size(),
+                  json.size());
     }
 }
 
@@ -213,42 +214,55 @@ void ClientNetworkSimple::onSocketReadyRead() {
     });
 }
 
+bool ClientNetworkSimple::mayLogTraffic() {
+    if (!m_logBudget.take()) {
+        return false;
+    }
+    if (const int skipped = m_logBudget.takeSkipped()) {
+        logger()->info("{} traffic log lines left out", skipped);
+    }
+    return true;
+}
+
 void ClientNetworkSimple::handleFrame(const QByteArray& frame) {
     const char* function = "ClientBase::ClientNetworkSimple::onSocketReadyRead";
     auto log = logger();
     QByteArray payload;
     if (m_compression) {
-        if (MessageFraming::inflate(frame, &payload) == MessageFraming::Inflate::TooLarge) {
+        // Refused by its declared size before anything is inflated, else stopped at the cap.
+        if (MessageFraming::inflate(frame, &payload, kMaxInflatedBytes) ==
+            MessageFraming::Inflate::TooLarge) {
             log->warn("{}. Incoming frame inflates to more than {} bytes; skipped", location(function),
-                      MessageFraming::kMaxInflatedBytes);
+                      kMaxInflatedBytes);
             return;
         }
     } else {
         payload = frame;
     }
     const qint64 count = ++receivedFrameCount;
-    if (log->should_log(spdlog::level::info)) {
-        const QByteArray masked = MessageFraming::maskSecrets(payload);
+    const bool mayLog = mayLogTraffic();
+    if (log->should_log(spdlog::level::info) && mayLog) {
         log->info("RECEIVE '{}' PORT='{}' message: '{}'. SZ: '{}'. \nSize compressed:", count,
-                  socket() ? socket()->peerPort() : 0, std::string_view(masked.constData(), masked.size()),
-                  QString::fromUtf8(payload).size());
+                  socket() ? socket()->peerPort() : 0,
+                  KvoCore::LogText::frame(MessageFraming::maskSecrets(payload)), payload.size());
     }
     const MessageFraming::Parsed parsed = MessageFraming::parse(payload);
     switch (parsed.error) {
     case MessageFraming::Parsed::Error::NotJson:
-        if (log->should_log(spdlog::level::warn)) {
-            const QByteArray masked = MessageFraming::maskSecrets(payload);
+        if (log->should_log(spdlog::level::warn) && mayLog) {
             log->warn("{}. Failed to parse incoming message to json. Message: '{}'", location(function),
-                      std::string_view(masked.constData(), masked.size()));
+                      KvoCore::LogText::frame(MessageFraming::maskSecrets(payload)));
         }
         return;
     case MessageFraming::Parsed::Error::NotArray:
-        log->warn("{}. Incoming message is't array", location(function));
+        if (mayLog) {
+            log->warn("{}. Incoming message is't array", location(function));
+        }
         return;
     case MessageFraming::Parsed::Error::None:
         break;
     }
-    for (int i = 0; i < parsed.nonObjects; ++i) {
+    if (parsed.nonObjects > 0 && mayLog) {
         log->warn("{}. At least 1 item in json array is't object", location(function));
     }
     for (const QJsonObject& record : parsed.records) {

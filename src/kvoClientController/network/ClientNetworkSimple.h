@@ -2,6 +2,7 @@
 
 #include "kvoClientController/network/MessageFraming.h"
 #include "kvoCore/DTO.h"
+#include "kvoCore/LogBudget.h"
 #include "kvoCore/clientNetwork/ClientNetworkBase.h"
 
 #include <QList>
@@ -77,7 +78,13 @@ protected:
     // Clears the wrap flag without telling anyone.
     void resetWrapMessageForP2P() { m_isWrapMessageForP2P = false; }
 
+public:
+    // A received frame that inflates to more than this is dropped (the connection stays).
+    static constexpr qint64 kMaxInflatedBytes = 64LL * 1024 * 1024;
+
 private:
+    // Takes a line from the traffic budget, first noting how many were left out before it.
+    bool mayLogTraffic();
     void writeFrame(const QByteArray& json, bool block);
     void handleFrame(const QByteArray& frame);
     template <class Body>
@@ -98,6 +105,8 @@ private:
     QString m_defaultActionAfterConnected{QStringLiteral("fireTrAuth")};
     std::atomic<bool> m_initFinished{false};
     MessageFraming m_framing;
+    // Traffic lines of the link thread: a flood of frames must not flood the log.
+    KvoCore::LogBudget m_logBudget{50, 1000};
 };
 
 } // namespace ClientBase

@@ -11,8 +11,9 @@ void HandleReceivedMessagesBase::onMessageReceived(SpDto mapParams) {
         return;
     }
     m_lastFullName = mapParams->params.value(QStringLiteral("FN")).toString();
-    const QStringList parts = m_lastFullName.split(QLatin1Char('_'), Qt::SkipEmptyParts);
-    if (parts.size() != 2) {
+    // Exactly group "_" action, both non-empty: "_auth_trAuth" or "auth__trAuth" is no message.
+    const QStringList parts = m_lastFullName.split(QLatin1Char('_'));
+    if (parts.size() != 2 || parts.at(0).isEmpty() || parts.at(1).isEmpty()) {
         return;
     }
     m_lastGroup = parts.at(0);

@@ -36,6 +36,8 @@ public:
     // Overflow: the unfinished frame passed the bound; the stream has been cleared.
     Next next(QByteArray* frame);
     void clear();
+    int maxPendingBytes() const { return m_maxPending; }
+    void setMaxPendingBytes(int bytes) { m_maxPending = bytes; }
     // Bytes received but not yet handed out as frames.
     int pendingBytes() const { return m_buffer.size() - m_start; }
 

@@ -291,3 +291,20 @@ TEST_F(OriginalModelTest, WithoutEntityModelRowsAreStoredButNotWritable) {
     EXPECT_EQ(bare.originalData(1, "name").toString(), "kept");
     EXPECT_EQ(bare.roleNumber("name"), OriginalModel::FirstRole + 1);
 }
+
+// A server that keeps pushing new records cannot grow a list without bound.
+TEST_F(OriginalModelTest, ListsKeepAtMostTheRowCapWhateverTheEntitySays) {
+    OriginalModel bare;
+    const auto bareTester = tester(&bare);
+    QVariantList entries;
+    for (qint64 id = 2; id < 2 + OriginalModel::kMaxRows + 5; ++id) {
+        entries.append(record(id, id));
+    }
+    bare.addRows(entries);
+    EXPECT_EQ(bare.rowCount(), OriginalModel::kMaxRows);
+    bare.addRow(record(OriginalModel::kMaxRows + 100, OriginalModel::kMaxRows + 100));
+    EXPECT_EQ(bare.rowCount(), OriginalModel::kMaxRows);
+    // The oldest changes went first; the newest record is kept.
+    EXPECT_GE(bare.findId(QString::number(OriginalModel::kMaxRows + 100)), 0);
+    EXPECT_LT(bare.findId("2"), 0);
+}

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHostAddress>
 #include <QSignalSpy>
 #include <QUdpSocket>
@@ -99,6 +100,16 @@ TEST(DeviceControllerTest, TileSdpFileWrittenReplacedAndBlankIgnored) {
     EXPECT_EQ(device.createSDPFile({{"id", "12"}, {"sdpContent", "v=0"}}),
               QDir::cleanPath(work.path() + "/../var/lib/vizEDA/tileSdp/12.sdp"));
     EXPECT_TRUE(device.createSDPFile({{"sdpContent", "v=0"}}).isEmpty());
+
+    // Ids no record has are refused, not turned into odd file names.
+    const QDir folder(QFileInfo(expected).absolutePath());
+    const QStringList before = folder.entryList(QDir::Files);
+    for (const QJsonValue& bad : {QJsonValue(1e308), QJsonValue(-5), QJsonValue(2.5), QJsonValue("-3"),
+                                  QJsonValue("1e308"), QJsonValue("../x")}) {
+        EXPECT_TRUE(device.createSDPFile({{"id", bad}, {"sdpContent", "v=0"}}).isEmpty())
+            << bad.toVariant().toString().toStdString();
+    }
+    EXPECT_EQ(folder.entryList(QDir::Files), before);
 }
 
 TEST(DeviceControllerTest, GetSdpCarriesABindableEvenOddPortPair) {

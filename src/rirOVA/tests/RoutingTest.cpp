@@ -110,11 +110,14 @@ TEST(Routing, RecordsWithoutAUsableNameOrKnownGroupAreDropped) {
     handler.onMessageReceived(nullptr);
     EXPECT_TRUE(spies.takeFired().isEmpty());
 
-    // Empty parts are dropped before counting, so a doubled underscore still routes.
-    handler.onMessageReceived(withName("device__saInfo"));
+    // Exactly two non-empty parts: a doubled, leading or trailing underscore is no message.
+    for (const char* fn : {"device__saInfo", "_device_saInfo", "device_saInfo_", "_"}) {
+        handler.onMessageReceived(withName(fn));
+        EXPECT_TRUE(spies.takeFired().isEmpty()) << fn;
+    }
+    EXPECT_EQ(handler.lastFullName(), "_");
+    handler.onMessageReceived(withName("device_saInfo"));
     EXPECT_EQ(spies.takeFired(), QStringList{"deviceMessage"});
-    EXPECT_EQ(spies.spy("deviceMessage")[0][0].toString(), "saInfo");
-    EXPECT_EQ(handler.lastFullName(), "device__saInfo");
 }
 
 TEST(Routing, P2PHandlerPassesOnlyUsersAndAuth) {

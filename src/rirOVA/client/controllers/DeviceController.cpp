@@ -29,9 +29,18 @@ QString DeviceController::createSDPFile(const QJsonObject& entry) {
     }
     const QJsonValue id = entry.value(QStringLiteral("id"));
     bool isNumber = false;
-    const qint64 number = id.toVariant().toLongLong(&isNumber);
+    qint64 number = 0;
+    if (id.isDouble()) {
+        // Whole numbers a record id can be; 1e308 or 2.5 are not turned into a file name.
+        const double value = id.toDouble();
+        isNumber = value >= 1 && value <= 9007199254740992.0 && double(qint64(value)) == value;
+        number = isNumber ? qint64(value) : 0;
+    } else if (id.isString()) {
+        number = id.toString().toLongLong(&isNumber);
+        isNumber = isNumber && number >= 1;
+    }
     if (!isNumber) {
-        logger()->warn("createSDPFile: the record has no numeric \"id\", no SDP file written");
+        logger()->warn("createSDPFile: the record has no usable numeric \"id\", no SDP file written");
         return QString();
     }
     return SdpFile::write(tileSdpDir(), QString::number(number), content);
