@@ -200,6 +200,34 @@
     </message>
 </context>
 <context>
+    <name>FirstStartNotice</name>
+    <message>
+        <location filename="../qml/main/FirstStartNotice.qml" line="26"/>
+        <source>Starting the local server is switched off (--no-server).</source>
+        <translation>Запуск локального сервера отключён (--no-server).</translation>
+    </message>
+    <message>
+        <location filename="../qml/main/FirstStartNotice.qml" line="27"/>
+        <source>The server program was not found beside the client or on the PATH.</source>
+        <translation>Программа сервера не найдена ни рядом с клиентом, ни в PATH.</translation>
+    </message>
+    <message>
+        <location filename="../qml/main/FirstStartNotice.qml" line="28"/>
+        <source>The server program could not be started.</source>
+        <translation>Не удалось запустить программу сервера.</translation>
+    </message>
+    <message>
+        <location filename="../qml/main/FirstStartNotice.qml" line="51"/>
+        <source>No server answers at %1</source>
+        <translation>Сервер по адресу %1 не отвечает</translation>
+    </message>
+    <message>
+        <location filename="../qml/main/FirstStartNotice.qml" line="64"/>
+        <source>Start the media server, or change the address: the keys &quot;server/ip&quot; and &quot;server/port&quot; in %1, or start the client with --server HOST:PORT.</source>
+        <translation>Запустите медиасервер или измените адрес: ключи &quot;server/ip&quot; и &quot;server/port&quot; в %1 либо запустите клиент с параметром --server АДРЕС:ПОРТ.</translation>
+    </message>
+</context>
+<context>
     <name>GlobalObjects</name>
     <message>
         <location filename="../qml/globalObjects/GlobalObjects.qml" line="104"/>

@@ -1,16 +1,17 @@
 #include "Bootstrap.h"
 
+#include "kvoClientController/controller/AuthControllerBase.h"
+#include "kvoClientController/controller/OriginalModel.h"
+#include "kvoClientController/controller/ProxyModel.h"
+#include "kvoClientController/network/SharedLink.h"
+#include "kvoCore/AppFolders.h"
 #include "kvoCore/Location.h"
 #include "kvoCore/SettingsSimple.h"
 #include "kvoCore/SpSingleton.h"
 #include "kvoCore/Utils.h"
 #include "kvoCore/clientNetwork/KvoThreadBase.h"
-#include "kvoClientController/network/SharedLink.h"
 #include "qmlVlc/QmlVlcConfig.h"
 #include "qmlVlc/QmlVlcTypes.h"
-#include "kvoClientController/controller/AuthControllerBase.h"
-#include "kvoClientController/controller/OriginalModel.h"
-#include "kvoClientController/controller/ProxyModel.h"
 #include "rirOVA/client/controllers/AppController.h"
 #include "rirOVA/client/controllers/ArchiveController.h"
 #include "rirOVA/client/controllers/ArchiveLocalPlayerController.h"
@@ -31,23 +32,23 @@
 #include "rirOVA/client/network/ClientNetworkQMLProxy.h"
 #include "rirOVA/client/network/HandleRecievedMessages.h"
 #include "rirOVA/client/network/KvoClientNetworkSimple.h"
+#include "rirOVA/desktop/DesktopUtils.h"
+#include "rirOVA/desktop/EventFilter.h"
 #include "rirOVA/p2pclient/network/ClientNetworkQMLProxy.h"
 #include "rirOVA/p2pclient/network/HandleRecievedMessages.h"
 #include "rirOVA/p2pclient/network/KvoClientNetworkSimple.h"
-#include "rirOVA/desktop/DesktopUtils.h"
-#include "rirOVA/desktop/EventFilter.h"
+#include "rirOVA/startup/ServerLauncher.h"
 #include "rirOVA/translator/Translator.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
-#include <QProcess>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQmlEngine>
-#include <QTcpSocket>
 #include <QtGlobal>
 #include <cstdlib>
 #include <spdlog/spdlog.h>
@@ -88,17 +89,10 @@ std::vector<std::pair<QString, QVariant>> Bootstrap::settingDefaults() {
     // clang-format on
 }
 
-QString Bootstrap::serverProgramName() {
-#ifdef Q_OS_WIN
-    return QStringLiteral("vorozizevodidureruziz.exe");
-#else
-    return QStringLiteral("vorozizevodidureruziz");
-#endif
-}
-
-void Bootstrap::init(QQmlApplicationEngine& engine, QGuiApplication& app) {
+void Bootstrap::init(QQmlApplicationEngine& engine, QGuiApplication& app,
+                     const CommandLine::Options& options) {
     try {
-        runSteps(engine, app);
+        runSteps(engine, app, options);
     } catch (const std::exception& e) {
         qCritical().noquote() << "Failed to Bootstrap::init(). " + QString::fromUtf8(e.what());
         // End a link thread started before the failure while Qt is still whole.
@@ -113,7 +107,8 @@ void Bootstrap::init(QQmlApplicationEngine& engine, QGuiApplication& app) {
     }
 }
 
-void Bootstrap::runSteps(QQmlApplicationEngine& engine, QGuiApplication& app) {
+void Bootstrap::runSteps(QQmlApplicationEngine& engine, QGuiApplication& app,
+                         const CommandLine::Options& options) {
     // 1. meta-types
     BootstrapBase::init(QStringLiteral("Bootstrapping DodEzoviviZudorOzerir ..."));
     // 2. fonts
@@ -123,10 +118,25 @@ void Bootstrap::runSteps(QQmlApplicationEngine& engine, QGuiApplication& app) {
     QGuiApplication::setFont(QFont(QStringLiteral("Roboto"), 12, QFont::Normal, false));
     // 3. every input event of the application reaches EVENT_FILTER
     app.installEventFilter(SpSingleton<ClientBase::EventFilter>::instance());
-    // 4.-5. settings with defaults for missing keys
-    initSettings(QCoreApplication::applicationDirPath() + QStringLiteral("/../etc"));
+    // The tree beside the program when the user can write it, the user's XDG folders otherwise.
+    const QString programDir = QCoreApplication::applicationDirPath();
+    const KvoCore::AppFolders folders = KvoCore::AppFolders::forClient(
+        KvoCore::AppFolders::chooseLayout(programDir), programDir, QDir::currentPath());
+    KvoCore::AppFolders::setCurrent(folders);
+    // On the console even when the log is switched off.
+    spdlog::info("Okulon {}; folders: {}", CommandLine::version().toStdString(),
+                 folders.describe().toStdString());
+    // 4.-5. settings with defaults for missing keys, then the values of the command line on top
+    if (options.configFile.isEmpty()) {
+        initSettings(folders.configDir);
+    } else {
+        initSettingsFile(options.configFile);
+    }
+    CommandLine::applyOverrides(options, *settings());
     // 6. the "main" log
-    initMainLog(QCoreApplication::applicationDirPath() + QStringLiteral("/../var/log/rirOVA/main"));
+    initMainLog(folders.logDir);
+    mainLog()->info("Okulon {}; folders: {}; settings file '{}'", CommandLine::version().toStdString(),
+                    folders.describe().toStdString(), settings()->fileName().toStdString());
     // 7.-10. video back end, QML types, the server link
     initVlc();
     initQmlTypes();
@@ -135,11 +145,17 @@ void Bootstrap::runSteps(QQmlApplicationEngine& engine, QGuiApplication& app) {
     // 11. QML engine
     initQmlEngine(engine);
     // 12. make sure the media server runs
-    initServer();
+    initServer(!options.noServer);
 }
 
 void Bootstrap::initSettings(const QString& directory) {
     initSetting(directory, QStringLiteral("dodEzoviviZudorOzerir.conf"));
+    settings()->initSettingParams(settingDefaults());
+}
+
+void Bootstrap::initSettingsFile(const QString& file) {
+    const QFileInfo info(file);
+    initSetting(info.absolutePath(), info.fileName());
     settings()->initSettingParams(settingDefaults());
 }
 
@@ -241,6 +257,8 @@ void Bootstrap::initQmlEngine(QQmlApplicationEngine& engine) {
     context->setContextProperty(QStringLiteral("WORK_DIR"), QDir::currentPath());
     context->setContextProperty(QStringLiteral("DESKTOP_UTILS"),
                                 SpSingleton<ClientBase::DesktopUtils>::instance());
+    // Whether a server answered or could be started; known only after the last step.
+    context->setContextProperty(QStringLiteral("SERVER_LAUNCHER"), SpSingleton<ServerLauncher>::instance());
     engine.load(QUrl(QStringLiteral("qrc:/qml/main/Main.qml")));
     if (engine.rootObjects().isEmpty()) {
         throw std::runtime_error(QStringLiteral("%1. Failed to load Main.qml")
@@ -250,22 +268,14 @@ void Bootstrap::initQmlEngine(QQmlApplicationEngine& engine) {
     log->info("Kvo Qml engine inited successfuly");
 }
 
-void Bootstrap::initServer() {
+void Bootstrap::initServer(bool startAllowed) {
     auto log = mainLog();
     log->info("About to init server");
-    // The probe stays connected (and idle) until exit when a server answers.
-    static QTcpSocket* probe = new QTcpSocket(QCoreApplication::instance());
-    probe->abort();
-    probe->connectToHost(settings()->value(QStringLiteral("server/ip")).toString(),
-                         static_cast<quint16>(settings()->value(QStringLiteral("server/port")).toUInt()));
-    if (probe->waitForConnected(200)) {
-        return;
-    }
-    const QString program = QDir::currentPath() + QStringLiteral("/") + serverProgramName();
-    auto* process = new QProcess(QCoreApplication::instance());
-    process->setWorkingDirectory(QDir::currentPath());
-    process->setProgram(program);
-    process->startDetached();
+    auto* launcher = SpSingleton<ServerLauncher>::instance();
+    launcher->setSettingsFile(settings()->fileName());
+    launcher->ensureServer(settings()->value(QStringLiteral("server/ip")).toString(),
+                           static_cast<quint16>(settings()->value(QStringLiteral("server/port")).toUInt()),
+                           startAllowed, QCoreApplication::applicationDirPath());
     log->info("Server inited successfuly");
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kvoCore/BootstrapBase.h"
+#include "rirOVA/startup/CommandLine.h"
 
 #include <QString>
 #include <QVariant>
@@ -16,23 +17,26 @@ namespace DodEzoviviZudorOzerir {
 // with exit code 1.
 class Bootstrap : public KvoCore::BootstrapBase {
 public:
-    static void init(QQmlApplicationEngine& engine, QGuiApplication& app);
+    static void init(QQmlApplicationEngine& engine, QGuiApplication& app,
+                     const CommandLine::Options& options = CommandLine::Options());
 
     // The configuration keys start-up defines, with the defaults written for missing keys.
     static std::vector<std::pair<QString, QVariant>> settingDefaults();
-    // File name of the media server program looked for in the working directory.
-    static QString serverProgramName();
-
+    // Settings in `directory`/dodEzoviviZudorOzerir.conf, or in the file `file`.
     static void initSettings(const QString& directory);
+    static void initSettingsFile(const QString& file);
     static void initVlc();
     static void initQmlTypes();
     static void initClientNetwork();
     static void initClientNetworkP2P();
     static void initQmlEngine(QQmlApplicationEngine& engine);
-    static void initServer();
+    // Probes the configured address and starts the server program beside the client (or on the
+    // PATH) when nothing answers and `startAllowed`.
+    static void initServer(bool startAllowed = true);
 
 private:
-    static void runSteps(QQmlApplicationEngine& engine, QGuiApplication& app);
+    static void runSteps(QQmlApplicationEngine& engine, QGuiApplication& app,
+                         const CommandLine::Options& options);
 };
 
 } // namespace DodEzoviviZudorOzerir
