@@ -107,8 +107,7 @@ void Bootstrap::init(QQmlApplicationEngine& engine, QGuiApplication& app,
     }
 }
 
-void Bootstrap::runSteps(QQmlApplicationEngine& engine, QGuiApplication& app,
-                         const CommandLine::Options& options) {
+void Bootstrap::initApplication(QGuiApplication& app) {
     // 1. meta-types
     BootstrapBase::init(QStringLiteral("Bootstrapping DodEzoviviZudorOzerir ..."));
     // 2. fonts
@@ -118,6 +117,12 @@ void Bootstrap::runSteps(QQmlApplicationEngine& engine, QGuiApplication& app,
     QGuiApplication::setFont(QFont(QStringLiteral("Roboto"), 12, QFont::Normal, false));
     // 3. every input event of the application reaches EVENT_FILTER
     app.installEventFilter(SpSingleton<ClientBase::EventFilter>::instance());
+}
+
+void Bootstrap::runSteps(QQmlApplicationEngine& engine, QGuiApplication& app,
+                         const CommandLine::Options& options) {
+    // 1.-3. meta-types, fonts, input events
+    initApplication(app);
     // The tree beside the program when the user can write it, the user's XDG folders otherwise.
     const QString programDir = QCoreApplication::applicationDirPath();
     const KvoCore::AppFolders folders = KvoCore::AppFolders::forClient(
@@ -240,9 +245,7 @@ void Bootstrap::initClientNetworkP2P() {
     log->info("Kvo Client P2P network inited successfuly");
 }
 
-void Bootstrap::initQmlEngine(QQmlApplicationEngine& engine) {
-    auto log = mainLog();
-    log->info("About to init Qml engine");
+void Bootstrap::initContextProperties(QQmlEngine& engine) {
     QQmlContext* context = engine.rootContext();
     context->setContextProperty(QStringLiteral("TR"), SpSingleton<Translator>::instance(&engine));
     if (settings()->value(QStringLiteral("p2pServer/enabled")).toBool()) {
@@ -259,6 +262,12 @@ void Bootstrap::initQmlEngine(QQmlApplicationEngine& engine) {
                                 SpSingleton<ClientBase::DesktopUtils>::instance());
     // Whether a server answered or could be started; known only after the last step.
     context->setContextProperty(QStringLiteral("SERVER_LAUNCHER"), SpSingleton<ServerLauncher>::instance());
+}
+
+void Bootstrap::initQmlEngine(QQmlApplicationEngine& engine) {
+    auto log = mainLog();
+    log->info("About to init Qml engine");
+    initContextProperties(engine);
     engine.load(QUrl(QStringLiteral("qrc:/qml/main/Main.qml")));
     if (engine.rootObjects().isEmpty()) {
         throw std::runtime_error(QStringLiteral("%1. Failed to load Main.qml")

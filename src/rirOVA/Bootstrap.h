@@ -10,6 +10,7 @@
 
 class QGuiApplication;
 class QQmlApplicationEngine;
+class QQmlEngine;
 
 namespace DodEzoviviZudorOzerir {
 
@@ -22,6 +23,10 @@ public:
 
     // The configuration keys start-up defines, with the defaults written for missing keys.
     static std::vector<std::pair<QString, QVariant>> settingDefaults();
+    using BootstrapBase::initMainLog;
+
+    // Meta-types, fonts and the application-wide input event filter.
+    static void initApplication(QGuiApplication& app);
     // Settings in `directory`/dodEzoviviZudorOzerir.conf, or in the file `file`.
     static void initSettings(const QString& directory);
     static void initSettingsFile(const QString& file);
@@ -29,6 +34,8 @@ public:
     static void initQmlTypes();
     static void initClientNetwork();
     static void initClientNetworkP2P();
+    // The context properties every QML document of the client relies on.
+    static void initContextProperties(QQmlEngine& engine);
     static void initQmlEngine(QQmlApplicationEngine& engine);
     // Probes the configured address and starts the server program beside the client (or on the
     // PATH) when nothing answers and `startAllowed`.

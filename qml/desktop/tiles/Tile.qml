@@ -22,6 +22,8 @@ KvoFrame {
     readonly property var vocClasses: ["background", "aeroplane", "bicycle", "bird", "boat", "bottle", "bus", "car",
         "cat", "chair", "cow", "diningtable", "dog", "horse", "motorbike", "person", "pottedplant", "sheep", "sofa",
         "train", "tvmonitor"]
+    // What the motion detector reports its regions as.
+    readonly property string motionName: "motion"
     readonly property var container: typeof globalObjects !== "undefined" && globalObjects ? globalObjects.mediaPlayerContainer : null
     readonly property var player: {
         if (!container || deviceId === "")
@@ -33,11 +35,19 @@ KvoFrame {
         if (deviceId === "" || typeof globalObjects === "undefined" || !globalObjects || !globalObjects.deviceController)
             return null
         globalObjects.deviceController.originalModel.rowCount
+        // In-place changes of a record (enabled, name) count too.
+        globalObjects.deviceRevision
         var row = globalObjects.deviceController.originalModel.checkValueByRole("id", deviceId)
         return row >= 0 ? globalObjects.deviceController.originalModel.originalData(row) : null
     }
     readonly property string deviceName: deviceRecord ? String(deviceRecord.deviceName || "") : ""
+    readonly property bool deviceEnabled: deviceRecord ? deviceRecord.enabled !== false && deviceRecord.enabled !== 0
+                                                         && deviceRecord.enabled !== "false" : true
+    // The mouse is over the tile (its name bar may hide otherwise in crowded layouts).
+    property bool hovered: false
     readonly property alias videoSurface: vlcVideoSurface
+    readonly property alias interaction: interaction
+    readonly property alias decorate: decorate
 
     title: deviceName
     detachedWindowWidth: grid ? grid.detachedWindowWidth : KvoAppStyle.detachedWidth
@@ -47,13 +57,18 @@ KvoFrame {
     function isEmpty() {
         return deviceId === ""
     }
-    // Only the classes of the detector's vocabulary, and of the tile's own filter when it has one.
+    // Motion regions, and the classes of the detector's vocabulary (limited by the tile's own
+    // filter when it has one).
     function isAllowedObjectName(name) {
+        if (name === motionName)
+            return true
         if (vocClasses.indexOf(name) < 0 || name === "background")
             return false
         return filterDetectetObjectNames.length === 0 || filterDetectetObjectNames.indexOf(name) >= 0
     }
     function defineObjectRectColor(name) {
+        if (name === motionName)
+            return KvoAppStyle.motion
         var i = vocClasses.indexOf(name)
         if (i < 0)
             return KvoAppStyle.warning
@@ -130,14 +145,18 @@ KvoFrame {
         Repeater {
             model: tile.detectetObjectNames
             Rectangle {
+                readonly property bool isMotion: modelData.name === tile.motionName
+                objectName: isMotion ? "motionRect" : "objectRect"
                 x: modelData.x * picture.width
                 y: modelData.y * picture.height
                 width: modelData.width * picture.width
                 height: modelData.height * picture.height
-                color: "transparent"
-                border.width: 2
+                // Motion is a tinted region without a caption; objects are outlined and named.
+                color: isMotion ? KvoAppStyle.motionFill : "transparent"
+                border.width: isMotion ? 1 : 2
                 border.color: tile.defineObjectRectColor(modelData.name)
                 Rectangle {
+                    visible: !parent.isMotion
                     anchors.bottom: parent.top
                     anchors.left: parent.left
                     width: label.implicitWidth + 6
@@ -156,10 +175,12 @@ KvoFrame {
         }
     }
     TileDecorate {
+        id: decorate
         anchors.fill: parent
         tile: tile
     }
     TileInteraction {
+        id: interaction
         anchors.fill: parent
         tile: tile
     }
