@@ -5,6 +5,22 @@ import sys
 from pathlib import Path
 
 RU = {
+    "en_US": "ru_RU",
+    "%1 is shown full screen": "%1: во весь экран",
+    "%1 is shown in its own window": "%1: в отдельном окне",
+    "All cameras are on screen": "Все камеры уже на экране",
+    "Camera is disabled": "Камера выключена",
+    "Camera: %1": "Камера: %1",
+    "Connection is lost. Reconnecting…": "Соединение потеряно. Переподключение…",
+    "d MMM yyyy": "d MMM yyyy",
+    "Exit full screen": "Выйти из полноэкранного режима",
+    "Filter is on": "Фильтр включён",
+    "New camera…": "Новая камера…",
+    "Next month": "Следующий месяц",
+    "Normal mode": "Обычный режим",
+    "Previous month": "Предыдущий месяц",
+    "Reconnecting": "Переподключение",
+    "Reset filter": "Сбросить фильтр",
     "%1 panels": "Панелей: %1",
     "About": "О программе",
     "Add camera": "Добавить камеру",

@@ -3,6 +3,7 @@
 #include "kvoClientController/controller/AuthControllerBase.h"
 #include "kvoClientController/controller/OriginalModel.h"
 #include "kvoClientController/controller/ProxyModel.h"
+#include "kvoClientController/network/ClientNetworkSimple.h"
 #include "kvoClientController/network/SharedLink.h"
 #include "kvoCore/AppFolders.h"
 #include "kvoCore/Location.h"
@@ -42,6 +43,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
@@ -49,8 +51,11 @@
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QTcpSocket>
+#include <QTimer>
 #include <QtGlobal>
 #include <cstdlib>
+#include <memory>
 #include <spdlog/spdlog.h>
 #include <stdexcept>
 
@@ -277,15 +282,63 @@ void Bootstrap::initQmlEngine(QQmlApplicationEngine& engine) {
     log->info("Kvo Qml engine inited successfuly");
 }
 
+namespace {
+
+// How often and how long a started server's port is tried.
+constexpr int kListenPollMs = 50;
+constexpr qint64 kListenWaitMs = 20000;
+
+} // namespace
+
+// The link retries only every few seconds; a server started by the client usually listens within a
+// second, so its port is tried often (without blocking the GUI thread) and the link is told to
+// connect as soon as it answers.
+void Bootstrap::connectWhenListening(const QString& host, quint16 port) {
+    auto* poll = new QTimer(QCoreApplication::instance());
+    auto* probe = new QTcpSocket(poll);
+    auto started = std::make_shared<QElapsedTimer>();
+    started->start();
+    poll->setInterval(kListenPollMs);
+    QObject::connect(probe, &QTcpSocket::connected, poll, [poll, probe, started]() {
+        probe->abort();
+        poll->stop();
+        const SharedPointerEx<ClientBase::ClientNetworkSimple> link = ClientBase::SharedLink::get();
+        mainLog()->info("Server listens after {} ms", started->elapsed());
+        if (!link.isNull() && !link->isConnected()) {
+            Q_EMIT link->makeConnection();
+        }
+        poll->deleteLater();
+    });
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, probe, started, host, port]() {
+        if (started->elapsed() > kListenWaitMs) {
+            mainLog()->warn("The started server does not listen on {}:{}; the link keeps trying",
+                            host.toStdString(), port);
+            poll->stop();
+            poll->deleteLater();
+            return;
+        }
+        // A refused attempt leaves the probe unconnected; one under way is let finish.
+        if (probe->state() == QAbstractSocket::UnconnectedState) {
+            probe->connectToHost(host, port);
+        }
+    });
+    poll->start();
+}
+
 void Bootstrap::initServer(bool startAllowed) {
     auto log = mainLog();
     log->info("About to init server");
     auto* launcher = SpSingleton<ServerLauncher>::instance();
     launcher->setSettingsFile(settings()->fileName());
-    launcher->ensureServer(settings()->value(QStringLiteral("server/ip")).toString(),
-                           static_cast<quint16>(settings()->value(QStringLiteral("server/port")).toUInt()),
-                           startAllowed, QCoreApplication::applicationDirPath());
+    const bool started = launcher->ensureServer(
+        settings()->value(QStringLiteral("server/ip")).toString(),
+        static_cast<quint16>(settings()->value(QStringLiteral("server/port")).toUInt()), startAllowed,
+        QCoreApplication::applicationDirPath());
     log->info("Server inited successfuly");
+    if (started && !settings()->value(QStringLiteral("p2pServer/enabled")).toBool()) {
+        connectWhenListening(settings()->value(QStringLiteral("server/ip")).toString(),
+                             static_cast<quint16>(settings()->value(QStringLiteral("server/port")).toUInt()));
+    }
 }
 
 } // namespace DodEzoviviZudorOzerir

@@ -42,6 +42,8 @@ public:
     static void initServer(bool startAllowed = true);
 
 private:
+    // Tells the link to connect as soon as a just started server accepts connections.
+    static void connectWhenListening(const QString& host, quint16 port);
     static void runSteps(QQmlApplicationEngine& engine, QGuiApplication& app,
                          const CommandLine::Options& options);
 };

@@ -43,6 +43,19 @@ KvoFrame {
     readonly property string deviceName: deviceRecord ? String(deviceRecord.deviceName || "") : ""
     readonly property bool deviceEnabled: deviceRecord ? deviceRecord.enabled !== false && deviceRecord.enabled !== 0
                                                          && deviceRecord.enabled !== "false" : true
+    // Width over height of the playing picture; 0 while unknown.
+    property real pictureAspect: 0
+    function updatePictureAspect() {
+        var w = player && player.video ? Number(player.video.width) : 0
+        var h = player && player.video ? Number(player.video.height) : 0
+        pictureAspect = w > 0 && h > 0 ? w / h : 0
+    }
+    onPlayerChanged: updatePictureAspect()
+    Connections {
+        target: tile.player
+        ignoreUnknownSignals: true
+        function onStateChanged() { tile.updatePictureAspect() }
+    }
     // The mouse is over the tile (its name bar may hide otherwise in crowded layouts).
     property bool hovered: false
     readonly property alias videoSurface: vlcVideoSurface
@@ -142,33 +155,43 @@ KvoFrame {
                 tile.object_rect = null
             }
         }
-        Repeater {
-            model: tile.detectetObjectNames
-            Rectangle {
-                readonly property bool isMotion: modelData.name === tile.motionName
-                objectName: isMotion ? "motionRect" : "objectRect"
-                x: modelData.x * picture.width
-                y: modelData.y * picture.height
-                width: modelData.width * picture.width
-                height: modelData.height * picture.height
-                // Motion is a tinted region without a caption; objects are outlined and named.
-                color: isMotion ? KvoAppStyle.motionFill : "transparent"
-                border.width: isMotion ? 1 : 2
-                border.color: tile.defineObjectRectColor(modelData.name)
+        // Detections are relative to the picture, which a kept aspect ratio makes smaller than
+        // the tile.
+        Item {
+            id: pictureArea
+            objectName: "pictureArea"
+            readonly property bool fitted: !tile.ignoreAspectRatio && tile.pictureAspect > 0
+            width: fitted ? Math.min(parent.width, parent.height * tile.pictureAspect) : parent.width
+            height: fitted ? Math.min(parent.height, parent.width / tile.pictureAspect) : parent.height
+            anchors.centerIn: parent
+            Repeater {
+                model: tile.detectetObjectNames
                 Rectangle {
-                    visible: !parent.isMotion
-                    anchors.bottom: parent.top
-                    anchors.left: parent.left
-                    width: label.implicitWidth + 6
-                    height: label.implicitHeight + 2
-                    color: parent.border.color
-                    Text {
-                        id: label
-                        anchors.centerIn: parent
-                        text: modelData.name + " " + Math.round(modelData.probability * 100) + "%"
-                        color: KvoAppStyle.textDark
-                        font.family: KvoAppStyle.fontFamily
-                        font.pointSize: KvoAppStyle.fontSizeSmall
+                    readonly property bool isMotion: modelData.name === tile.motionName
+                    objectName: isMotion ? "motionRect" : "objectRect"
+                    x: modelData.x * pictureArea.width
+                    y: modelData.y * pictureArea.height
+                    width: modelData.width * pictureArea.width
+                    height: modelData.height * pictureArea.height
+                    // Motion is a tinted region without a caption; objects are outlined and named.
+                    color: isMotion ? KvoAppStyle.motionFill : "transparent"
+                    border.width: isMotion ? 1 : 2
+                    border.color: tile.defineObjectRectColor(modelData.name)
+                    Rectangle {
+                        visible: !parent.isMotion
+                        anchors.bottom: parent.top
+                        anchors.left: parent.left
+                        width: label.implicitWidth + 6
+                        height: label.implicitHeight + 2
+                        color: parent.border.color
+                        Text {
+                            id: label
+                            anchors.centerIn: parent
+                            text: modelData.name + " " + Math.round(modelData.probability * 100) + "%"
+                            color: KvoAppStyle.textDark
+                            font.family: KvoAppStyle.fontFamily
+                            font.pointSize: KvoAppStyle.fontSizeSmall
+                        }
                     }
                 }
             }

@@ -49,7 +49,7 @@ void ServerLauncher::setSettingsFile(const QString& path) {
     Q_EMIT changed();
 }
 
-void ServerLauncher::ensureServer(const QString& host, quint16 port, bool startAllowed,
+bool ServerLauncher::ensureServer(const QString& host, quint16 port, bool startAllowed,
                                   const QString& programDir) {
     m_address = addressText(host, port);
     m_reason = NoReason;
@@ -61,14 +61,14 @@ void ServerLauncher::ensureServer(const QString& host, quint16 port, bool startA
     if (m_probe->waitForConnected(200)) {
         log()->info("A server answers at {}", m_address.toStdString());
         Q_EMIT changed();
-        return;
+        return false;
     }
     if (!startAllowed) {
         log()->warn("No server answers at {}; starting the local server is switched off",
                     m_address.toStdString());
         m_reason = StartingSwitchedOff;
         Q_EMIT changed();
-        return;
+        return false;
     }
     const QString program = findProgram(programDir);
     if (program.isEmpty()) {
@@ -77,17 +77,23 @@ void ServerLauncher::ensureServer(const QString& host, quint16 port, bool startA
             m_address.toStdString(), programName().toStdString());
         m_reason = ProgramMissing;
         Q_EMIT changed();
-        return;
+        return false;
     }
     log()->info("Starting the server program '{}'", program.toStdString());
-    const QString workDir = QFileInfo(program).absolutePath();
-    if (!QProcess::startDetached(program, QStringList(), workDir)) {
+    QProcess process;
+    process.setProgram(program);
+    process.setWorkingDirectory(QFileInfo(program).absolutePath());
+    // The server keeps its own log file; its console output would bury the client's lines.
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    if (!process.startDetached()) {
         log()->warn("The server program '{}' could not be started", program.toStdString());
         m_reason = StartFailed;
         Q_EMIT changed();
-        return;
+        return false;
     }
     Q_EMIT changed();
+    return true;
 }
 
 } // namespace DodEzoviviZudorOzerir

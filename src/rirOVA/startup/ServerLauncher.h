@@ -30,8 +30,8 @@ public:
 
     // Probes host:port for at most 200 ms. The probe stays connected (and idle) until exit when a
     // server answers; otherwise the program found for `programDir` is started detached in its own
-    // folder, unless `startAllowed` is false.
-    void ensureServer(const QString& host, quint16 port, bool startAllowed, const QString& programDir);
+    // folder, unless `startAllowed` is false. True when a server program was started.
+    bool ensureServer(const QString& host, quint16 port, bool startAllowed, const QString& programDir);
 
     void setSettingsFile(const QString& path);
 

@@ -134,7 +134,7 @@ protected:
 TEST_F(ServerLaunch, StartsTheProgramBesideTheClientInItsFolderWhenNothingAnswers) {
     ServerLauncher launcher;
     const quint16 port = freePort();
-    launcher.ensureServer("127.0.0.1", port, true, programDir.path());
+    EXPECT_TRUE(launcher.ensureServer("127.0.0.1", port, true, programDir.path()));
     EXPECT_EQ(startedIn(), QDir(programDir.path()).canonicalPath());
     EXPECT_FALSE(launcher.unavailable());
     EXPECT_EQ(launcher.address(), QString("127.0.0.1:%1").arg(port));
@@ -144,7 +144,7 @@ TEST_F(ServerLaunch, DoesNotStartProgramWhenServerAnswers) {
     QTcpServer server;
     ASSERT_TRUE(server.listen(QHostAddress::LocalHost, 0));
     ServerLauncher launcher;
-    launcher.ensureServer("127.0.0.1", server.serverPort(), true, programDir.path());
+    EXPECT_FALSE(launcher.ensureServer("127.0.0.1", server.serverPort(), true, programDir.path()));
     EXPECT_TRUE(QTest::qWaitFor([&] { return server.hasPendingConnections(); }, 2000));
     QTest::qWait(1000);
     EXPECT_FALSE(QFile::exists(marker));
@@ -169,7 +169,7 @@ TEST_F(ServerLaunch, SaysWhenNoServerAnswersAndNoneCanBeStarted) {
     ServerLauncher launcher;
     QSignalSpy changed(&launcher, &ServerLauncher::changed);
     const quint16 port = freePort();
-    launcher.ensureServer("127.0.0.1", port, true, emptyDir.path());
+    EXPECT_FALSE(launcher.ensureServer("127.0.0.1", port, true, emptyDir.path()));
     EXPECT_TRUE(launcher.unavailable());
     EXPECT_EQ(launcher.reason(), ServerLauncher::ProgramMissing);
     EXPECT_EQ(launcher.address(), QString("127.0.0.1:%1").arg(port));

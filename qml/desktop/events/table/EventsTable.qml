@@ -12,6 +12,7 @@ import "../filterEditor"
 // The events (recorded clips with their detections) of the chosen day, newest first.
 KvoTableContainer {
     id: events
+    objectName: "eventsTable"
     property alias archiveController: archiveController
     property alias table: inner.tableView
     property alias filterEditor: filterEditor
