@@ -30,6 +30,165 @@
     </message>
 </context>
 <context>
+    <name>Archive</name>
+    <message>
+        <location filename="../qml/archive/Archive.qml" line="16"/>
+        <source>Archive</source>
+        <translation>Архив</translation>
+    </message>
+    <message>
+        <location filename="../qml/archive/Archive.qml" line="286"/>
+        <source>Export</source>
+        <translation>Экспорт</translation>
+    </message>
+    <message>
+        <location filename="../qml/archive/Archive.qml" line="286"/>
+        <source>Select a time range on the timeline first.</source>
+        <translation>Сначала выберите интервал времени на шкале.</translation>
+    </message>
+    <message>
+        <location filename="../qml/archive/Archive.qml" line="286"/>
+        <source>Drag with Shift held down.</source>
+        <translation>Протяните мышью с нажатой клавишей Shift.</translation>
+    </message>
+    <message>
+        <location filename="../qml/archive/Archive.qml" line="333"/>
+        <source>Export failed</source>
+        <translation>Экспорт не удался</translation>
+    </message>
+    <message>
+        <location filename="../qml/archive/Archive.qml" line="337"/>
+        <source>Cancelled</source>
+        <translation>Отменено</translation>
+    </message>
+    <message>
+        <location filename="../qml/archive/Archive.qml" line="458"/>
+        <source>Please select a folder</source>
+        <translation>Выберите папку</translation>
+    </message>
+    <message>
+        <location filename="../qml/archive/Archive.qml" line="511"/>
+        <source>Click a camera&apos;s line to play its recording</source>
+        <translation>Щёлкните по линии камеры, чтобы воспроизвести запись</translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveExtendedTable</name>
+    <message>
+        <location filename="../qml/archiveExternalStatus/table/ArchiveExtendedTable.qml" line="49"/>
+        <source>Archive extended</source>
+        <translation>Архив: выгрузки</translation>
+    </message>
+    <message>
+        <location filename="../qml/archiveExternalStatus/table/ArchiveExtendedTable.qml" line="55"/>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <location filename="../qml/archiveExternalStatus/table/ArchiveExtendedTable.qml" line="66"/>
+        <source>Device name</source>
+        <translation>Имя устройства</translation>
+    </message>
+    <message>
+        <location filename="../qml/archiveExternalStatus/table/ArchiveExtendedTable.qml" line="67"/>
+        <source>Youtube status</source>
+        <translation>Статус YouTube</translation>
+    </message>
+    <message>
+        <location filename="../qml/archiveExternalStatus/table/ArchiveExtendedTable.qml" line="68"/>
+        <source>Telegram status</source>
+        <translation>Статус Telegram</translation>
+    </message>
+    <message>
+        <location filename="../qml/archiveExternalStatus/table/ArchiveExtendedTable.qml" line="69"/>
+        <source>Youtube privacy</source>
+        <translation>Доступ YouTube</translation>
+    </message>
+    <message>
+        <location filename="../qml/archiveExternalStatus/table/ArchiveExtendedTable.qml" line="70"/>
+        <source>Time start to youtube</source>
+        <translation>Начало выгрузки на YouTube</translation>
+    </message>
+    <message>
+        <location filename="../qml/archiveExternalStatus/table/ArchiveExtendedTable.qml" line="71"/>
+        <source>Time end to youtube</source>
+        <translation>Конец выгрузки на YouTube</translation>
+    </message>
+    <message>
+        <location filename="../qml/archiveExternalStatus/table/ArchiveExtendedTable.qml" line="72"/>
+        <source>Time start to telegram</source>
+        <translation>Начало выгрузки в Telegram</translation>
+    </message>
+    <message>
+        <location filename="../qml/archiveExternalStatus/table/ArchiveExtendedTable.qml" line="73"/>
+        <source>Time end to telegram</source>
+        <translation>Конец выгрузки в Telegram</translation>
+    </message>
+    <message>
+        <location filename="../qml/archiveExternalStatus/table/ArchiveExtendedTable.qml" line="74"/>
+        <source>Youtube attempts</source>
+        <translation>Попыток YouTube</translation>
+    </message>
+    <message>
+        <location filename="../qml/archiveExternalStatus/table/ArchiveExtendedTable.qml" line="75"/>
+        <source>Telegram attempts</source>
+        <translation>Попыток Telegram</translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveToolBar</name>
+    <message>
+        <location filename="../qml/archive/ArchiveToolBar.qml" line="24"/>
+        <source>Select day of the archive</source>
+        <translation>Выбрать день архива</translation>
+    </message>
+    <message>
+        <location filename="../qml/archive/ArchiveToolBar.qml" line="47"/>
+        <source>Play</source>
+        <translation>Воспроизвести</translation>
+    </message>
+    <message>
+        <location filename="../qml/archive/ArchiveToolBar.qml" line="54"/>
+        <source>Pause</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <location filename="../qml/archive/ArchiveToolBar.qml" line="68"/>
+        <source>Show time-lapse recordings</source>
+        <translation>Показывать непрерывную запись</translation>
+    </message>
+    <message>
+        <location filename="../qml/archive/ArchiveToolBar.qml" line="81"/>
+        <source>Local files</source>
+        <translation>Локальные файлы</translation>
+    </message>
+    <message>
+        <location filename="../qml/archive/ArchiveToolBar.qml" line="81"/>
+        <source>Streamed by the server</source>
+        <translation>Поток от сервера</translation>
+    </message>
+    <message>
+        <location filename="../qml/archive/ArchiveToolBar.qml" line="82"/>
+        <source>Play the clip files here when they can be read, or have the server stream them</source>
+        <translation>Воспроизводить файлы записей здесь, если они доступны, или получать поток от сервера</translation>
+    </message>
+    <message>
+        <location filename="../qml/archive/ArchiveToolBar.qml" line="98"/>
+        <source>Export the selected range to MP4</source>
+        <translation>Экспортировать выбранный интервал в MP4</translation>
+    </message>
+    <message>
+        <location filename="../qml/archive/ArchiveToolBar.qml" line="123"/>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <location filename="../qml/archive/ArchiveToolBar.qml" line="131"/>
+        <source>Archive extended</source>
+        <translation>Архив: выгрузки</translation>
+    </message>
+</context>
+<context>
     <name>ButtonExit</name>
     <message>
         <location filename="../qml/components/buttons/ButtonExit.qml" line="7"/>
@@ -184,6 +343,29 @@
         <location filename="../qml/desktop/events/table/EventsTable.qml" line="144"/>
         <source>Event</source>
         <translation>Событие</translation>
+    </message>
+</context>
+<context>
+    <name>ExternalArchivePlayer</name>
+    <message>
+        <location filename="../qml/archive/ExternalArchivePlayer.qml" line="26"/>
+        <source>Video file error</source>
+        <translation>Ошибка видеофайла</translation>
+    </message>
+    <message>
+        <location filename="../qml/archive/ExternalArchivePlayer.qml" line="27"/>
+        <source>File is not yet ready.</source>
+        <translation>Файл ещё не готов.</translation>
+    </message>
+    <message>
+        <location filename="../qml/archive/ExternalArchivePlayer.qml" line="28"/>
+        <source>Try again later...</source>
+        <translation>Повторите попытку позже...</translation>
+    </message>
+    <message>
+        <location filename="../qml/archive/ExternalArchivePlayer.qml" line="31"/>
+        <source>Event on</source>
+        <translation>Событие на</translation>
     </message>
 </context>
 <context>
@@ -827,6 +1009,14 @@
         <location filename="../qml/desktop/tiles/TileInteraction.qml" line="210"/>
         <source>Enable</source>
         <translation>Включить</translation>
+    </message>
+</context>
+<context>
+    <name>VideoItem</name>
+    <message>
+        <location filename="../qml/archive/VideoItem.qml" line="202"/>
+        <source>No recording</source>
+        <translation>Нет записи</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,7 @@
 #include "rirOVA/client/controllers/ArchiveController.h"
 #include "rirOVA/client/controllers/ArchiveLocalPlayerController.h"
 #include "rirOVA/client/controllers/ArchivePlayerController.h"
+#include "rirOVA/client/controllers/ArchiveSyncController.h"
 #include "rirOVA/client/controllers/DeviceController.h"
 #include "rirOVA/client/controllers/DevicePasswordController.h"
 #include "rirOVA/client/controllers/DeviceRecStateController.h"
@@ -198,6 +199,7 @@ void Bootstrap::initQmlTypes() {
     qmlRegisterType<DeviceTypeController>(uri, 1, 0, "DeviceTypeController");
     qmlRegisterType<ArchivePlayerController>(uri, 1, 0, "ArchivePlayerController");
     qmlRegisterType<ArchiveLocalPlayerController>(uri, 1, 0, "ArchiveLocalPlayerController");
+    qmlRegisterType<ArchiveSyncController>(uri, 1, 0, "ArchiveSyncController");
     qmlRegisterType<VideoLineListController>(uri, 1, 0, "VideoLineListController");
     qmlRegisterType<SearchDevicesController>(uri, 1, 0, "SearchDevicesController");
     qmlRegisterType<YoutubeSettingsController>(uri, 1, 0, "YoutubeSettingsController");
