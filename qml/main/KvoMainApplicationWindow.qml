@@ -15,7 +15,7 @@ ApplicationWindow {
     id: mainWindow
     objectName: "mainWindow"
     property string appName: "Okulon"
-    property string appStringVer: "0.1.0"
+    property string appStringVer: Qt.application.version
     property string appHttpBaseLink: "https://okulon.example.org"
     property bool isClosingByServer: false
     property bool backendReady: false
@@ -200,6 +200,10 @@ ApplicationWindow {
         target: stack.settingsPage
         ignoreUnknownSignals: true
         function onLanguageRequested(lang) { mainWindow.setLanguage(lang) }
+    }
+
+    FirstStartNotice {
+        parent: mainWindow.overlay
     }
 
     KvoDragContainer {

@@ -47,6 +47,9 @@ int main(int argc, char* argv[]) {
         auto* settings = SpSingleton<KvoCore::SettingsSimple>::instance();
         const ServerConfig config = ServerConfig::fromSettings(*settings, arguments);
         settings->sync();
+        serverLog()->info("Folders: settings '{}', database '{}', video '{}'",
+                          settings->fileName().toStdString(), config.dbDir.toStdString(),
+                          config.baseVideoDir.toStdString());
 
         ClientSession::Limits limits;
         limits.loginTimeoutSec = config.loginTimeoutSec;

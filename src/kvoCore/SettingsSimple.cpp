@@ -6,11 +6,21 @@ SettingsSimple::SettingsSimple(const QString& fileName, QSettings::Format format
     : QSettings(fileName, format, parent) {}
 
 QVariant SettingsSimple::value(const QString& key, const QVariant& defaultValue) const {
-    return QSettings::value(key, defaultValue);
+    const auto found = m_overrides.constFind(key);
+    return found != m_overrides.constEnd() ? *found : QSettings::value(key, defaultValue);
 }
 
 void SettingsSimple::setValue(const QString& key, const QVariant& value) {
+    m_overrides.remove(key);
     QSettings::setValue(key, value);
+}
+
+void SettingsSimple::setOverride(const QString& key, const QVariant& value) {
+    m_overrides.insert(key, value);
+}
+
+bool SettingsSimple::isOverridden(const QString& key) const {
+    return m_overrides.contains(key);
 }
 
 void SettingsSimple::initSettingParams(std::initializer_list<std::pair<QString, QVariant>> params) {
@@ -19,8 +29,9 @@ void SettingsSimple::initSettingParams(std::initializer_list<std::pair<QString, 
 
 void SettingsSimple::initSettingParams(const std::vector<std::pair<QString, QVariant>>& params) {
     for (const auto& [key, defaultValue] : params) {
-        if (value(key, QVariant()).isNull()) {
-            setValue(key, defaultValue);
+        // The file's own value decides: an override is not written as a default.
+        if (QSettings::value(key, QVariant()).isNull()) {
+            QSettings::setValue(key, defaultValue);
         }
     }
 }

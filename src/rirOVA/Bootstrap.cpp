@@ -5,6 +5,7 @@
 #include "kvoClientController/controller/ProxyModel.h"
 #include "kvoClientController/network/ClientNetworkSimple.h"
 #include "kvoClientController/network/SharedLink.h"
+#include "kvoCore/AppFolders.h"
 #include "kvoCore/Location.h"
 #include "kvoCore/SettingsSimple.h"
 #include "kvoCore/SpSingleton.h"
@@ -40,16 +41,17 @@
 #include "rirOVA/p2pclient/network/ClientNetworkQMLProxy.h"
 #include "rirOVA/p2pclient/network/HandleRecievedMessages.h"
 #include "rirOVA/p2pclient/network/KvoClientNetworkSimple.h"
+#include "rirOVA/startup/ServerLauncher.h"
 #include "rirOVA/translator/Translator.h"
 
 #include <QCommandLineOption>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
-#include <QProcess>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQmlEngine>
@@ -82,20 +84,6 @@ QString& renderPathSwitch() {
     return value;
 }
 
-// "--render-path X" or "--render-path=X" among the arguments, for an entry point without a parser.
-QString renderPathArgument() {
-    const QStringList args = QCoreApplication::arguments();
-    for (int i = 1; i < args.size(); ++i) {
-        if (args[i] == QLatin1String("--render-path") && i + 1 < args.size()) {
-            return args[i + 1];
-        }
-        if (args[i].startsWith(QLatin1String("--render-path="))) {
-            return args[i].mid(int(qstrlen("--render-path=")));
-        }
-    }
-    return QString();
-}
-
 } // namespace
 
 std::vector<std::pair<QString, QVariant>> Bootstrap::settingDefaults() {
@@ -118,17 +106,10 @@ std::vector<std::pair<QString, QVariant>> Bootstrap::settingDefaults() {
     // clang-format on
 }
 
-QString Bootstrap::serverProgramName() {
-#ifdef Q_OS_WIN
-    return QStringLiteral("vorozizevodidureruziz.exe");
-#else
-    return QStringLiteral("vorozizevodidureruziz");
-#endif
-}
-
-void Bootstrap::init(QQmlApplicationEngine& engine, QGuiApplication& app) {
+void Bootstrap::init(QQmlApplicationEngine& engine, QGuiApplication& app,
+                     const CommandLine::Options& options) {
     try {
-        runSteps(engine, app);
+        runSteps(engine, app, options);
     } catch (const std::exception& e) {
         qCritical().noquote() << "Failed to Bootstrap::init(). " + QString::fromUtf8(e.what());
         // End a link thread started before the failure while Qt is still whole.
@@ -155,13 +136,29 @@ void Bootstrap::initApplication(QGuiApplication& app) {
     app.installEventFilter(SpSingleton<ClientBase::EventFilter>::instance());
 }
 
-void Bootstrap::runSteps(QQmlApplicationEngine& engine, QGuiApplication& app) {
+void Bootstrap::runSteps(QQmlApplicationEngine& engine, QGuiApplication& app,
+                         const CommandLine::Options& options) {
     // 1.-3. meta-types, fonts, input events
     initApplication(app);
-    // 4.-5. settings with defaults for missing keys
-    initSettings(QCoreApplication::applicationDirPath() + QStringLiteral("/../etc"));
+    // The tree beside the program when the user can write it, the user's XDG folders otherwise.
+    const QString programDir = QCoreApplication::applicationDirPath();
+    const KvoCore::AppFolders folders = KvoCore::AppFolders::forClient(
+        KvoCore::AppFolders::chooseLayout(programDir), programDir, QDir::currentPath());
+    KvoCore::AppFolders::setCurrent(folders);
+    // On the console even when the log is switched off.
+    spdlog::info("Okulon {}; folders: {}", CommandLine::version().toStdString(),
+                 folders.describe().toStdString());
+    // 4.-5. settings with defaults for missing keys, then the values of the command line on top
+    if (options.configFile.isEmpty()) {
+        initSettings(folders.configDir);
+    } else {
+        initSettingsFile(options.configFile);
+    }
+    CommandLine::applyOverrides(options, *settings());
     // 6. the "main" log
-    initMainLog(QCoreApplication::applicationDirPath() + QStringLiteral("/../var/log/rirOVA/main"));
+    initMainLog(folders.logDir);
+    mainLog()->info("Okulon {}; folders: {}; settings file '{}'", CommandLine::version().toStdString(),
+                    folders.describe().toStdString(), settings()->fileName().toStdString());
     // 7.-10. video back end, QML types, the server link
     initVlc();
     initQmlTypes();
@@ -170,7 +167,7 @@ void Bootstrap::runSteps(QQmlApplicationEngine& engine, QGuiApplication& app) {
     // 11. QML engine
     initQmlEngine(engine);
     // 12. make sure the media server runs
-    initServer();
+    initServer(!options.noServer);
 }
 
 void Bootstrap::initSettings(const QString& directory) {
@@ -191,9 +188,6 @@ void Bootstrap::setRenderPathSwitch(const QString& value) {
 void Bootstrap::initRenderPath() {
     QString forced = renderPathSwitch();
     if (forced.isEmpty()) {
-        forced = renderPathArgument();
-    }
-    if (forced.isEmpty()) {
         forced = qEnvironmentVariable("OKULON_RENDER_PATH");
     }
     if (forced.isEmpty()) {
@@ -204,202 +198,202 @@ void Bootstrap::initRenderPath() {
     QmlVlcRenderPath::apply(path);
     mainLog()->info("Video render path: {} ({})", QmlVlcRenderPath::name(path).toStdString(),
                     reason.toStdString());
-}
-
-void Bootstrap::initVlc() {
-    auto log = mainLog();
-    log->info("About to init VLC");
-    initRenderPath();
-    QmlVlcTypes::registerTypes();
-    QmlVlcConfig& config = QmlVlcConfig::instance();
-    config.setMarqueeFilterEnabled(false);
-    config.setAdjustFilterEnabled(false);
-    config.setLogoFilterEnabled(false);
-    config.setDebugLogEnabled(false);
-    config.setNetworkCachingMs(250);
-    config.setHardwareDecodingEnabled(true);
-    bool valid = false;
-    const int liveLatencyMs =
-        settings()
-            ->value(QStringLiteral("video/liveLatencyMs"), QmlVlcConfig::defaultLiveLatencyMs)
-            .toInt(&valid);
-    if (!valid || liveLatencyMs < 0 || liveLatencyMs > maxLiveLatencyMs) {
-        log->warn("video/liveLatencyMs must be 0 to {} ms; using {} ms", maxLiveLatencyMs,
-                  QmlVlcConfig::defaultLiveLatencyMs);
+    void Bootstrap::initSettingsFile(const QString& file) {
+        const QFileInfo info(file);
+        initSetting(info.absolutePath(), info.fileName());
+        settings()->initSettingParams(settingDefaults());
     }
-    config.setLiveLatencyMs(valid && liveLatencyMs >= 0 && liveLatencyMs <= maxLiveLatencyMs
-                                ? liveLatencyMs
-                                : QmlVlcConfig::defaultLiveLatencyMs);
-    log->info("VLC inited successfuly");
-}
 
-void Bootstrap::initQmlTypes() {
-    auto log = mainLog();
-    log->info("About to init qml types");
-    using namespace ClientController;
-    const char* uri = "KVO";
-    qmlRegisterType<OriginalModel>(uri, 1, 0, "OriginalModel");
-    qmlRegisterType<ProxyModel>(uri, 1, 0, "ProxyModel");
-    qmlRegisterType<AuthControllerBase>(uri, 1, 0, "AuthControllerBase");
-    qmlRegisterType<AppController>(uri, 1, 0, "AppController");
-    qmlRegisterType<DeviceController>(uri, 1, 0, "DeviceController");
-    qmlRegisterType<UserController>(uri, 1, 0, "UserController");
-    qmlRegisterType<ArchiveController>(uri, 1, 0, "ArchiveController");
-    qmlRegisterType<DeviceTypeController>(uri, 1, 0, "DeviceTypeController");
-    qmlRegisterType<ArchivePlayerController>(uri, 1, 0, "ArchivePlayerController");
-    qmlRegisterType<ArchiveLocalPlayerController>(uri, 1, 0, "ArchiveLocalPlayerController");
-    qmlRegisterType<ArchiveSyncController>(uri, 1, 0, "ArchiveSyncController");
-    qmlRegisterType<VideoLineListController>(uri, 1, 0, "VideoLineListController");
-    qmlRegisterType<SearchDevicesController>(uri, 1, 0, "SearchDevicesController");
-    qmlRegisterType<YoutubeSettingsController>(uri, 1, 0, "YoutubeSettingsController");
-    qmlRegisterType<PrivateYoutubeTypeController>(uri, 1, 0, "PrivateYoutubeTypeController");
-    qmlRegisterType<OnlineAccessSettingsController>(uri, 1, 0, "OnlineAccessSettingsController");
-    qmlRegisterType<YoutubeApiController>(uri, 1, 0, "YoutubeApiController");
-    qmlRegisterType<DevicePasswordController>(uri, 1, 0, "DevicePasswordController");
-    qmlRegisterType<TelegramSettingsController>(uri, 1, 0, "TelegramSettingsController");
-    qmlRegisterType<DeviceRecStateController>(uri, 1, 0, "DeviceRecStateController");
-    qmlRegisterType<ModuleSystemController>(uri, 1, 0, "ModuleSystemController");
-    // The loopback end of the YouTube sign-in.
-    qmlRegisterType<OAuthLoopbackReceiver>(uri, 1, 0, "OAuthLoopbackReceiver");
-
-    // After the KVO types: the player state enum for the tile screens.
-    QmlVlcTypes::registerPlayerState();
-    log->info("Qml types inited successfuly");
-}
-
-void Bootstrap::initClientNetwork() {
-    if (settings()->value(QStringLiteral("p2pServer/enabled")).toBool()) {
-        return;
-    }
-    auto log = mainLog();
-    log->info("About to init KVO client network");
-    auto* link = SpSingleton<KvoClientNetworkSimple>::instance();
-    link->setHandleReceivedMessages(std::make_shared<HandleRecievedMessages>());
-    const SharedPointerEx<ClientBase::ClientNetworkSimple> shared(
-        SpSingleton<KvoClientNetworkSimple>::sharedInstance());
-    ClientBase::SharedLink::set(shared);
-    link->setParam(QStringLiteral("use_ping"), true);
-    link->start(QThread::NormalPriority);
-    SpSingleton<ClientNetworkQMLProxy>::instance(shared);
-    log->info("Kvo Client network inited successfuly");
-}
-
-void Bootstrap::initClientNetworkP2P() {
-    if (!settings()->value(QStringLiteral("p2pServer/enabled")).toBool()) {
-        return;
-    }
-    using P2PLink = DodEzoviviZudorOzerirP2P::KvoClientNetworkSimple;
-    auto log = mainLog();
-    log->info("About to init KVO client P2P network");
-    auto* link = SpSingleton<P2PLink>::instance();
-    link->setIsP2P(true);
-    link->setRemoteUser(settings()->value(QStringLiteral("p2pServer/remoteUser")));
-    link->setHandleReceivedMessages(std::make_shared<DodEzoviviZudorOzerirP2P::HandleRecievedMessages>());
-    const SharedPointerEx<ClientBase::ClientNetworkSimple> shared(SpSingleton<P2PLink>::sharedInstance());
-    ClientBase::SharedLink::set(shared);
-    link->setParam(QStringLiteral("use_ping"), true);
-    link->start(QThread::NormalPriority);
-    SpSingleton<DodEzoviviZudorOzerirP2P::ClientNetworkQMLProxy>::instance(shared);
-    log->info("Kvo Client P2P network inited successfuly");
-}
-
-void Bootstrap::initContextProperties(QQmlEngine& engine) {
-    QQmlContext* context = engine.rootContext();
-    context->setContextProperty(QStringLiteral("TR"), SpSingleton<Translator>::instance(&engine));
-    if (settings()->value(QStringLiteral("p2pServer/enabled")).toBool()) {
-        context->setContextProperty(QStringLiteral("NET"),
-                                    SpSingleton<DodEzoviviZudorOzerirP2P::ClientNetworkQMLProxy>::instance());
-    } else {
-        context->setContextProperty(QStringLiteral("NET"), SpSingleton<ClientNetworkQMLProxy>::instance());
-    }
-    context->setContextProperty(QStringLiteral("SETTINGS"), settings());
-    context->setContextProperty(QStringLiteral("EVENT_FILTER"),
-                                SpSingleton<ClientBase::EventFilter>::instance());
-    context->setContextProperty(QStringLiteral("WORK_DIR"), QDir::currentPath());
-    context->setContextProperty(QStringLiteral("DESKTOP_UTILS"),
-                                SpSingleton<ClientBase::DesktopUtils>::instance());
-}
-
-void Bootstrap::initQmlEngine(QQmlApplicationEngine& engine) {
-    auto log = mainLog();
-    log->info("About to init Qml engine");
-    initContextProperties(engine);
-    engine.load(QUrl(QStringLiteral("qrc:/qml/main/Main.qml")));
-    if (engine.rootObjects().isEmpty()) {
-        throw std::runtime_error(QStringLiteral("%1. Failed to load Main.qml")
-                                     .arg(KVO_LOCATION("DodEzoviviZudorOzerir::Bootstrap::initQmlEngine"))
-                                     .toStdString());
-    }
-    log->info("Kvo Qml engine inited successfuly");
-}
-
-namespace {
-
-// How often and how long a started server's port is tried.
-constexpr int kListenPollMs = 50;
-constexpr qint64 kListenWaitMs = 20000;
-
-} // namespace
-
-// The link retries only every few seconds; a server started by the client usually listens within a
-// second, so its port is tried often (without blocking the GUI thread) and the link is told to
-// connect as soon as it answers.
-void Bootstrap::connectWhenListening(const QString& host, quint16 port) {
-    auto* poll = new QTimer(QCoreApplication::instance());
-    auto* probe = new QTcpSocket(poll);
-    auto started = std::make_shared<QElapsedTimer>();
-    started->start();
-    poll->setInterval(kListenPollMs);
-    QObject::connect(probe, &QTcpSocket::connected, poll, [poll, probe, started]() {
-        probe->abort();
-        poll->stop();
-        const SharedPointerEx<ClientBase::ClientNetworkSimple> link = ClientBase::SharedLink::get();
-        mainLog()->info("Server listens after {} ms", started->elapsed());
-        if (!link.isNull() && !link->isConnected()) {
-            Q_EMIT link->makeConnection();
+    void Bootstrap::initVlc() {
+        auto log = mainLog();
+        log->info("About to init VLC");
+        initRenderPath();
+        QmlVlcTypes::registerTypes();
+        QmlVlcConfig& config = QmlVlcConfig::instance();
+        config.setMarqueeFilterEnabled(false);
+        config.setAdjustFilterEnabled(false);
+        config.setLogoFilterEnabled(false);
+        config.setDebugLogEnabled(false);
+        config.setNetworkCachingMs(250);
+        config.setHardwareDecodingEnabled(true);
+        bool valid = false;
+        const int liveLatencyMs =
+            settings()
+                ->value(QStringLiteral("video/liveLatencyMs"), QmlVlcConfig::defaultLiveLatencyMs)
+                .toInt(&valid);
+        if (!valid || liveLatencyMs < 0 || liveLatencyMs > maxLiveLatencyMs) {
+            log->warn("video/liveLatencyMs must be 0 to {} ms; using {} ms", maxLiveLatencyMs,
+                      QmlVlcConfig::defaultLiveLatencyMs);
         }
-        poll->deleteLater();
-    });
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, probe, started, host, port]() {
-        if (started->elapsed() > kListenWaitMs) {
-            mainLog()->warn("The started server does not listen on {}:{}; the link keeps trying",
-                            host.toStdString(), port);
-            poll->stop();
-            poll->deleteLater();
+        config.setLiveLatencyMs(valid && liveLatencyMs >= 0 && liveLatencyMs <= maxLiveLatencyMs
+                                    ? liveLatencyMs
+                                    : QmlVlcConfig::defaultLiveLatencyMs);
+        log->info("VLC inited successfuly");
+    }
+
+    void Bootstrap::initQmlTypes() {
+        auto log = mainLog();
+        log->info("About to init qml types");
+        using namespace ClientController;
+        const char* uri = "KVO";
+        qmlRegisterType<OriginalModel>(uri, 1, 0, "OriginalModel");
+        qmlRegisterType<ProxyModel>(uri, 1, 0, "ProxyModel");
+        qmlRegisterType<AuthControllerBase>(uri, 1, 0, "AuthControllerBase");
+        qmlRegisterType<AppController>(uri, 1, 0, "AppController");
+        qmlRegisterType<DeviceController>(uri, 1, 0, "DeviceController");
+        qmlRegisterType<UserController>(uri, 1, 0, "UserController");
+        qmlRegisterType<ArchiveController>(uri, 1, 0, "ArchiveController");
+        qmlRegisterType<DeviceTypeController>(uri, 1, 0, "DeviceTypeController");
+        qmlRegisterType<ArchivePlayerController>(uri, 1, 0, "ArchivePlayerController");
+        qmlRegisterType<ArchiveLocalPlayerController>(uri, 1, 0, "ArchiveLocalPlayerController");
+        qmlRegisterType<ArchiveSyncController>(uri, 1, 0, "ArchiveSyncController");
+        qmlRegisterType<VideoLineListController>(uri, 1, 0, "VideoLineListController");
+        qmlRegisterType<SearchDevicesController>(uri, 1, 0, "SearchDevicesController");
+        qmlRegisterType<YoutubeSettingsController>(uri, 1, 0, "YoutubeSettingsController");
+        qmlRegisterType<PrivateYoutubeTypeController>(uri, 1, 0, "PrivateYoutubeTypeController");
+        qmlRegisterType<OnlineAccessSettingsController>(uri, 1, 0, "OnlineAccessSettingsController");
+        qmlRegisterType<YoutubeApiController>(uri, 1, 0, "YoutubeApiController");
+        qmlRegisterType<DevicePasswordController>(uri, 1, 0, "DevicePasswordController");
+        qmlRegisterType<TelegramSettingsController>(uri, 1, 0, "TelegramSettingsController");
+        qmlRegisterType<DeviceRecStateController>(uri, 1, 0, "DeviceRecStateController");
+        qmlRegisterType<ModuleSystemController>(uri, 1, 0, "ModuleSystemController");
+        // The loopback end of the YouTube sign-in.
+        qmlRegisterType<OAuthLoopbackReceiver>(uri, 1, 0, "OAuthLoopbackReceiver");
+
+        // After the KVO types: the player state enum for the tile screens.
+        QmlVlcTypes::registerPlayerState();
+        log->info("Qml types inited successfuly");
+    }
+
+    void Bootstrap::initClientNetwork() {
+        if (settings()->value(QStringLiteral("p2pServer/enabled")).toBool()) {
             return;
         }
-        // A refused attempt leaves the probe unconnected; one under way is let finish.
-        if (probe->state() == QAbstractSocket::UnconnectedState) {
-            probe->connectToHost(host, port);
-        }
-    });
-    poll->start();
-}
+        auto log = mainLog();
+        log->info("About to init KVO client network");
+        auto* link = SpSingleton<KvoClientNetworkSimple>::instance();
+        link->setHandleReceivedMessages(std::make_shared<HandleRecievedMessages>());
+        const SharedPointerEx<ClientBase::ClientNetworkSimple> shared(
+            SpSingleton<KvoClientNetworkSimple>::sharedInstance());
+        ClientBase::SharedLink::set(shared);
+        link->setParam(QStringLiteral("use_ping"), true);
+        link->start(QThread::NormalPriority);
+        SpSingleton<ClientNetworkQMLProxy>::instance(shared);
+        log->info("Kvo Client network inited successfuly");
+    }
 
-void Bootstrap::initServer() {
-    auto log = mainLog();
-    log->info("About to init server");
-    // The probe stays connected (and idle) until exit when a server answers.
-    static QTcpSocket* probe = new QTcpSocket(QCoreApplication::instance());
-    probe->abort();
-    probe->connectToHost(settings()->value(QStringLiteral("server/ip")).toString(),
-                         static_cast<quint16>(settings()->value(QStringLiteral("server/port")).toUInt()));
-    if (probe->waitForConnected(200)) {
-        return;
+    void Bootstrap::initClientNetworkP2P() {
+        if (!settings()->value(QStringLiteral("p2pServer/enabled")).toBool()) {
+            return;
+        }
+        using P2PLink = DodEzoviviZudorOzerirP2P::KvoClientNetworkSimple;
+        auto log = mainLog();
+        log->info("About to init KVO client P2P network");
+        auto* link = SpSingleton<P2PLink>::instance();
+        link->setIsP2P(true);
+        link->setRemoteUser(settings()->value(QStringLiteral("p2pServer/remoteUser")));
+        link->setHandleReceivedMessages(std::make_shared<DodEzoviviZudorOzerirP2P::HandleRecievedMessages>());
+        const SharedPointerEx<ClientBase::ClientNetworkSimple> shared(SpSingleton<P2PLink>::sharedInstance());
+        ClientBase::SharedLink::set(shared);
+        link->setParam(QStringLiteral("use_ping"), true);
+        link->start(QThread::NormalPriority);
+        SpSingleton<DodEzoviviZudorOzerirP2P::ClientNetworkQMLProxy>::instance(shared);
+        log->info("Kvo Client P2P network inited successfuly");
     }
-    const QString program = QDir::currentPath() + QStringLiteral("/") + serverProgramName();
-    auto* process = new QProcess(QCoreApplication::instance());
-    process->setWorkingDirectory(QDir::currentPath());
-    process->setProgram(program);
-    // The server keeps its own log file; its console output would bury the client's lines.
-    process->setStandardOutputFile(QProcess::nullDevice());
-    process->setStandardErrorFile(QProcess::nullDevice());
-    process->startDetached();
-    log->info("Server inited successfuly");
-    if (!settings()->value(QStringLiteral("p2pServer/enabled")).toBool()) {
-        connectWhenListening(settings()->value(QStringLiteral("server/ip")).toString(),
-                             static_cast<quint16>(settings()->value(QStringLiteral("server/port")).toUInt()));
+
+    void Bootstrap::initContextProperties(QQmlEngine & engine) {
+        QQmlContext* context = engine.rootContext();
+        context->setContextProperty(QStringLiteral("TR"), SpSingleton<Translator>::instance(&engine));
+        if (settings()->value(QStringLiteral("p2pServer/enabled")).toBool()) {
+            context->setContextProperty(
+                QStringLiteral("NET"),
+                SpSingleton<DodEzoviviZudorOzerirP2P::ClientNetworkQMLProxy>::instance());
+        } else {
+            context->setContextProperty(QStringLiteral("NET"),
+                                        SpSingleton<ClientNetworkQMLProxy>::instance());
+        }
+        context->setContextProperty(QStringLiteral("SETTINGS"), settings());
+        context->setContextProperty(QStringLiteral("EVENT_FILTER"),
+                                    SpSingleton<ClientBase::EventFilter>::instance());
+        context->setContextProperty(QStringLiteral("WORK_DIR"), QDir::currentPath());
+        context->setContextProperty(QStringLiteral("DESKTOP_UTILS"),
+                                    SpSingleton<ClientBase::DesktopUtils>::instance());
+        // Whether a server answered or could be started; known only after the last step.
+        context->setContextProperty(QStringLiteral("SERVER_LAUNCHER"),
+                                    SpSingleton<ServerLauncher>::instance());
     }
-}
+
+    void Bootstrap::initQmlEngine(QQmlApplicationEngine & engine) {
+        auto log = mainLog();
+        log->info("About to init Qml engine");
+        initContextProperties(engine);
+        engine.load(QUrl(QStringLiteral("qrc:/qml/main/Main.qml")));
+        if (engine.rootObjects().isEmpty()) {
+            throw std::runtime_error(QStringLiteral("%1. Failed to load Main.qml")
+                                         .arg(KVO_LOCATION("DodEzoviviZudorOzerir::Bootstrap::initQmlEngine"))
+                                         .toStdString());
+        }
+        log->info("Kvo Qml engine inited successfuly");
+    }
+
+    namespace {
+
+    // How often and how long a started server's port is tried.
+    constexpr int kListenPollMs = 50;
+    constexpr qint64 kListenWaitMs = 20000;
+
+    } // namespace
+
+    // The link retries only every few seconds; a server started by the client usually listens within a
+    // second, so its port is tried often (without blocking the GUI thread) and the link is told to
+    // connect as soon as it answers.
+    void Bootstrap::connectWhenListening(const QString& host, quint16 port) {
+        auto* poll = new QTimer(QCoreApplication::instance());
+        auto* probe = new QTcpSocket(poll);
+        auto started = std::make_shared<QElapsedTimer>();
+        started->start();
+        poll->setInterval(kListenPollMs);
+        QObject::connect(probe, &QTcpSocket::connected, poll, [poll, probe, started]() {
+            probe->abort();
+            poll->stop();
+            const SharedPointerEx<ClientBase::ClientNetworkSimple> link = ClientBase::SharedLink::get();
+            mainLog()->info("Server listens after {} ms", started->elapsed());
+            if (!link.isNull() && !link->isConnected()) {
+                Q_EMIT link->makeConnection();
+            }
+            poll->deleteLater();
+        });
+        QObject::connect(poll, &QTimer::timeout, poll, [poll, probe, started, host, port]() {
+            if (started->elapsed() > kListenWaitMs) {
+                mainLog()->warn("The started server does not listen on {}:{}; the link keeps trying",
+                                host.toStdString(), port);
+                poll->stop();
+                poll->deleteLater();
+                return;
+            }
+            // A refused attempt leaves the probe unconnected; one under way is let finish.
+            if (probe->state() == QAbstractSocket::UnconnectedState) {
+                probe->connectToHost(host, port);
+            }
+        });
+        poll->start();
+    }
+
+    void Bootstrap::initServer(bool startAllowed) {
+        auto log = mainLog();
+        log->info("About to init server");
+        auto* launcher = SpSingleton<ServerLauncher>::instance();
+        launcher->setSettingsFile(settings()->fileName());
+        const bool started = launcher->ensureServer(
+            settings()->value(QStringLiteral("server/ip")).toString(),
+            static_cast<quint16>(settings()->value(QStringLiteral("server/port")).toUInt()), startAllowed,
+            QCoreApplication::applicationDirPath());
+        log->info("Server inited successfuly");
+        if (started && !settings()->value(QStringLiteral("p2pServer/enabled")).toBool()) {
+            connectWhenListening(
+                settings()->value(QStringLiteral("server/ip")).toString(),
+                static_cast<quint16>(settings()->value(QStringLiteral("server/port")).toUInt()));
+        }
+    }
 
 } // namespace DodEzoviviZudorOzerir

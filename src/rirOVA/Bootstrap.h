@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kvoCore/BootstrapBase.h"
+#include "rirOVA/startup/CommandLine.h"
 
 #include <QString>
 #include <QVariant>
@@ -18,17 +19,16 @@ namespace DodEzoviviZudorOzerir {
 // with exit code 1.
 class Bootstrap : public KvoCore::BootstrapBase {
 public:
-    static void init(QQmlApplicationEngine& engine, QGuiApplication& app);
+    static void init(QQmlApplicationEngine& engine, QGuiApplication& app,
+                     const CommandLine::Options& options = CommandLine::Options());
 
     // The configuration keys start-up defines, with the defaults written for missing keys.
     static std::vector<std::pair<QString, QVariant>> settingDefaults();
-    // File name of the media server program looked for in the working directory.
-    static QString serverProgramName();
-
     using BootstrapBase::initMainLog;
 
     // Meta-types, fonts and the application-wide input event filter.
     static void initApplication(QGuiApplication& app);
+    // Settings in `directory`/dodEzoviviZudorOzerir.conf, or in the file `file`.
     static void initSettings(const QString& directory);
     // The render path switch of the command line ("--render-path software|opengl|auto"), for the
     // entry point's option parser; `setRenderPathSwitch` hands its value over before `init`.
@@ -37,6 +37,7 @@ public:
     // Chooses the video render path (before any window exists): the switch, else the environment's
     // OKULON_RENDER_PATH, else the setting "video/renderPath", else the OpenGL renderer decides.
     static void initRenderPath();
+    static void initSettingsFile(const QString& file);
     static void initVlc();
     static void initQmlTypes();
     static void initClientNetwork();
@@ -44,12 +45,15 @@ public:
     // The context properties every QML document of the client relies on.
     static void initContextProperties(QQmlEngine& engine);
     static void initQmlEngine(QQmlApplicationEngine& engine);
-    static void initServer();
+    // Probes the configured address and starts the server program beside the client (or on the
+    // PATH) when nothing answers and `startAllowed`.
+    static void initServer(bool startAllowed = true);
 
 private:
     // Tells the link to connect as soon as a just started server accepts connections.
     static void connectWhenListening(const QString& host, quint16 port);
-    static void runSteps(QQmlApplicationEngine& engine, QGuiApplication& app);
+    static void runSteps(QQmlApplicationEngine& engine, QGuiApplication& app,
+                         const CommandLine::Options& options);
 };
 
 } // namespace DodEzoviviZudorOzerir

@@ -1,5 +1,6 @@
 #include "ServerConfig.h"
 
+#include "kvoCore/AppFolders.h"
 #include "kvoCore/Location.h"
 #include "kvoCore/SettingsSimple.h"
 
@@ -14,8 +15,11 @@ namespace DevServer {
 
 namespace {
 
-QString appRelative(const QString& path) {
-    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/') + path);
+// The tree beside the program when the user can write it, the user's XDG folders otherwise (an
+// installed server started by a user's client).
+KvoCore::AppFolders folders() {
+    const QString programDir = QCoreApplication::applicationDirPath();
+    return KvoCore::AppFolders::forServer(KvoCore::AppFolders::chooseLayout(programDir), programDir);
 }
 
 // Sample cameras of the search: local addresses only, nothing is ever contacted.
@@ -34,11 +38,11 @@ QJsonArray defaultSearchCameras() {
 } // namespace
 
 QString ServerConfig::defaultSettingsPath() {
-    return appRelative(QStringLiteral("../etc/vorozizevodidureruziz.conf"));
+    return folders().configDir + QStringLiteral("/vorozizevodidureruziz.conf");
 }
 
 QString ServerConfig::defaultLogDir() {
-    return appRelative(QStringLiteral("../var/log/vorozizevodidureruziz"));
+    return folders().logDir;
 }
 
 ServerConfig::Arguments ServerConfig::parseArguments(const QStringList& arguments) {
@@ -104,11 +108,13 @@ ServerConfig ServerConfig::fromSettings(KvoCore::SettingsSimple& settings, const
         {QStringLiteral("server/maxGuestsPerAddress"), config.maxGuestsPerAddress},
         {QStringLiteral("server/maxUnsentBytes"), config.maxUnsentBytes},
         {QStringLiteral("db/drvname"), QStringLiteral("QSQLITE")},
-        {QStringLiteral("db/dir"), appRelative(QStringLiteral("../var/lib/vorozizevodidureruziz"))},
-        {QStringLiteral("video/baseDir"),
-         appRelative(QStringLiteral("../var/lib/vorozizevodidureruziz/video"))},
+        {QStringLiteral("db/dir"), folders().dataDir},
         {QStringLiteral("telegram/acceptedCode"), config.telegramAcceptedCode},
     });
+    config.dbDir =
+        arguments.dbDir.isEmpty() ? settings.value(QStringLiteral("db/dir")).toString() : arguments.dbDir;
+    // The video goes beside the database it belongs to (the service gives only --db).
+    settings.initSettingParams({{QStringLiteral("video/baseDir"), config.dbDir + QStringLiteral("/video")}});
     if (!settings.contains(QStringLiteral("search/cameras"))) {
         settings.setValue(
             QStringLiteral("search/cameras"),
@@ -118,8 +124,6 @@ ServerConfig ServerConfig::fromSettings(KvoCore::SettingsSimple& settings, const
         arguments.host.isEmpty() ? settings.value(QStringLiteral("server/ip")).toString() : arguments.host;
     config.port = arguments.port >= 0 ? quint16(arguments.port)
                                       : quint16(settings.value(QStringLiteral("server/port")).toUInt());
-    config.dbDir =
-        arguments.dbDir.isEmpty() ? settings.value(QStringLiteral("db/dir")).toString() : arguments.dbDir;
     config.baseVideoDir = settings.value(QStringLiteral("video/baseDir")).toString();
     config.loginTimeoutSec = settings.value(QStringLiteral("server/loginTimeoutSec")).toInt();
     config.idleTimeoutSec = settings.value(QStringLiteral("server/idleTimeoutSec")).toInt();

@@ -1,4 +1,5 @@
 #include "rirOVA/Bootstrap.h"
+#include "rirOVA/startup/ServerLauncher.h"
 
 #include "kvoCore/SettingsSimple.h"
 #include "kvoCore/SpSingleton.h"
@@ -6,14 +7,17 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
 using DodEzoviviZudorOzerir::Bootstrap;
+using DodEzoviviZudorOzerir::ServerLauncher;
 
 namespace {
 
@@ -92,56 +96,89 @@ TEST(Startup, ExistingSettingsAreKeptOnRestart) {
     EXPECT_EQ(conf.allKeys().size(), 14);
 }
 
-// initServer in this process: the settings singleton points at a temporary file.
+// The server launcher in this process, with a script standing in for the server program.
 class ServerLaunch : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        static QTemporaryDir etc;
-        Bootstrap::initSettings(etc.path());
-    }
-
     void SetUp() override {
-        ASSERT_TRUE(workDir.isValid());
-        marker = workDir.filePath("started");
-        const QString script = workDir.filePath(Bootstrap::serverProgramName());
-        QFile f(script);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(programDir.isValid() && otherDir.isValid() && emptyDir.isValid());
+        marker = otherDir.filePath("started");
+        script = writeScript(programDir.path());
+        savedPath = qgetenv("PATH");
+        // Nothing of the machine's own: the PATH holds only what a test puts there.
+        qputenv("PATH", emptyDir.path().toLocal8Bit());
+    }
+    void TearDown() override { qputenv("PATH", savedPath); }
+
+    QString writeScript(const QString& dir) {
+        const QString path = QDir(dir).filePath(ServerLauncher::programName());
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(QStringLiteral("#!/bin/sh\npwd > '%1'\n").arg(marker).toUtf8());
         f.close();
         f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
-        previousDir = QDir::currentPath();
-        QDir::setCurrent(workDir.path());
+        return path;
+    }
+    QString startedIn() {
+        if (!QTest::qWaitFor([&] { return QFile::exists(marker) && QFileInfo(marker).size() > 0; }, 10000))
+            return QString();
+        QFile f(marker);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+        return QDir(QString::fromUtf8(f.readAll()).trimmed()).canonicalPath();
     }
 
-    void TearDown() override { QDir::setCurrent(previousDir); }
-
-    void pointAt(quint16 port) {
-        auto* s = SpSingleton<KvoCore::SettingsSimple>::instance();
-        s->setValue("server/ip", "127.0.0.1");
-        s->setValue("server/port", port);
-    }
-
-    QTemporaryDir workDir;
-    QString marker;
-    QString previousDir;
+    QTemporaryDir programDir, otherDir, emptyDir;
+    QString marker, script;
+    QByteArray savedPath;
 };
 
-TEST_F(ServerLaunch, StartsProgramFromWorkingDirectoryWhenNothingAnswers) {
-    pointAt(freePort());
-    Bootstrap::initServer();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(marker); }, 10000));
-    QFile f(marker);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QDir(QString::fromUtf8(f.readAll()).trimmed()).canonicalPath(),
-              QDir(workDir.path()).canonicalPath());
+TEST_F(ServerLaunch, StartsTheProgramBesideTheClientInItsFolderWhenNothingAnswers) {
+    ServerLauncher launcher;
+    const quint16 port = freePort();
+    EXPECT_TRUE(launcher.ensureServer("127.0.0.1", port, true, programDir.path()));
+    EXPECT_EQ(startedIn(), QDir(programDir.path()).canonicalPath());
+    EXPECT_FALSE(launcher.unavailable());
+    EXPECT_EQ(launcher.address(), QString("127.0.0.1:%1").arg(port));
 }
 
 TEST_F(ServerLaunch, DoesNotStartProgramWhenServerAnswers) {
     QTcpServer server;
     ASSERT_TRUE(server.listen(QHostAddress::LocalHost, 0));
-    pointAt(server.serverPort());
-    Bootstrap::initServer();
+    ServerLauncher launcher;
+    EXPECT_FALSE(launcher.ensureServer("127.0.0.1", server.serverPort(), true, programDir.path()));
     EXPECT_TRUE(QTest::qWaitFor([&] { return server.hasPendingConnections(); }, 2000));
     QTest::qWait(1000);
+    EXPECT_FALSE(QFile::exists(marker));
+    EXPECT_FALSE(launcher.unavailable());
+}
+
+TEST_F(ServerLaunch, LooksOnThePathWhenNothingIsBesideTheClient) {
+    QTemporaryDir pathDir;
+    const QString onPath = writeScript(pathDir.path());
+    EXPECT_TRUE(ServerLauncher::findProgram(emptyDir.path()).isEmpty());
+    qputenv("PATH", (emptyDir.path() + ":" + pathDir.path()).toLocal8Bit());
+    EXPECT_EQ(ServerLauncher::findProgram(emptyDir.path()), onPath);
+    // The one beside the client comes first.
+    EXPECT_EQ(ServerLauncher::findProgram(programDir.path()), script);
+
+    ServerLauncher launcher;
+    launcher.ensureServer("127.0.0.1", freePort(), true, emptyDir.path());
+    EXPECT_EQ(startedIn(), QDir(pathDir.path()).canonicalPath());
+}
+
+TEST_F(ServerLaunch, SaysWhenNoServerAnswersAndNoneCanBeStarted) {
+    ServerLauncher launcher;
+    QSignalSpy changed(&launcher, &ServerLauncher::changed);
+    const quint16 port = freePort();
+    EXPECT_FALSE(launcher.ensureServer("127.0.0.1", port, true, emptyDir.path()));
+    EXPECT_TRUE(launcher.unavailable());
+    EXPECT_EQ(launcher.reason(), ServerLauncher::ProgramMissing);
+    EXPECT_EQ(launcher.address(), QString("127.0.0.1:%1").arg(port));
+    EXPECT_GE(changed.count(), 1);
+
+    // Switched off, the program beside the client is not started either.
+    launcher.ensureServer("::1", port, false, programDir.path());
+    EXPECT_EQ(launcher.reason(), ServerLauncher::StartingSwitchedOff);
+    EXPECT_EQ(launcher.address(), QString("[::1]:%1").arg(port));
+    QTest::qWait(500);
     EXPECT_FALSE(QFile::exists(marker));
 }

@@ -1,6 +1,7 @@
 #include "ArchivePlayerController.h"
 
 #include "SdpFile.h"
+#include "kvoCore/AppFolders.h"
 
 #include <QDir>
 #include <QUuid>
@@ -22,7 +23,7 @@ ArchivePlayerController::ArchivePlayerController(QQuickItem* parent) : FeatureLi
 ArchivePlayerController::~ArchivePlayerController() = default;
 
 QString ArchivePlayerController::archiveSdpDir() {
-    return QDir::current().absoluteFilePath(QStringLiteral("sdp_archive"));
+    return KvoCore::AppFolders::current().archiveSdpDir;
 }
 
 void ArchivePlayerController::trCreateVideo(const QJsonObject& mapParams) {

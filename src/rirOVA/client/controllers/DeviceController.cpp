@@ -1,6 +1,7 @@
 #include "DeviceController.h"
 
 #include "SdpFile.h"
+#include "kvoCore/AppFolders.h"
 #include "kvoCore/clientNetwork/RtpPortPicker.h"
 #include "rirOVA/model/DeviceModel.h"
 
@@ -19,7 +20,7 @@ DeviceController::DeviceController(QQuickItem* parent) : FeatureListController(p
 DeviceController::~DeviceController() = default;
 
 QString DeviceController::tileSdpDir() {
-    return QDir::current().absoluteFilePath(QStringLiteral("../var/lib/vizEDA/tileSdp"));
+    return KvoCore::AppFolders::current().tileSdpDir;
 }
 
 QString DeviceController::createSDPFile(const QJsonObject& entry) {
