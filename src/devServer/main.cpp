@@ -5,6 +5,7 @@
 #include "server/AuthHandler.h"
 #include "server/DatabaseSetup.h"
 #include "server/DemoCamera.h"
+#include "server/DesktopLayoutHandler.h"
 #include "server/DeviceWatcher.h"
 #include "server/GroupModels.h"
 #include "server/LiveStreams.h"
@@ -103,7 +104,9 @@ int main(int argc, char* argv[]) {
         server.addHandler(std::make_unique<ModuleSystemHandler>(store));
         server.addHandler(std::make_unique<SearchDevicesHandler>(store, config.searchCameras));
         server.addHandler(std::make_unique<TelegramSettingsHandler>(store, config.telegramAcceptedCode));
+        server.addHandler(std::make_unique<DesktopLayoutHandler>(store));
         QStringList plainGroups = GroupModels::groups();
+        plainGroups.removeAll(DesktopLayoutHandler::group());
         plainGroups.removeAll(QStringLiteral("searchDevices"));
         plainGroups.removeAll(QStringLiteral("telegramSettings"));
         server.addHandler(std::make_unique<RecordGroupHandler>(store, plainGroups));

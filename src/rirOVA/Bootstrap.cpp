@@ -15,6 +15,7 @@
 #include "rirOVA/client/controllers/ArchiveController.h"
 #include "rirOVA/client/controllers/ArchiveLocalPlayerController.h"
 #include "rirOVA/client/controllers/ArchivePlayerController.h"
+#include "rirOVA/client/controllers/DesktopLayoutController.h"
 #include "rirOVA/client/controllers/DeviceController.h"
 #include "rirOVA/client/controllers/DevicePasswordController.h"
 #include "rirOVA/client/controllers/DeviceRecStateController.h"
@@ -36,6 +37,7 @@
 #include "rirOVA/p2pclient/network/KvoClientNetworkSimple.h"
 #include "rirOVA/desktop/DesktopUtils.h"
 #include "rirOVA/desktop/EventFilter.h"
+#include "rirOVA/desktop/ScreenStateStore.h"
 #include "rirOVA/translator/Translator.h"
 
 #include <QCoreApplication>
@@ -182,6 +184,8 @@ void Bootstrap::initQmlTypes() {
     qmlRegisterType<TelegramSettingsController>(uri, 1, 0, "TelegramSettingsController");
     qmlRegisterType<DeviceRecStateController>(uri, 1, 0, "DeviceRecStateController");
     qmlRegisterType<ModuleSystemController>(uri, 1, 0, "ModuleSystemController");
+    qmlRegisterType<DesktopLayoutController>(uri, 1, 0, "DesktopLayoutController");
+    qmlRegisterType<ClientBase::ScreenStateStore>(uri, 1, 0, "ScreenStateStore");
 
     // After the KVO types: the player state enum for the tile screens.
     QmlVlcTypes::registerPlayerState();

@@ -22,3 +22,9 @@ okulon_add_gtest(devServerSessionTests QT_MAIN
     LIBS devServerTestSupport
     TIMEOUT 300)
 add_dependencies(devServerSessionTests vorozizevodidureruziz)
+
+okulon_add_gtest(devServerDesktopLayoutTests QT_MAIN
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/DesktopLayoutTest.cpp
+    LIBS devServerTestSupport
+    TIMEOUT 120)
+add_dependencies(devServerDesktopLayoutTests vorozizevodidureruziz)
