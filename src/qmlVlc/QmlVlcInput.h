@@ -40,6 +40,8 @@ public:
 
     Q_INVOKABLE void prevChapter();
     Q_INVOKABLE void nextChapter();
+    // Bit rate of the stream as received, in kbit/s; 0 without media or statistics.
+    Q_INVOKABLE double bitrateKbps() const;
 
 private:
     libvlc_media_player_t* mp() const;

@@ -1,6 +1,7 @@
 #include "QmlVlcVideoSurface.h"
 
 #include "qmlVlc/QmlVlcVideoSource.h"
+#include "qmlVlc/QmlVlcZoom.h"
 #include "qmlVlc/SGVlcVideoNode.h"
 
 QmlVlcVideoSurface::QmlVlcVideoSurface(QQuickItem* parent) : QQuickItem(parent) {
@@ -22,6 +23,7 @@ void QmlVlcVideoSurface::setFillMode(FillMode mode) {
         return;
     }
     m_fillMode = mode;
+    updateContentRect();
     update();
     Q_EMIT fillModeChanged(mode);
 }
@@ -36,6 +38,10 @@ void QmlVlcVideoSurface::setSource(QmlVlcVideoSource* source) {
     // The old picture goes with the old source.
     m_frame.reset();
     m_frameUpdated = false;
+    // Health and zoom belong to the old picture too.
+    m_sinceFrame.invalidate();
+    resetZoom();
+    updateContentRect();
     update();
     m_source = source;
     if (m_source) {
@@ -44,10 +50,89 @@ void QmlVlcVideoSurface::setSource(QmlVlcVideoSource* source) {
     Q_EMIT sourceChanged();
 }
 
+void QmlVlcVideoSurface::setHoldLastFrame(bool hold) {
+    if (hold == m_holdLastFrame) {
+        return;
+    }
+    m_holdLastFrame = hold;
+    Q_EMIT holdLastFrameChanged();
+}
+
 void QmlVlcVideoSurface::presentFrame(std::shared_ptr<const QmlVlcI420Frame> frame) {
+    if (!frame && m_holdLastFrame && m_frame) {
+        return;
+    }
+    const bool resized =
+        !m_frame || !frame || m_frame->width != frame->width || m_frame->height != frame->height;
     m_frame = std::move(frame);
     m_frameUpdated = true;
+    if (m_frame) {
+        ++m_frameCount;
+        m_sinceFrame.start();
+    }
+    if (resized) {
+        updateContentRect();
+    }
     update();
+}
+
+double QmlVlcVideoSurface::msSinceLastFrame() const {
+    return m_sinceFrame.isValid() ? double(m_sinceFrame.elapsed()) : -1.0;
+}
+
+QSize QmlVlcVideoSurface::frameSize() const {
+    return m_frame ? QSize(m_frame->width, m_frame->height) : QSize();
+}
+
+qreal QmlVlcVideoSurface::zoom() const {
+    return QmlVlcZoom::factor(m_sourceRect);
+}
+
+void QmlVlcVideoSurface::setSourceRect(const QRectF& rect) {
+    const QRectF clamped = QmlVlcZoom::clamp(rect);
+    if (clamped == m_sourceRect) {
+        return;
+    }
+    m_sourceRect = clamped;
+    update();
+    Q_EMIT sourceRectChanged();
+}
+
+void QmlVlcVideoSurface::zoomAt(qreal factor, const QPointF& point) {
+    setSourceRect(QmlVlcZoom::zoomAt(m_sourceRect, factor, point, m_contentRect));
+}
+
+void QmlVlcVideoSurface::panBy(const QPointF& delta) {
+    setSourceRect(QmlVlcZoom::panBy(m_sourceRect, delta, m_contentRect));
+}
+
+void QmlVlcVideoSurface::resetZoom() {
+    setSourceRect(QmlVlcZoom::full());
+}
+
+QRectF QmlVlcVideoSurface::mapFromPicture(const QRectF& picture) const {
+    return QmlVlcZoom::mapToItem(picture, QmlVlcZoom::compose(m_textureRect, m_sourceRect), m_contentRect);
+}
+
+void QmlVlcVideoSurface::geometryChanged(const QRectF& newGeometry, const QRectF& oldGeometry) {
+    QQuickItem::geometryChanged(newGeometry, oldGeometry);
+    if (newGeometry.size() != oldGeometry.size()) {
+        updateContentRect();
+    }
+}
+
+// Without a picture the whole item stands for it, so that rectangles over an empty tile still
+// have a place.
+void QmlVlcVideoSurface::updateContentRect() {
+    QRectF target;
+    QRectF texture;
+    const QSizeF frame = m_frame ? QSizeF(m_frame->width, m_frame->height) : QSizeF();
+    fillRects(m_fillMode, size(), frame, &target, &texture);
+    m_textureRect = texture;
+    if (target != m_contentRect) {
+        m_contentRect = target;
+        Q_EMIT contentRectChanged();
+    }
 }
 
 void QmlVlcVideoSurface::fillRects(FillMode mode, const QSizeF& itemSize, const QSizeF& frameSize,
@@ -97,6 +182,6 @@ QSGNode* QmlVlcVideoSurface::updatePaintNode(QSGNode* oldNode, UpdatePaintNodeDa
         node->setFrame(m_frame);
         m_frameUpdated = false;
     }
-    node->setRect(target, texture);
+    node->setRect(target, QmlVlcZoom::compose(texture, m_sourceRect));
     return node;
 }
