@@ -46,6 +46,54 @@
     </message>
 </context>
 <context>
+    <name>CameraPanel</name>
+    <message>
+        <location filename="../qml/desktop/cameraPanel/CameraPanel.qml" line="70"/>
+        <source>Off</source>
+        <translation>Выключена</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/cameraPanel/CameraPanel.qml" line="71"/>
+        <source>Online</source>
+        <translation>В сети</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/cameraPanel/CameraPanel.qml" line="71"/>
+        <source>Connecting</source>
+        <translation>Подключение</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/cameraPanel/CameraPanel.qml" line="95"/>
+        <source>Cameras</source>
+        <translation>Камеры</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/cameraPanel/CameraPanel.qml" line="101"/>
+        <source>Show cameras</source>
+        <translation>Показать камеры</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/cameraPanel/CameraPanel.qml" line="101"/>
+        <source>Hide cameras</source>
+        <translation>Скрыть камеры</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/cameraPanel/CameraPanel.qml" line="111"/>
+        <source>Filter cameras</source>
+        <translation>Отбор камер</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/cameraPanel/CameraPanel.qml" line="133"/>
+        <source>No camera matches the filter</source>
+        <translation>Нет камер, подходящих под отбор</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/cameraPanel/CameraPanel.qml" line="133"/>
+        <source>No cameras</source>
+        <translation>Нет камер</translation>
+    </message>
+</context>
+<context>
     <name>ClientController::PrivateYoutubeTypeController</name>
     <message>
         <location filename="../src/rirOVA/client/controllers/PrivateYoutubeTypeController.cpp" line="18"/>
@@ -202,32 +250,32 @@
 <context>
     <name>GlobalObjects</name>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="104"/>
+        <location filename="../qml/globalObjects/GlobalObjects.qml" line="109"/>
         <source>Network error</source>
         <translation>Ошибка сети</translation>
     </message>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="104"/>
+        <location filename="../qml/globalObjects/GlobalObjects.qml" line="109"/>
         <source>Connection is lost. Try again later...</source>
         <translation>Соединение потеряно. Повторите попытку позже...</translation>
     </message>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="234"/>
+        <location filename="../qml/globalObjects/GlobalObjects.qml" line="262"/>
         <source>Authorization error</source>
         <translation>Ошибка авторизации</translation>
     </message>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="234"/>
+        <location filename="../qml/globalObjects/GlobalObjects.qml" line="262"/>
         <source>Failed to log in</source>
         <translation>Не удалось войти</translation>
     </message>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="261"/>
+        <location filename="../qml/globalObjects/GlobalObjects.qml" line="289"/>
         <source>Remove error</source>
         <translation>Ошибка удаления</translation>
     </message>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="261"/>
+        <location filename="../qml/globalObjects/GlobalObjects.qml" line="289"/>
         <source>Failed to remove device</source>
         <translation>Не удалось удалить устройство</translation>
     </message>
@@ -307,37 +355,37 @@
 <context>
     <name>KvoFooter</name>
     <message>
-        <location filename="../qml/main/KvoFooter.qml" line="37"/>
+        <location filename="../qml/main/KvoFooter.qml" line="38"/>
         <source>Connected</source>
         <translation>Подключено</translation>
     </message>
     <message>
-        <location filename="../qml/main/KvoFooter.qml" line="37"/>
+        <location filename="../qml/main/KvoFooter.qml" line="38"/>
         <source>Disconnected</source>
         <translation>Нет соединения</translation>
     </message>
     <message>
-        <location filename="../qml/main/KvoFooter.qml" line="43"/>
+        <location filename="../qml/main/KvoFooter.qml" line="44"/>
         <source>P2P server</source>
         <translation>P2P-сервер</translation>
     </message>
     <message>
-        <location filename="../qml/main/KvoFooter.qml" line="43"/>
+        <location filename="../qml/main/KvoFooter.qml" line="44"/>
         <source>Direct server</source>
         <translation>Прямое подключение</translation>
     </message>
     <message>
-        <location filename="../qml/main/KvoFooter.qml" line="48"/>
+        <location filename="../qml/main/KvoFooter.qml" line="49"/>
         <source>User:</source>
         <translation>Пользователь:</translation>
     </message>
     <message>
-        <location filename="../qml/main/KvoFooter.qml" line="53"/>
+        <location filename="../qml/main/KvoFooter.qml" line="54"/>
         <source>Address:</source>
         <translation>Адрес:</translation>
     </message>
     <message>
-        <location filename="../qml/main/KvoFooter.qml" line="60"/>
+        <location filename="../qml/main/KvoFooter.qml" line="61"/>
         <source>Remote server ID</source>
         <translation>ID удалённого сервера</translation>
     </message>
@@ -368,12 +416,12 @@
 <context>
     <name>KvoMainApplicationWindow</name>
     <message>
-        <location filename="../qml/main/KvoMainApplicationWindow.qml" line="114"/>
+        <location filename="../qml/main/KvoMainApplicationWindow.qml" line="124"/>
         <source>About</source>
         <translation>О программе</translation>
     </message>
     <message>
-        <location filename="../qml/main/KvoMainApplicationWindow.qml" line="116"/>
+        <location filename="../qml/main/KvoMainApplicationWindow.qml" line="126"/>
         <source>Video surveillance client</source>
         <translation>Клиент видеонаблюдения</translation>
     </message>
@@ -524,6 +572,69 @@
     </message>
 </context>
 <context>
+    <name>LayoutToolButtons</name>
+    <message>
+        <location filename="../qml/desktop/layouts/LayoutToolButtons.qml" line="21"/>
+        <source>Layouts</source>
+        <translation>Раскладки</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/layouts/LayoutToolButtons.qml" line="23"/>
+        <source>Saved layouts</source>
+        <translation>Сохранённые раскладки</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/layouts/LayoutToolButtons.qml" line="43"/>
+        <source>Save layout...</source>
+        <translation>Сохранить раскладку...</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/layouts/LayoutToolButtons.qml" line="44"/>
+        <source>Save layout as</source>
+        <translation>Сохранить раскладку как</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/layouts/LayoutToolButtons.qml" line="47"/>
+        <source>Rename layout...</source>
+        <translation>Переименовать раскладку...</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/layouts/LayoutToolButtons.qml" line="49"/>
+        <source>Rename layout</source>
+        <translation>Переименование раскладки</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/layouts/LayoutToolButtons.qml" line="52"/>
+        <source>Delete layout</source>
+        <translation>Удалить раскладку</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/layouts/LayoutToolButtons.qml" line="105"/>
+        <source>Layout name</source>
+        <translation>Имя раскладки</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/layouts/LayoutToolButtons.qml" line="119"/>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/layouts/LayoutToolButtons.qml" line="125"/>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/layouts/LayoutToolButtons.qml" line="137"/>
+        <source>Layout error</source>
+        <translation>Ошибка раскладки</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/layouts/LayoutToolButtons.qml" line="137"/>
+        <source>The layout was not saved</source>
+        <translation>Раскладка не сохранена</translation>
+    </message>
+</context>
+<context>
     <name>ListSelector</name>
     <message>
         <location filename="../qml/components/ListSelector.qml" line="14"/>
@@ -534,6 +645,14 @@
         <location filename="../qml/components/ListSelector.qml" line="15"/>
         <source>Right list</source>
         <translation>Правый список</translation>
+    </message>
+</context>
+<context>
+    <name>LiveSummary</name>
+    <message>
+        <location filename="../qml/desktop/health/LiveSummary.qml" line="13"/>
+        <source>%1/%2 live</source>
+        <translation>В эфире %1 из %2</translation>
     </message>
 </context>
 <context>
@@ -593,17 +712,17 @@
 <context>
     <name>TileDecorate</name>
     <message>
-        <location filename="../qml/desktop/tiles/TileDecorate.qml" line="70"/>
+        <location filename="../qml/desktop/tiles/TileDecorate.qml" line="81"/>
         <source>Add camera</source>
         <translation>Добавить камеру</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileDecorate.qml" line="134"/>
+        <location filename="../qml/desktop/tiles/TileDecorate.qml" line="167"/>
         <source>Connecting...</source>
         <translation>Подключение...</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileDecorate.qml" line="134"/>
+        <location filename="../qml/desktop/tiles/TileDecorate.qml" line="167"/>
         <source>No video</source>
         <translation>Нет видео</translation>
     </message>
@@ -614,6 +733,49 @@
         <location filename="../qml/desktop/tiles/TileGrid.qml" line="11"/>
         <source>Tile grid</source>
         <translation>Сетка камер</translation>
+    </message>
+</context>
+<context>
+    <name>TileHealth</name>
+    <message>
+        <location filename="../qml/desktop/health/TileHealth.qml" line="102"/>
+        <source>Connecting</source>
+        <translation>Подключение</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/health/TileHealth.qml" line="103"/>
+        <source>Live</source>
+        <translation>В эфире</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/health/TileHealth.qml" line="104"/>
+        <source>Stalled</source>
+        <translation>Задержка</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/health/TileHealth.qml" line="105"/>
+        <source>Lost</source>
+        <translation>Потеряно</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/health/TileHealth.qml" line="138"/>
+        <source>No video for %1</source>
+        <translation>Нет видео %1</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/health/TileHealth.qml" line="139"/>
+        <source>No video</source>
+        <translation>Нет видео</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/health/TileHealth.qml" line="161"/>
+        <source>%1 fps</source>
+        <translation>%1 кадр/с</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/health/TileHealth.qml" line="162"/>
+        <source>%1 kbit/s</source>
+        <translation>%1 кбит/с</translation>
     </message>
 </context>
 <context>
@@ -628,7 +790,7 @@
     <name>TileInteraction</name>
     <message>
         <location filename="../qml/desktop/tiles/TileInteraction.qml" line="18"/>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="116"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="120"/>
         <source>Edit</source>
         <translation>Изменить</translation>
     </message>
@@ -693,17 +855,22 @@
         <translation>Без сохранения пропорций</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="120"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="115"/>
+        <source>Force reconnect</source>
+        <translation>Переподключить</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="124"/>
         <source>Delete</source>
         <translation>Удалить</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="124"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="128"/>
         <source>Disable</source>
         <translation>Выключить</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="124"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="128"/>
         <source>Enable</source>
         <translation>Включить</translation>
     </message>
@@ -724,6 +891,14 @@
         <location filename="../qml/components/buttons/WindowButtons.qml" line="34"/>
         <source>Close</source>
         <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>ZoomArea</name>
+    <message>
+        <location filename="../qml/desktop/zoom/ZoomArea.qml" line="50"/>
+        <source>Reset zoom</source>
+        <translation>Сбросить увеличение</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,8 @@ import QtQuick 2.13
 import QmlVlc 0.1
 import "../../misc"
 import "../../components"
+import "../health"
+import "../zoom"
 
 // A live tile: the picture of one device's player, the boxes of detected objects, the
 // decorations and the mouse interaction. An empty tile offers to add a camera.
@@ -38,6 +40,7 @@ KvoFrame {
     }
     readonly property string deviceName: deviceRecord ? String(deviceRecord.deviceName || "") : ""
     readonly property alias videoSurface: vlcVideoSurface
+    readonly property alias health: tileHealth
 
     title: deviceName
     detachedWindowWidth: grid ? grid.detachedWindowWidth : KvoAppStyle.detachedWidth
@@ -120,6 +123,7 @@ KvoFrame {
             objectName: "vlcVideoSurface"
             anchors.fill: parent
             clip: true
+            holdLastFrame: true
             fillMode: tile.ignoreAspectRatio ? VlcVideoSurface.Stretch : VlcVideoSurface.PreserveAspectFit
             source: tile.player
             onSourceChanged: {
@@ -130,10 +134,16 @@ KvoFrame {
         Repeater {
             model: tile.detectetObjectNames
             Rectangle {
-                x: modelData.x * picture.width
-                y: modelData.y * picture.height
-                width: modelData.width * picture.width
-                height: modelData.height * picture.height
+                // Placed over the picture as drawn, zoom included.
+                readonly property rect place: {
+                    vlcVideoSurface.sourceRect
+                    vlcVideoSurface.contentRect
+                    return vlcVideoSurface.mapFromPicture(Qt.rect(modelData.x, modelData.y, modelData.width, modelData.height))
+                }
+                x: place.x
+                y: place.y
+                width: place.width
+                height: place.height
                 color: "transparent"
                 border.width: 2
                 border.color: tile.defineObjectRectColor(modelData.name)
@@ -155,6 +165,13 @@ KvoFrame {
             }
         }
     }
+    TileHealth {
+        id: tileHealth
+        anchors.fill: parent
+        tile: tile
+        surface: vlcVideoSurface
+        hovered: zoomArea.containsMouse
+    }
     TileDecorate {
         anchors.fill: parent
         tile: tile
@@ -162,5 +179,11 @@ KvoFrame {
     TileInteraction {
         anchors.fill: parent
         tile: tile
+    }
+    ZoomArea {
+        id: zoomArea
+        anchors.fill: parent
+        surface: vlcVideoSurface
+        hoverEnabled: true
     }
 }
