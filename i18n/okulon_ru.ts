@@ -133,6 +133,19 @@
     </message>
 </context>
 <context>
+    <name>ConnectionLossBanner</name>
+    <message>
+        <location filename="../qml/main/ConnectionLossBanner.qml" line="23"/>
+        <source>Network error</source>
+        <translation>Ошибка сети</translation>
+    </message>
+    <message>
+        <location filename="../qml/main/ConnectionLossBanner.qml" line="28"/>
+        <source>Connection is lost. Reconnecting…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DateEdit</name>
     <message>
         <location filename="../qml/components/text/DateEdit.qml" line="40"/>
@@ -143,22 +156,27 @@
 <context>
     <name>DesktopToolBar</name>
     <message>
-        <location filename="../qml/desktop/DesktopToolBar.qml" line="26"/>
+        <location filename="../qml/desktop/DesktopToolBar.qml" line="29"/>
         <source>%1 panels</source>
         <translation>Панелей: %1</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/DesktopToolBar.qml" line="35"/>
+        <location filename="../qml/desktop/DesktopToolBar.qml" line="37"/>
         <source>Select day of events</source>
         <translation>Выбрать день событий</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/DesktopToolBar.qml" line="59"/>
+        <location filename="../qml/desktop/DesktopToolBar.qml" line="62"/>
+        <source>d MMM yyyy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/DesktopToolBar.qml" line="68"/>
         <source>Show events</source>
         <translation>Показать события</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/DesktopToolBar.qml" line="59"/>
+        <location filename="../qml/desktop/DesktopToolBar.qml" line="68"/>
         <source>Hide events</source>
         <translation>Скрыть события</translation>
     </message>
@@ -166,42 +184,52 @@
 <context>
     <name>EventsTable</name>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="59"/>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="86"/>
         <source>Video file error</source>
         <translation>Ошибка видеофайла</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="59"/>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="86"/>
         <source>File is not yet ready.</source>
         <translation>Файл ещё не готов.</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="59"/>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="86"/>
         <source>Try again later...</source>
         <translation>Повторите попытку позже...</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="81"/>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="108"/>
         <source>Events filter</source>
         <translation>Фильтр событий</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="86"/>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="115"/>
+        <source>Filter is on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="122"/>
+        <source>Reset filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="127"/>
         <source>Refresh</source>
         <translation>Обновить</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="100"/>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="141"/>
         <source>Device name</source>
         <translation>Имя устройства</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="101"/>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="142"/>
         <source>Time</source>
         <translation>Время</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="102"/>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="143"/>
         <source>Event</source>
         <translation>Событие</translation>
     </message>
@@ -250,32 +278,22 @@
 <context>
     <name>GlobalObjects</name>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="109"/>
-        <source>Network error</source>
-        <translation>Ошибка сети</translation>
-    </message>
-    <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="109"/>
-        <source>Connection is lost. Try again later...</source>
-        <translation>Соединение потеряно. Повторите попытку позже...</translation>
-    </message>
-    <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="262"/>
+        <location filename="../qml/globalObjects/GlobalObjects.qml" line="265"/>
         <source>Authorization error</source>
         <translation>Ошибка авторизации</translation>
     </message>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="262"/>
+        <location filename="../qml/globalObjects/GlobalObjects.qml" line="265"/>
         <source>Failed to log in</source>
         <translation>Не удалось войти</translation>
     </message>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="289"/>
+        <location filename="../qml/globalObjects/GlobalObjects.qml" line="292"/>
         <source>Remove error</source>
         <translation>Ошибка удаления</translation>
     </message>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="289"/>
+        <location filename="../qml/globalObjects/GlobalObjects.qml" line="292"/>
         <source>Failed to remove device</source>
         <translation>Не удалось удалить устройство</translation>
     </message>
@@ -697,6 +715,19 @@
     </message>
 </context>
 <context>
+    <name>NavigationBar</name>
+    <message>
+        <location filename="../qml/components/calendar/NavigationBar.qml" line="24"/>
+        <source>Previous month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../qml/components/calendar/NavigationBar.qml" line="41"/>
+        <source>Next month</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Settings</name>
     <message>
         <location filename="../qml/settings/Settings.qml" line="20"/>
@@ -712,17 +743,27 @@
 <context>
     <name>TileDecorate</name>
     <message>
-        <location filename="../qml/desktop/tiles/TileDecorate.qml" line="81"/>
+        <location filename="../qml/desktop/tiles/TileDecorate.qml" line="107"/>
         <source>Add camera</source>
         <translation>Добавить камеру</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileDecorate.qml" line="167"/>
+        <location filename="../qml/desktop/tiles/TileDecorate.qml" line="50"/>
         <source>Connecting...</source>
         <translation>Подключение...</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileDecorate.qml" line="167"/>
+        <location filename="../qml/desktop/tiles/TileDecorate.qml" line="45"/>
+        <source>Camera is disabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/tiles/TileDecorate.qml" line="47"/>
+        <source>Reconnecting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/tiles/TileDecorate.qml" line="50"/>
         <source>No video</source>
         <translation>Нет видео</translation>
     </message>
@@ -781,7 +822,17 @@
 <context>
     <name>TileHolder</name>
     <message>
-        <location filename="../qml/desktop/tiles/TileHolder.qml" line="27"/>
+        <location filename="../qml/desktop/tiles/TileHolder.qml" line="37"/>
+        <source>%1 is shown full screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/tiles/TileHolder.qml" line="38"/>
+        <source>%1 is shown in its own window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/tiles/TileHolder.qml" line="39"/>
         <source>Add camera</source>
         <translation>Добавить камеру</translation>
     </message>
@@ -789,88 +840,113 @@
 <context>
     <name>TileInteraction</name>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="18"/>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="120"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="32"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="203"/>
         <source>Edit</source>
         <translation>Изменить</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="18"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="32"/>
         <source>The device editor is not available in this version.</source>
         <translation>Редактор устройств в этой версии недоступен.</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="26"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="41"/>
         <source>Delete device</source>
         <translation>Удаление устройства</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="26"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="41"/>
         <source>Delete selected device?</source>
         <translation>Удалить выбранное устройство?</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="70"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="42"/>
+        <source>Camera: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="119"/>
+        <source>All cameras are on screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="126"/>
+        <source>New camera…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="137"/>
+        <source>Normal mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="143"/>
         <source>Middle mode</source>
         <translation>Средний режим</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="75"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="151"/>
         <source>Big mode</source>
         <translation>Крупный режим</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="81"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="159"/>
         <source>Return to grid</source>
         <translation>Вернуть в сетку</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="81"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="159"/>
         <source>Detach to window</source>
         <translation>Открепить в окно</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="85"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="164"/>
         <source>Full screen</source>
         <translation>Во весь экран</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="93"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="164"/>
+        <source>Exit full screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="176"/>
         <source>Mirror horizontally</source>
         <translation>Отразить по горизонтали</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="99"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="182"/>
         <source>Mirror vertically</source>
         <translation>Отразить по вертикали</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="105"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="188"/>
         <source>Rotate</source>
         <translation>Повернуть</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="109"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="192"/>
         <source>Ignore aspect ratio</source>
         <translation>Без сохранения пропорций</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="115"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="198"/>
         <source>Force reconnect</source>
         <translation>Переподключить</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="124"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="208"/>
         <source>Delete</source>
         <translation>Удалить</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="128"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="214"/>
         <source>Disable</source>
         <translation>Выключить</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="128"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="214"/>
         <source>Enable</source>
         <translation>Включить</translation>
     </message>

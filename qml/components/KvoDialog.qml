@@ -12,6 +12,8 @@ KvoFrame {
     property string text: ""
     property string explanation: ""
     property string checkBoxText: ""
+    // What Enter presses; questions about deletions make it Cancel.
+    property string defaultButton: Enums.buttonOk
     property alias checked: checkBox.checked
     property var buttons: type === Enums.dialogQuestion ? [Enums.buttonOk, Enums.buttonCancel]
                                                           : [Enums.buttonOk]
@@ -38,7 +40,8 @@ KvoFrame {
     }
 
     Keys.onEscapePressed: press(type === Enums.dialogQuestion ? Enums.buttonCancel : Enums.buttonOk)
-    Keys.onReturnPressed: press(Enums.buttonOk)
+    Keys.onReturnPressed: press(defaultButton)
+    Keys.onEnterPressed: press(defaultButton)
 
     Rectangle {
         anchors.fill: parent
@@ -96,7 +99,9 @@ KvoFrame {
                 Layout.fillWidth: true
             }
             KvoDialogButtonBox {
+                objectName: "dialogButtons"
                 buttons: dialog.buttons
+                defaultButton: dialog.defaultButton
                 Layout.fillWidth: true
                 onClicked: dialog.press(role)
             }

@@ -10,6 +10,14 @@ Window {
     color: KvoAppStyle.bg
     visible: true
 
+    // A full-screen window has no title bar to close it with.
+    Shortcut {
+        objectName: "escapeShortcut"
+        sequence: "Esc"
+        enabled: window.frame !== null && window.frame.isFullScreen
+        onActivated: window.frame.attach()
+    }
+
     onClosing: {
         if (frame)
             frame.attach()

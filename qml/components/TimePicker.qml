@@ -15,6 +15,11 @@ KvoTextField {
     }
     Popup {
         id: popup
+        background: Rectangle {
+            color: KvoAppStyle.popupBg
+            border.color: KvoAppStyle.border
+            radius: KvoAppStyle.radius
+        }
         y: picker.height
         TimeEdit {
             milliseconds: picker.milliseconds

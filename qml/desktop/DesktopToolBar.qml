@@ -20,11 +20,13 @@ KvoToolBar {
         model: Utils.gridSizes
         KvoToolButton {
             objectName: "layout_" + modelData.name
-            checkable: true
-            checked: bar.currentSize === modelData.name
+            readonly property int panels: Utils.slotCount(modelData.columns, modelData.rows,
+                                                          modelData.spanColumnsBig, modelData.spanRowsBig)
+            active: bar.currentSize === modelData.name
             iconSource: "qrc:/img/toolBar/" + modelData.image + ".png"
-            toolTipText: qsTr("%1 panels").arg(Utils.slotCount(modelData.columns, modelData.rows,
-                                                               modelData.spanColumnsBig, modelData.spanRowsBig))
+            // The icons of the large grids differ little; the number tells them apart.
+            badgeText: panels >= 16 && modelData.spanColumnsBig === 1 ? String(panels) : ""
+            toolTipText: qsTr("%1 panels").arg(panels)
             onClicked: bar.sizeSelected(modelData.name)
         }
     }
@@ -36,6 +38,11 @@ KvoToolBar {
         onClicked: calendarPopup.open()
         Popup {
             id: calendarPopup
+            background: Rectangle {
+                color: KvoAppStyle.popupBg
+                border.color: KvoAppStyle.border
+                radius: KvoAppStyle.radius
+            }
             y: parent.height
             x: parent.width - width
             padding: 0
@@ -50,7 +57,9 @@ KvoToolBar {
         }
     }
     KvoText {
-        text: Qt.formatDate(bar.selectedDate, "d MMM yyyy")
+        objectName: "selectedDateText"
+        // The format goes through qsTr so that a language switch writes the date again.
+        text: bar.selectedDate.toLocaleDateString(Qt.locale(), qsTr("d MMM yyyy"))
         color: KvoAppStyle.textDim
     }
     KvoToolButton {

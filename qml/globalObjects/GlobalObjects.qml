@@ -30,6 +30,11 @@ Item {
     property Item tileGrid: null
     property var locale: Qt.locale()
     property bool networkConnectionState: false
+    // The connection was up and is lost; the link is reconnecting. The window shows a banner and
+    // the tiles say so, nothing blocks the window.
+    property bool connectionLost: false
+    // Changes with every change of the device records, for bindings that read a record.
+    property int deviceRevision: 0
     property bool mediaPlayerInited: false
     property bool isAuthorized: false
     property int recStateRevision: 0
@@ -45,7 +50,6 @@ Item {
     readonly property string youtubeProgrammSideClientSecret: "Okl-7fQ2mZ9xW4bR1tY6uN_e"
     property bool _wasConnected: false
     property bool _connectRequested: false
-    property var _lostDialog: null
 
     readonly property bool hasNet: typeof NET !== "undefined" && NET !== null
     readonly property bool isP2P: settingBool("p2pServer/enabled")
@@ -101,15 +105,12 @@ Item {
         return { sign: sign === undefined ? "" : String(sign), pwd: pwd === undefined ? "" : String(pwd) }
     }
 
-    // One dialog per loss: a second loss while it is still open does not stack another.
+    // A loss is told by the window's banner, which goes away by itself on reconnection; a modal
+    // dialog would block the window while nothing can be done about it but wait.
     function connectionLostDialog() {
-        if (_lostDialog)
-            return _lostDialog
-        console.info("Connection lost dialog shown")
-        _lostDialog = showAlert(qsTr("Network error"), qsTr("Connection is lost. Try again later..."))
-        if (_lostDialog)
-            _lostDialog.Component.destruction.connect(function() { globalObjects._lostDialog = null })
-        return _lostDialog
+        if (!connectionLost)
+            console.info("Connection lost: reconnecting")
+        connectionLost = true
     }
 
     function requestLists() {
@@ -213,6 +214,8 @@ Item {
 
     AuthControllerBase {
         id: auth
+        // Every screen's list waits for this log-in and is asked again after each reconnection.
+        listsWaitForLogIn: true
     }
     DeviceTypeController {
         id: deviceTypeController
@@ -303,6 +306,13 @@ Item {
         function onSrSetFieldValue(mapParams) { ++globalObjects.recStateRevision }
     }
     Connections {
+        target: deviceController.originalModel
+        ignoreUnknownSignals: true
+        function onDataChanged() { ++globalObjects.deviceRevision }
+        function onRowCountChanged() { ++globalObjects.deviceRevision }
+        function onModelReset() { ++globalObjects.deviceRevision }
+    }
+    Connections {
         target: deviceRecStateController.originalModel
         ignoreUnknownSignals: true
         function onDataChanged() { ++globalObjects.recStateRevision }
@@ -360,8 +370,9 @@ Item {
             globalObjects.networkConnectionState = isConnected
             if (isConnected) {
                 globalObjects._wasConnected = true
-                if (globalObjects._lostDialog)
-                    globalObjects._lostDialog.close()
+                if (globalObjects.connectionLost)
+                    console.info("Connection is back")
+                globalObjects.connectionLost = false
                 return
             }
             globalObjects.isAuthorized = false

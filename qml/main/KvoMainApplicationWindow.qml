@@ -154,6 +154,12 @@ ApplicationWindow {
             onHelpRequested: mainWindow.createObjInMainContext(aboutComponent)
             onExitRequested: mainWindow.close()
         }
+        ConnectionLossBanner {
+            id: lossBanner
+            Layout.fillWidth: true
+            Layout.preferredHeight: implicitHeight
+            lost: mainWindow.globalObjects ? mainWindow.globalObjects.connectionLost : false
+        }
     }
 
     KvoStackLayoutMain {

@@ -25,8 +25,14 @@ QtObject {
     readonly property color tileBg: "#0d0f12"
     readonly property color dropHint: "#402f8ae0"
     readonly property color dropForbidden: "#40e0453a"
+    readonly property color motion: "#40c4ff"
+    readonly property color motionFill: "#3340c4ff"
+    readonly property color banner: "#c0392b"
+    readonly property color popupBg: "#262c34"
 
     readonly property string fontFamily: "Roboto"
+    // Labels that shrink to fit a small tile go no smaller than this.
+    readonly property int fontSizeMin: 6
     readonly property int fontSizeSmall: 9
     readonly property int fontSize: 11
     readonly property int fontSizeBig: 14
@@ -39,6 +45,10 @@ QtObject {
     readonly property int buttonHeight: 28
     readonly property int buttonMinWidth: 84
     readonly property int rowHeight: 26
+    readonly property int tileBarHeight: 18
+    readonly property int menuItemHeight: 28
+    readonly property int menuMinWidth: 160
+    readonly property int bannerHeight: 30
     readonly property int iconSize: 20
     readonly property int tabWidth: 130
     readonly property int spacing: 6

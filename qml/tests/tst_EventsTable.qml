@@ -105,6 +105,40 @@ Item {
             compare(events.table.rowCount, 0, "the fake proxy is not a view of the rows")
         }
 
+        // Newest first by the event's own time, and the header shows it.
+        function test_sorted_by_event_time_newest_first() {
+            var view = events.table
+            compare(view.getColumn(view.sortIndicatorColumn).role, "dtStart")
+            compare(view.sortIndicatorOrder, Qt.DescendingOrder)
+            compare(view.sortRole, "dtStart")
+            verify(archive.proxyModel.sortCalls > 0)
+        }
+
+        // A filter narrower than the chosen day is visible, and one click takes it away.
+        function test_active_filter_is_shown_and_reset() {
+            var sign = findChild(events, "filterActiveText")
+            events.setDay(new Date(2026, 2, 14))
+            verify(!events.filterActive)
+            verify(!sign.visible)
+            events.filterForm.populateForm({ dtFrom: new Date(2026, 2, 14).getTime(),
+                                             dtTo: new Date(2026, 2, 15).getTime() - 1, deviceId: "6", filterText: "" })
+            events.filterEditor.closeAction(Enums.buttonOk)
+            verify(events.filterActive)
+            verify(sign.visible)
+            verify(findChild(events, "eventsFilterButton").active)
+            archive.requests = []
+            findChild(events, "resetFilterButton").clicked()
+            verify(!events.filterActive)
+            var sent = archive.requestsOf("trGetList")
+            compare(sent.length, 1)
+            compare(sent[0].params.where[0].expressions.length, 2, "the whole day of every device again")
+            // A time range inside the day is a filter too.
+            events.filterForm.populateForm({ dtFrom: new Date(2026, 2, 14, 8).getTime(),
+                                             dtTo: new Date(2026, 2, 14, 9).getTime(), deviceId: "", filterText: "" })
+            events.filterEditor.closeAction(Enums.buttonOk)
+            verify(events.filterActive)
+        }
+
         function test_event_without_ready_file_warns() {
             archive.originalModel.addRow({ id: 20, final: false, filePath: "/v/20.mp4" })
             events.playEvent(0)

@@ -29,6 +29,26 @@ TestCase {
         return out
     }
 
+    // A lost connection is a banner that blocks nothing and goes away by itself.
+    function test_connection_loss_banner() {
+        var banner = findChild(window.contentItem.parent, "connectionLossBanner")
+        verify(banner !== null)
+        verify(!banner.visible)
+        window.globalObjects.connectionLostDialog()
+        verify(banner.visible)
+        verify(banner.height > 0)
+        compare(findChild(banner, "bannerText").text, "Connection is lost. Reconnecting…")
+        compare(findChild(banner, "bannerTitle").text, "Network error")
+        var dialogs = 0
+        for (var i = 0; i < window.overlay.children.length; ++i) {
+            if (findChild(window.overlay.children[i], "dialogPanel") !== null)
+                ++dialogs
+        }
+        compare(dialogs, 0, "nothing modal over the window")
+        window.globalObjects.connectionLost = false
+        verify(!banner.visible)
+    }
+
     function test_tabs_and_menu_in_order() {
         compare(window.tabNames, ["Desktop", "Devices", "Archive", "Settings"])
         var bar = findChild(window.contentItem.parent, "mainTabBar")

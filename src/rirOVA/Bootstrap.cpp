@@ -1,16 +1,16 @@
 #include "Bootstrap.h"
 
+#include "kvoClientController/controller/AuthControllerBase.h"
+#include "kvoClientController/controller/OriginalModel.h"
+#include "kvoClientController/controller/ProxyModel.h"
+#include "kvoClientController/network/SharedLink.h"
 #include "kvoCore/Location.h"
 #include "kvoCore/SettingsSimple.h"
 #include "kvoCore/SpSingleton.h"
 #include "kvoCore/Utils.h"
 #include "kvoCore/clientNetwork/KvoThreadBase.h"
-#include "kvoClientController/network/SharedLink.h"
 #include "qmlVlc/QmlVlcConfig.h"
 #include "qmlVlc/QmlVlcTypes.h"
-#include "kvoClientController/controller/AuthControllerBase.h"
-#include "kvoClientController/controller/OriginalModel.h"
-#include "kvoClientController/controller/ProxyModel.h"
 #include "rirOVA/client/controllers/AppController.h"
 #include "rirOVA/client/controllers/ArchiveController.h"
 #include "rirOVA/client/controllers/ArchiveLocalPlayerController.h"
@@ -32,12 +32,12 @@
 #include "rirOVA/client/network/ClientNetworkQMLProxy.h"
 #include "rirOVA/client/network/HandleRecievedMessages.h"
 #include "rirOVA/client/network/KvoClientNetworkSimple.h"
-#include "rirOVA/p2pclient/network/ClientNetworkQMLProxy.h"
-#include "rirOVA/p2pclient/network/HandleRecievedMessages.h"
-#include "rirOVA/p2pclient/network/KvoClientNetworkSimple.h"
 #include "rirOVA/desktop/DesktopUtils.h"
 #include "rirOVA/desktop/EventFilter.h"
 #include "rirOVA/desktop/ScreenStateStore.h"
+#include "rirOVA/p2pclient/network/ClientNetworkQMLProxy.h"
+#include "rirOVA/p2pclient/network/HandleRecievedMessages.h"
+#include "rirOVA/p2pclient/network/KvoClientNetworkSimple.h"
 #include "rirOVA/translator/Translator.h"
 
 #include <QCoreApplication>
@@ -115,7 +115,7 @@ void Bootstrap::init(QQmlApplicationEngine& engine, QGuiApplication& app) {
     }
 }
 
-void Bootstrap::runSteps(QQmlApplicationEngine& engine, QGuiApplication& app) {
+void Bootstrap::initApplication(QGuiApplication& app) {
     // 1. meta-types
     BootstrapBase::init(QStringLiteral("Bootstrapping DodEzoviviZudorOzerir ..."));
     // 2. fonts
@@ -125,6 +125,11 @@ void Bootstrap::runSteps(QQmlApplicationEngine& engine, QGuiApplication& app) {
     QGuiApplication::setFont(QFont(QStringLiteral("Roboto"), 12, QFont::Normal, false));
     // 3. every input event of the application reaches EVENT_FILTER
     app.installEventFilter(SpSingleton<ClientBase::EventFilter>::instance());
+}
+
+void Bootstrap::runSteps(QQmlApplicationEngine& engine, QGuiApplication& app) {
+    // 1.-3. meta-types, fonts, input events
+    initApplication(app);
     // 4.-5. settings with defaults for missing keys
     initSettings(QCoreApplication::applicationDirPath() + QStringLiteral("/../etc"));
     // 6. the "main" log
@@ -228,9 +233,7 @@ void Bootstrap::initClientNetworkP2P() {
     log->info("Kvo Client P2P network inited successfuly");
 }
 
-void Bootstrap::initQmlEngine(QQmlApplicationEngine& engine) {
-    auto log = mainLog();
-    log->info("About to init Qml engine");
+void Bootstrap::initContextProperties(QQmlEngine& engine) {
     QQmlContext* context = engine.rootContext();
     context->setContextProperty(QStringLiteral("TR"), SpSingleton<Translator>::instance(&engine));
     if (settings()->value(QStringLiteral("p2pServer/enabled")).toBool()) {
@@ -245,6 +248,12 @@ void Bootstrap::initQmlEngine(QQmlApplicationEngine& engine) {
     context->setContextProperty(QStringLiteral("WORK_DIR"), QDir::currentPath());
     context->setContextProperty(QStringLiteral("DESKTOP_UTILS"),
                                 SpSingleton<ClientBase::DesktopUtils>::instance());
+}
+
+void Bootstrap::initQmlEngine(QQmlApplicationEngine& engine) {
+    auto log = mainLog();
+    log->info("About to init Qml engine");
+    initContextProperties(engine);
     engine.load(QUrl(QStringLiteral("qrc:/qml/main/Main.qml")));
     if (engine.rootObjects().isEmpty()) {
         throw std::runtime_error(QStringLiteral("%1. Failed to load Main.qml")

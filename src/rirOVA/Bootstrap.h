@@ -9,6 +9,7 @@
 
 class QGuiApplication;
 class QQmlApplicationEngine;
+class QQmlEngine;
 
 namespace DodEzoviviZudorOzerir {
 
@@ -23,11 +24,17 @@ public:
     // File name of the media server program looked for in the working directory.
     static QString serverProgramName();
 
+    using BootstrapBase::initMainLog;
+
+    // Meta-types, fonts and the application-wide input event filter.
+    static void initApplication(QGuiApplication& app);
     static void initSettings(const QString& directory);
     static void initVlc();
     static void initQmlTypes();
     static void initClientNetwork();
     static void initClientNetworkP2P();
+    // The context properties every QML document of the client relies on.
+    static void initContextProperties(QQmlEngine& engine);
     static void initQmlEngine(QQmlApplicationEngine& engine);
     static void initServer();
 

@@ -14,15 +14,30 @@ TableViewStyle {
         height: style.rowHeight
         color: KvoAppStyle.header
         border.color: KvoAppStyle.border
+        readonly property bool sorted: control.sortIndicatorVisible && styleData.column === control.sortIndicatorColumn
         Text {
             anchors.fill: parent
             anchors.leftMargin: KvoAppStyle.spacing
+            anchors.rightMargin: sortArrow.visible ? sortArrow.width + KvoAppStyle.spacing : 0
             verticalAlignment: Text.AlignVCenter
             text: styleData.value
-            color: KvoAppStyle.textDim
+            color: parent.sorted ? KvoAppStyle.text : KvoAppStyle.textDim
             font.family: KvoAppStyle.fontFamily
             font.pointSize: KvoAppStyle.fontSizeSmall
             elide: Text.ElideRight
+        }
+        // Which column the rows are sorted by, and which way.
+        Text {
+            id: sortArrow
+            objectName: "sortArrow"
+            visible: parent.sorted
+            anchors.right: parent.right
+            anchors.rightMargin: KvoAppStyle.spacing
+            anchors.verticalCenter: parent.verticalCenter
+            text: control.sortIndicatorOrder === Qt.AscendingOrder ? "▲" : "▼"
+            color: KvoAppStyle.accent
+            font.family: KvoAppStyle.fontFamily
+            font.pointSize: KvoAppStyle.fontSizeSmall
         }
     }
     rowDelegate: Rectangle {

@@ -6,6 +6,8 @@ TabButton {
     id: button
     property url iconSource: ""
     implicitWidth: Math.max(KvoAppStyle.tabWidth, contentItem.implicitWidth + 2 * KvoAppStyle.margin)
+    // A set width keeps the tab bar from sharing its width out equally, which cuts the longer names.
+    width: implicitWidth
     implicitHeight: KvoAppStyle.headerHeight
     font.family: KvoAppStyle.fontFamily
     font.pointSize: KvoAppStyle.fontSize

@@ -50,20 +50,53 @@ TableView {
         ignoreUnknownSignals: true
         function onSaGetList(mapParams) { table.fillRows(mapParams) }
     }
-
+    // Later than the view's own handling of the change, which moves its current row but not the
+    // selection.
+    Connections {
+        target: table.model
+        ignoreUnknownSignals: true
+        function onRowsInserted() { Qt.callLater(table.followCurrentId) }
+        function onRowsRemoved() { Qt.callLater(table.followCurrentId) }
+        function onRowsMoved() { Qt.callLater(table.followCurrentId) }
+        function onLayoutChanged() { Qt.callLater(table.followCurrentId) }
+        function onModelReset() { Qt.callLater(table.followCurrentId) }
+    }
     function proxyValue(row, role) {
         if (!model || row < 0 || !Utils.hasFunction(model, "proxyData"))
             return undefined
         return model.proxyData(row, role)
     }
-    function selectRow(row) {
+    function selectRow(row, keepView) {
         if (row < 0 || row >= rowCount)
             return
         selection.clear()
         selection.select(row)
         currentRow = row
-        positionViewAtRow(row, ListView.Contain)
+        if (keepView !== true)
+            positionViewAtRow(row, ListView.Contain)
         saveCurrentId()
+    }
+    // Rows arrive, go or are sorted anew: the selection stays on the record the user chose, not
+    // on its old row number, and the view does not jump to it.
+    property bool _followPending: false
+    function followCurrentId() {
+        if (!trackCurrentId || currentId === "" || !model || !Utils.hasFunction(model, "checkValueByRole"))
+            return
+        var row = model.checkValueByRole("id", currentId)
+        if (row < 0) {
+            selection.clear()
+            currentRow = -1
+            return
+        }
+        if (row >= rowCount) {
+            // The view has not counted the new rows yet.
+            _followPending = true
+            return
+        }
+        _followPending = false
+        var id = currentId
+        selectRow(row, true)
+        currentId = id
     }
     function saveCurrentId() {
         if (!trackCurrentId)
@@ -152,7 +185,12 @@ TableView {
     }
     onSortIndicatorColumnChanged: if (isSortByHeader && getColumn(sortIndicatorColumn)) sortRows(getColumn(sortIndicatorColumn).role, sortIndicatorOrder)
     onSortIndicatorOrderChanged: if (isSortByHeader && getColumn(sortIndicatorColumn)) sortRows(getColumn(sortIndicatorColumn).role, sortIndicatorOrder)
-    onRowCountChanged: if (isInited && currentRow < 0) makeSelection()
+    onRowCountChanged: {
+        if (_followPending)
+            followCurrentId()
+        else if (isInited && currentRow < 0)
+            makeSelection()
+    }
     Keys.onDeletePressed: deleteAction()
 
     function startInit() {

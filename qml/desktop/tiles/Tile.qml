@@ -24,6 +24,8 @@ KvoFrame {
     readonly property var vocClasses: ["background", "aeroplane", "bicycle", "bird", "boat", "bottle", "bus", "car",
         "cat", "chair", "cow", "diningtable", "dog", "horse", "motorbike", "person", "pottedplant", "sheep", "sofa",
         "train", "tvmonitor"]
+    // What the motion detector reports its regions as.
+    readonly property string motionName: "motion"
     readonly property var container: typeof globalObjects !== "undefined" && globalObjects ? globalObjects.mediaPlayerContainer : null
     readonly property var player: {
         if (!container || deviceId === "")
@@ -35,11 +37,19 @@ KvoFrame {
         if (deviceId === "" || typeof globalObjects === "undefined" || !globalObjects || !globalObjects.deviceController)
             return null
         globalObjects.deviceController.originalModel.rowCount
+        // In-place changes of a record (enabled, name) count too.
+        globalObjects.deviceRevision
         var row = globalObjects.deviceController.originalModel.checkValueByRole("id", deviceId)
         return row >= 0 ? globalObjects.deviceController.originalModel.originalData(row) : null
     }
     readonly property string deviceName: deviceRecord ? String(deviceRecord.deviceName || "") : ""
+    readonly property bool deviceEnabled: deviceRecord ? deviceRecord.enabled !== false && deviceRecord.enabled !== 0
+                                                         && deviceRecord.enabled !== "false" : true
+    // The mouse is over the tile (its name bar may hide otherwise in crowded layouts).
+    property bool hovered: false
     readonly property alias videoSurface: vlcVideoSurface
+    readonly property alias interaction: interaction
+    readonly property alias decorate: decorate
     readonly property alias health: tileHealth
 
     title: deviceName
@@ -50,13 +60,18 @@ KvoFrame {
     function isEmpty() {
         return deviceId === ""
     }
-    // Only the classes of the detector's vocabulary, and of the tile's own filter when it has one.
+    // Motion regions, and the classes of the detector's vocabulary (limited by the tile's own
+    // filter when it has one).
     function isAllowedObjectName(name) {
+        if (name === motionName)
+            return true
         if (vocClasses.indexOf(name) < 0 || name === "background")
             return false
         return filterDetectetObjectNames.length === 0 || filterDetectetObjectNames.indexOf(name) >= 0
     }
     function defineObjectRectColor(name) {
+        if (name === motionName)
+            return KvoAppStyle.motion
         var i = vocClasses.indexOf(name)
         if (i < 0)
             return KvoAppStyle.warning
@@ -134,6 +149,8 @@ KvoFrame {
         Repeater {
             model: tile.detectetObjectNames
             Rectangle {
+                readonly property bool isMotion: modelData.name === tile.motionName
+                objectName: isMotion ? "motionRect" : "objectRect"
                 // Placed over the picture as drawn, zoom included.
                 readonly property rect place: {
                     vlcVideoSurface.sourceRect
@@ -144,10 +161,12 @@ KvoFrame {
                 y: place.y
                 width: place.width
                 height: place.height
-                color: "transparent"
-                border.width: 2
+                // Motion is a tinted region without a caption; objects are outlined and named.
+                color: isMotion ? KvoAppStyle.motionFill : "transparent"
+                border.width: isMotion ? 1 : 2
                 border.color: tile.defineObjectRectColor(modelData.name)
                 Rectangle {
+                    visible: !parent.isMotion
                     anchors.bottom: parent.top
                     anchors.left: parent.left
                     width: label.implicitWidth + 6
@@ -170,13 +189,15 @@ KvoFrame {
         anchors.fill: parent
         tile: tile
         surface: vlcVideoSurface
-        hovered: zoomArea.containsMouse
+        hovered: tile.hovered
     }
     TileDecorate {
+        id: decorate
         anchors.fill: parent
         tile: tile
     }
     TileInteraction {
+        id: interaction
         anchors.fill: parent
         tile: tile
     }
@@ -184,6 +205,5 @@ KvoFrame {
         id: zoomArea
         anchors.fill: parent
         surface: vlcVideoSurface
-        hoverEnabled: true
     }
 }

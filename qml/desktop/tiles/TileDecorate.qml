@@ -29,6 +29,26 @@ Item {
     readonly property double dtRecStarted: recRecord ? Number(recRecord.dtRecStarted || 0) : 0
     // A device records while its state names a running recording and the start time is known.
     readonly property bool isRecording: dtRecStarted > 0 && ["recording", "recorded", "started", "on"].indexOf(recState) >= 0
+    // Without the server nobody knows whether the device still records: no running time then.
+    readonly property bool connectionLost: typeof globalObjects !== "undefined" && globalObjects
+                                           && globalObjects.connectionLost === true
+    readonly property bool recStateUnknown: isRecording && connectionLost
+    readonly property bool deviceDisabled: tile ? !tile.deviceEnabled : false
+    // Small tiles of the crowded layouts show their name bar only under the mouse.
+    readonly property bool compact: tile && tile.grid && !tile.isDetached ? tile.grid.totalAmountTiles >= 16 : false
+    readonly property bool barShown: !isEmpty && (!compact || tile.hovered)
+    // The status line in the middle of the tile; empty while the picture plays.
+    readonly property string statusText: {
+        if (isEmpty || playerState === QmlVlcPlayerState.Error && !connectionLost && !deviceDisabled)
+            return ""
+        if (deviceDisabled)
+            return qsTr("Camera is disabled")
+        if (connectionLost)
+            return qsTr("Reconnecting")
+        if (playerState === QmlVlcPlayerState.Playing)
+            return ""
+        return player ? qsTr("Connecting...") : qsTr("No video")
+    }
 
     // The device the tile was last logged showing; the line is written again only after the
     // picture was lost (or another device came), not at every buffering hiccup of a live stream.
@@ -62,73 +82,101 @@ Item {
         }
     }
 
-    // Empty tile.
+    // Empty tile: the picture and the label shrink with the tile, so that the label stays whole
+    // in the 36- and 64-tile layouts.
     Column {
+        id: emptyHint
         anchors.centerIn: parent
         visible: decorate.isEmpty
-        spacing: KvoAppStyle.spacing
+        spacing: KvoAppStyle.spacing / 2
+        readonly property int iconSize: Math.max(0, Math.min(48, decorate.height - addCameraText.height - 3 * spacing))
         Image {
             anchors.horizontalCenter: parent.horizontalCenter
             source: "qrc:/img/tiles/add_camera.png"
-            width: 48
-            height: 48
+            visible: emptyHint.iconSize >= 16
+            width: emptyHint.iconSize
+            height: emptyHint.iconSize
             sourceSize.width: 48
             sourceSize.height: 48
         }
         KvoText {
+            id: addCameraText
             objectName: "addCameraText"
             anchors.horizontalCenter: parent.horizontalCenter
+            width: Math.min(implicitWidth, decorate.width - 4)
             text: qsTr("Add camera")
             color: KvoAppStyle.textDim
+            horizontalAlignment: Text.AlignHCenter
+            fontSizeMode: Text.HorizontalFit
+            minimumPointSize: KvoAppStyle.fontSizeMin
         }
     }
 
-    // Device name and recording state along the top edge.
+    // Recording state in the top left corner: a blinking dot with the running time, or a grey
+    // dot with a question mark while the connection is lost.
+    Row {
+        id: recRow
+        anchors.left: parent.left
+        anchors.leftMargin: KvoAppStyle.spacing / 2
+        anchors.verticalCenter: nameBar.verticalCenter
+        z: 1
+        spacing: KvoAppStyle.spacing / 2
+        visible: !decorate.isEmpty && decorate.isRecording
+        Rectangle {
+            id: recDot
+            objectName: "recIndicator"
+            anchors.verticalCenter: parent.verticalCenter
+            width: KvoAppStyle.fontSizeSmall
+            height: width
+            radius: width / 2
+            color: decorate.recStateUnknown ? KvoAppStyle.textDim : KvoAppStyle.recording
+            opacity: dimmed && !decorate.recStateUnknown ? KvoAppStyle.blinkDimOpacity : 1.0
+            property bool dimmed: false
+            // A blink in two steps rather than a fade: a running animation makes the whole
+            // window render continuously, which on a desktop full of tiles costs a core.
+            Timer {
+                running: recRow.visible && !decorate.recStateUnknown
+                repeat: true
+                interval: KvoAppStyle.blinkIntervalMs
+                onTriggered: recDot.dimmed = !recDot.dimmed
+                onRunningChanged: recDot.dimmed = false
+            }
+        }
+        TextTimer {
+            objectName: "recTimer"
+            visible: decorate.barShown && !decorate.recStateUnknown
+            startMs: decorate.isRecording && !decorate.recStateUnknown ? decorate.dtRecStarted : 0
+            color: KvoAppStyle.recording
+            font.pointSize: KvoAppStyle.fontSizeSmall
+        }
+        KvoText {
+            objectName: "recUnknownText"
+            visible: decorate.recStateUnknown
+            text: "?"
+            color: KvoAppStyle.textDim
+            font.pointSize: KvoAppStyle.fontSizeSmall
+        }
+    }
+
+    // Device name along the top edge, slim so that it covers little of the picture.
     Rectangle {
-        visible: !decorate.isEmpty
+        id: nameBar
+        objectName: "nameBar"
+        visible: decorate.barShown
         anchors.top: parent.top
         anchors.left: parent.left
         anchors.right: parent.right
-        height: KvoAppStyle.rowHeight
+        height: KvoAppStyle.tileBarHeight
         color: KvoAppStyle.shadeLight
-        Row {
+        KvoText {
+            objectName: "deviceNameText"
             anchors.left: parent.left
-            anchors.leftMargin: KvoAppStyle.spacing
+            anchors.right: parent.right
+            anchors.leftMargin: (recRow.visible ? recRow.width + KvoAppStyle.spacing / 2 : 0) + KvoAppStyle.spacing / 2
+            anchors.rightMargin: KvoAppStyle.spacing / 2
             anchors.verticalCenter: parent.verticalCenter
-            spacing: KvoAppStyle.spacing
-            Rectangle {
-                id: recDot
-                objectName: "recIndicator"
-                anchors.verticalCenter: parent.verticalCenter
-                visible: decorate.isRecording
-                width: KvoAppStyle.fontSize
-                height: width
-                radius: width / 2
-                color: KvoAppStyle.recording
-                opacity: dimmed ? KvoAppStyle.blinkDimOpacity : 1.0
-                property bool dimmed: false
-                // A blink in two steps rather than a fade: a running animation makes the whole
-                // window render continuously, which on a desktop full of tiles costs a core.
-                Timer {
-                    running: recDot.visible
-                    repeat: true
-                    interval: KvoAppStyle.blinkIntervalMs
-                    onTriggered: recDot.dimmed = !recDot.dimmed
-                    onRunningChanged: recDot.dimmed = false
-                }
-            }
-            TextTimer {
-                objectName: "recTimer"
-                visible: decorate.isRecording
-                startMs: decorate.isRecording ? decorate.dtRecStarted : 0
-                color: KvoAppStyle.recording
-                font.pointSize: KvoAppStyle.fontSizeSmall
-            }
-            KvoText {
-                objectName: "deviceNameText"
-                text: decorate.tile ? decorate.tile.deviceName : ""
-                font.pointSize: KvoAppStyle.fontSizeSmall
-            }
+            text: decorate.tile ? decorate.tile.deviceName : ""
+            font.pointSize: KvoAppStyle.fontSizeSmall
         }
     }
 
@@ -153,7 +201,7 @@ Item {
     Image {
         objectName: "brokenLinkImage"
         anchors.centerIn: parent
-        visible: !decorate.isEmpty && decorate.playerState === QmlVlcPlayerState.Error
+        visible: !decorate.isEmpty && decorate.playerState === QmlVlcPlayerState.Error && decorate.statusText === ""
         source: "qrc:/img/tiles/broken_link.png"
         width: 64
         height: 64
@@ -161,10 +209,14 @@ Item {
         sourceSize.height: 64
     }
     KvoText {
+        objectName: "statusText"
         anchors.centerIn: parent
-        visible: !decorate.isEmpty && decorate.playerState !== QmlVlcPlayerState.Playing
-                 && decorate.playerState !== QmlVlcPlayerState.Error
-        text: decorate.player ? qsTr("Connecting...") : qsTr("No video")
+        width: Math.min(implicitWidth, decorate.width - 4)
+        visible: text !== ""
+        text: decorate.statusText
         color: KvoAppStyle.textDim
+        horizontalAlignment: Text.AlignHCenter
+        fontSizeMode: Text.HorizontalFit
+        minimumPointSize: KvoAppStyle.fontSizeMin
     }
 }

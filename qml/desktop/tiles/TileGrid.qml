@@ -25,6 +25,11 @@ KvoFrame {
     readonly property int realAmountTiles: Utils.slotCount(amountColumns, amountRows, spanColumnsBig, spanRowsBig)
     readonly property bool isBigMode: spanColumnsBig * spanRowsBig > 1
     property bool isExtraBigMode: false
+    // The chosen layout has a big tile of its own (it is not the middle or big mode of a tile).
+    readonly property bool layoutHasBigTile: {
+        var size = Utils.gridSize(currentSize)
+        return size !== null && size.spanColumnsBig * size.spanRowsBig > 1
+    }
 
     property var deviceController: typeof globalObjects !== "undefined" && globalObjects ? globalObjects.deviceController : null
     property Component tileComponent: typeof globalObjects !== "undefined" && globalObjects ? globalObjects.tileComponent : null
@@ -154,6 +159,45 @@ KvoFrame {
         slotDevices = placeDevices(slotsAsDevices(), realAmountTiles)
         return true
     }
+    // Back from middle or big mode to the layout's own cells.
+    function resetBigTile() {
+        var size = Utils.gridSize(currentSize)
+        if (!size || !isBigMode || layoutHasBigTile)
+            return false
+        spanColumnsBig = size.spanColumnsBig
+        spanRowsBig = size.spanRowsBig
+        isExtraBigMode = false
+        slotDevices = placeDevices(slotsAsDevices(), realAmountTiles)
+        return true
+    }
+
+    // The devices the grid does not show, by name, for an empty tile to offer.
+    function devicesNotOnScreen() {
+        var result = []
+        if (!deviceController || !deviceController.originalModel)
+            return result
+        var rows = deviceController.originalModel.rows()
+        for (var i = 0; i < rows.length; ++i) {
+            var id = String(rows[i].id)
+            if (Number(id) > 1 && slotDevices.indexOf(id) < 0)
+                result.push({ id: id, deviceName: String(rows[i].deviceName || id) })
+        }
+        result.sort(function(a, b) { return a.deviceName.localeCompare(b.deviceName) })
+        return result
+    }
+
+    // Shows a device in a free slot and keeps that place for it.
+    function placeDevice(deviceId, index) {
+        var id = String(deviceId)
+        if (!tileIsFree(index) || findTile(id) >= 0)
+            return false
+        var slots = slotDevices.slice()
+        slots[index] = id
+        slotDevices = slots
+        saveTileIndex(id, index)
+        return true
+    }
+
     function slotsAsDevices() {
         var list = []
         for (var i = 0; i < slotDevices.length; ++i) {

@@ -18,13 +18,26 @@ Item {
     width: cell ? cell.columnSpan * grid.cellWidth + (cell.columnSpan - 1) * grid.spacing : 0
     height: cell ? cell.rowSpan * grid.cellHeight + (cell.rowSpan - 1) * grid.spacing : 0
 
+    // Without a tile, or while the tile is in a window of its own: the slot says why it is empty.
     Rectangle {
         anchors.fill: parent
         color: KvoAppStyle.tileBg
-        visible: holder.tile === null
+        visible: holder.tile === null || holder.tile.isDetached
         KvoText {
+            objectName: "holderText"
             anchors.centerIn: parent
-            text: holder.deviceId === "" ? qsTr("Add camera") : ""
+            width: Math.min(implicitWidth, holder.width - 4)
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.WordWrap
+            fontSizeMode: Text.Fit
+            minimumPointSize: KvoAppStyle.fontSizeMin
+            height: Math.min(implicitHeight, holder.height - 4)
+            text: {
+                if (holder.tile && holder.tile.isDetached)
+                    return holder.tile.isFullScreen ? qsTr("%1 is shown full screen").arg(holder.tile.deviceName)
+                                                    : qsTr("%1 is shown in its own window").arg(holder.tile.deviceName)
+                return holder.deviceId === "" ? qsTr("Add camera") : ""
+            }
             color: KvoAppStyle.textDim
         }
     }

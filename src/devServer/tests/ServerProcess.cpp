@@ -46,13 +46,7 @@ ServerProcess::ServerProcess(bool postgres, const QMap<QString, QVariant>& setti
 }
 
 ServerProcess::~ServerProcess() {
-    if (isRunning()) {
-        _process.terminate();
-        if (!_process.waitForFinished(5000)) {
-            _process.kill();
-            _process.waitForFinished(5000);
-        }
-    }
+    stop();
     if (_postgres) {
         dropPostgresDatabase();
     }
@@ -92,7 +86,7 @@ bool ServerProcess::start() {
         // No demo camera unless a test asks for one: tests count the devices they make.
         settings.setValue(QStringLiteral("video/demoClip"), QString());
         if (_postgres) {
-            if (!createPostgresDatabase()) {
+            if (_pgDatabase.isEmpty() && !createPostgresDatabase()) {
                 return false;
             }
             settings.setValue(QStringLiteral("db/drvname"), QStringLiteral("QPSQL"));
@@ -110,7 +104,7 @@ bool ServerProcess::start() {
     }
     _process.start(QStringLiteral(DEVSERVER_BINARY),
                    {QStringLiteral("--settings"), settingsPath, QStringLiteral("--host"),
-                    QStringLiteral("127.0.0.1"), QStringLiteral("--port"), QStringLiteral("0"),
+                    QStringLiteral("127.0.0.1"), QStringLiteral("--port"), QString::number(_port),
                     QStringLiteral("--db"), _dir.filePath("db"), QStringLiteral("--log-dir"),
                     _dir.filePath(QStringLiteral("log"))});
     if (!_process.waitForStarted(10000)) {
@@ -136,6 +130,22 @@ bool ServerProcess::start() {
     }
     _error = QStringLiteral("the server did not report its port: ") + output();
     return false;
+}
+
+void ServerProcess::stop() {
+    if (isRunning()) {
+        _process.terminate();
+        if (!_process.waitForFinished(5000)) {
+            _process.kill();
+            _process.waitForFinished(5000);
+        }
+    }
+}
+
+bool ServerProcess::restart() {
+    stop();
+    _stdout.clear();
+    return start();
 }
 
 bool ServerProcess::waitForExit(int msecs) {

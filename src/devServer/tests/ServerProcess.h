@@ -21,6 +21,13 @@ public:
     QString folder() const { return _dir.path(); }
     QString output() const;
 
+    // Stops the program (politely, then by force) and starts it again on the same port with the same
+    // database and settings, so that clients reconnect to where they were.
+    bool restart();
+    void stop();
+    // A setting written at the next start, on top of the server's defaults.
+    void setSetting(const QString& key, const QVariant& value) { _settings.insert(key, value); }
+
     bool waitForExit(int msecs);
     bool isRunning() const { return _process.state() != QProcess::NotRunning; }
     int exitCode() const { return _process.exitCode(); }

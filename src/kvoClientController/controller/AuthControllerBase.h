@@ -10,10 +10,16 @@ namespace ClientController {
 // hash into the parameters; the answers "saAuth", "saSignup" and "saFailed" come back as signals.
 class AuthControllerBase : public ControllerConsoleBase {
     Q_OBJECT
+    // Process-wide: list requests of every controller wait for the log-in and are sent again after
+    // each reconnection (SessionGate). Set by the client that logs in automatically.
+    Q_PROPERTY(bool listsWaitForLogIn READ listsWaitForLogIn WRITE setListsWaitForLogIn)
 public:
     // Throws the null-pointer error when start-up has not installed the link and its handler.
     explicit AuthControllerBase(QObject* parent = nullptr);
     ~AuthControllerBase() override;
+
+    bool listsWaitForLogIn() const;
+    void setListsWaitForLogIn(bool value);
 
 Q_SIGNALS:
     void saFailed(QJsonObject mapParams);

@@ -1,5 +1,6 @@
 #include "ControllerItemBase.h"
 
+#include "kvoClientController/controller/SessionGate.h"
 #include "kvoCore/Location.h"
 #include "kvoModel/model/ModelBase.h"
 
@@ -14,7 +15,11 @@ constexpr int kErrRecordGone = 110;
 
 } // namespace
 
-ControllerItemBase::ControllerItemBase(QQuickItem* parent) : QQuickItem(parent) {}
+ControllerItemBase::ControllerItemBase(QQuickItem* parent) : QQuickItem(parent) {
+    // Queued: a screen that asks for its list in its own log-in handler is not asked twice.
+    connect(&SessionGate::instance(), &SessionGate::loggedIn, this, &ControllerItemBase::resendList,
+            Qt::QueuedConnection);
+}
 
 ControllerItemBase::~ControllerItemBase() = default;
 
@@ -33,7 +38,27 @@ void ControllerItemBase::trGetList(const QJsonObject& mapParams, bool saveParams
     if (saveParams) {
         setSavedListParams(mapParams);
     }
+    if (saveParams || !_listWanted) {
+        _listParams = mapParams;
+    }
+    _listWanted = true;
+    const SessionGate& gate = SessionGate::instance();
+    if (!gate.isOpen()) {
+        // A refresh made while logged out is covered by the full request after the log-in.
+        return;
+    }
+    _listSentSession = gate.session();
     send(QStringLiteral("trGetList"), mapParams);
+}
+
+void ControllerItemBase::resendList() {
+    const SessionGate& gate = SessionGate::instance();
+    if (!_listWanted || !useTrGetList() || !gate.isEnabled() || !gate.isOpen() ||
+        _listSentSession == gate.session()) {
+        return;
+    }
+    _listSentSession = gate.session();
+    send(QStringLiteral("trGetList"), _listParams);
 }
 
 void ControllerItemBase::removeParamFromTrGetListParams(const QString& key) {

@@ -44,6 +44,8 @@ public:
     Q_INVOKABLE void clearParam4trGetList();
     Q_INVOKABLE void trInfo(const QJsonObject& mapParams = QJsonObject());
     // Sends only while useTrGetList is set; with saveParams the parameters become the saved ones.
+    // Before the log-in of the connection has been answered the request waits (SessionGate); the
+    // list is asked again with its saved parameters after every log-in.
     Q_INVOKABLE virtual void trGetList(const QJsonObject& mapParams = QJsonObject(), bool saveParams = true);
     Q_INVOKABLE void removeParamFromTrGetListParams(const QString& key);
     Q_INVOKABLE void sendBufferCmd(bool block4write = false);
@@ -60,6 +62,10 @@ Q_SIGNALS:
 
 protected Q_SLOTS:
     void onMessageReceived(const QString& actionName, SpDto mapParams);
+
+private Q_SLOTS:
+    // Sends the wanted list again when this session has not had it yet.
+    void resendList();
 
 protected:
     virtual void processSaInfo(const SpDto& mapParams);
@@ -95,6 +101,11 @@ private:
     bool _isStaticModel = false;
     bool _ignoreSrUpdated = true;
     bool _ignoreSrInserted = true;
+    // The list has been asked for; its parameters are sent again after each log-in.
+    bool _listWanted = false;
+    QJsonObject _listParams;
+    // The gate's session in which the list was last sent; 0: never.
+    quint64 _listSentSession = 0;
 };
 
 } // namespace ClientController

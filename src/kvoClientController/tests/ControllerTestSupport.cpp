@@ -47,6 +47,12 @@ void Peer::onReadyRead() {
     }
 }
 
+void Peer::drop() {
+    if (_socket) {
+        _socket->abort();
+    }
+}
+
 bool Peer::waitForFrames(int count, int timeoutMs) {
     return QTest::qWaitFor([&]() { return _frames.size() >= count; }, timeoutMs);
 }

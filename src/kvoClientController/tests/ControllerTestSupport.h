@@ -63,6 +63,8 @@ public:
     // Waits for the next frame and takes it off the list; empty when none came.
     QList<QJsonObject> takeFrame(int timeoutMs = 5000);
     void clear() { _frames.clear(); }
+    // Drops the connection as a server that goes away would; the link connects again by itself.
+    void drop();
 
     // Sends one frame holding the records.
     void send(const QList<QJsonObject>& records);

@@ -5,4 +5,5 @@ okulon_add_gtest(kvoControllerTests QT_MAIN
         ${CMAKE_CURRENT_LIST_DIR}/ControllerListTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/ControllerDesktopTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/AuthControllerTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/ListAfterLogInTest.cpp
     LIBS kvoClientController Qt5::Quick)

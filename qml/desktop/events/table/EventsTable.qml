@@ -6,6 +6,7 @@ import "../../../components"
 import "../../../components/table"
 import "../../../components/table/tableViewColumns"
 import "../../../components/toolBar"
+import "../../../components/text"
 import "../filterEditor"
 
 // The events (recorded clips with their detections) of the chosen day, newest first.
@@ -15,6 +16,17 @@ KvoTableContainer {
     property alias table: inner.tableView
     property alias filterEditor: filterEditor
     property var filter: ({ dtFrom: 0, dtTo: 0, deviceId: "", filterText: "" })
+    // The filter narrows the chosen day: a device, a text, or a time range other than the whole day.
+    readonly property bool filterActive: {
+        if (filter.deviceId !== "" || filter.filterText !== "")
+            return true
+        var from = new Date(filter.dtFrom)
+        var whole = new Date(from.getFullYear(), from.getMonth(), from.getDate()).getTime()
+        return filter.dtFrom !== whole || filter.dtTo !== new Date(from.getFullYear(), from.getMonth(),
+                                                                   from.getDate() + 1).getTime() - 1
+    }
+    // The newest event first, by the time it happened rather than by when it was stored.
+    readonly property string sortRole: "dtStart"
     tableForRowCount: inner.tableView
     defaultActiveTable: inner.tableView
     objectsSettingName: "eventsTable"
@@ -39,9 +51,24 @@ KvoTableContainer {
 
     function setDay(date) {
         filterForm.setDay(date)
-        filter.dtFrom = filterForm.dtFrom
-        filter.dtTo = filterForm.dtTo
+        filter = { dtFrom: filterForm.dtFrom, dtTo: filterForm.dtTo, deviceId: filter.deviceId, filterText: filter.filterText }
         apply(filterForm.makeRequest(), filter.filterText)
+    }
+    // Back to the whole chosen day, every device, no text.
+    function resetFilter() {
+        filterForm.deviceId = ""
+        filterForm.filterText = ""
+        filter = { dtFrom: filter.dtFrom, dtTo: filter.dtTo, deviceId: "", filterText: "" }
+        setDay(new Date(filter.dtFrom > 0 ? filter.dtFrom : Date.now()))
+    }
+    function sortNewestFirst() {
+        var view = inner.tableView
+        var column = view.findColumnIndex(sortRole)
+        if (column < 0)
+            return
+        view.sortIndicatorOrder = Qt.DescendingOrder
+        view.sortIndicatorColumn = column
+        view.sortRows(sortRole, Qt.DescendingOrder)
     }
 
     function openFilter() {
@@ -79,7 +106,21 @@ KvoTableContainer {
                 objectName: "eventsFilterButton"
                 iconSource: "qrc:/img/toolBar/filter.png"
                 toolTipText: qsTr("Events filter")
+                active: events.filterActive
                 onClicked: events.openFilter()
+            }
+            KvoText {
+                objectName: "filterActiveText"
+                visible: events.filterActive
+                text: qsTr("Filter is on")
+                color: KvoAppStyle.warning
+            }
+            KvoToolButton {
+                objectName: "resetFilterButton"
+                visible: events.filterActive
+                text: "✕"
+                toolTipText: qsTr("Reset filter")
+                onClicked: events.resetFilter()
             }
             KvoToolButton {
                 iconSource: "qrc:/img/toolBar/refresh.png"
@@ -121,5 +162,8 @@ KvoTableContainer {
     }
     property alias filterForm: filterEditor.essentials
 
-    Component.onCompleted: setDay(new Date())
+    Component.onCompleted: {
+        sortNewestFirst()
+        setDay(new Date())
+    }
 }

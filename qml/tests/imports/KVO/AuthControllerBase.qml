@@ -1,6 +1,7 @@
 import QtQuick 2.13
 
 FakeController {
+    property bool listsWaitForLogIn: false
     signal saAuth(var mapParams)
     signal saSignup(var mapParams)
     signal saFailed(var mapParams)

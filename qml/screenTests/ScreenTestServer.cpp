@@ -1,0 +1,127 @@
+#include "ScreenTestServer.h"
+
+#include "LinkClient.h"
+#include "ServerProcess.h"
+#include "kvoCore/Utils.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonObject>
+#include <QtDebug>
+
+ScreenTestServer::ScreenTestServer(const QString& clientFolder, QObject* parent)
+    : QObject(parent), _clientFolder(clientFolder), _server(std::make_unique<ServerProcess>()) {
+    // Screens expect a camera: the server adds its demo camera to the new database.
+    _server->setSetting(QStringLiteral("video/demoClip"), QStringLiteral(OKULON_DEMO_CLIP));
+}
+
+ScreenTestServer::~ScreenTestServer() {
+    _other.reset();
+    _server.reset();
+}
+
+int ScreenTestServer::port() const {
+    return _server->port();
+}
+
+bool ScreenTestServer::running() const {
+    return _server->isRunning();
+}
+
+QString ScreenTestServer::folder() const {
+    return _server->folder();
+}
+
+QString ScreenTestServer::videoFolder() const {
+    return _server->folder() + QStringLiteral("/video");
+}
+
+QString ScreenTestServer::demoClip() const {
+    return QStringLiteral(OKULON_DEMO_CLIP);
+}
+
+void ScreenTestServer::setSetting(const QString& key, const QVariant& value) {
+    _server->setSetting(key, value);
+}
+
+bool ScreenTestServer::start() {
+    if (_server->isRunning()) {
+        return true;
+    }
+    const bool ok = _server->start();
+    if (!ok) {
+        qWarning().noquote() << "development server did not start:" << _server->error();
+    }
+    Q_EMIT stateChanged();
+    return ok;
+}
+
+bool ScreenTestServer::restart() {
+    _other.reset();
+    const bool ok = _server->restart();
+    if (!ok) {
+        qWarning().noquote() << "development server did not restart:" << _server->error();
+    }
+    Q_EMIT stateChanged();
+    return ok;
+}
+
+void ScreenTestServer::stop() {
+    _other.reset();
+    _server->stop();
+    Q_EMIT stateChanged();
+}
+
+QString ScreenTestServer::output() const {
+    return _server->output();
+}
+
+bool ScreenTestServer::logInOther(const QString& sign, const QString& password) {
+    _other = std::make_unique<LinkClient>();
+    if (!_other->connectTo(_server->port())) {
+        qWarning() << "second client did not connect";
+        return false;
+    }
+    return _other->logIn(sign, KvoCore::Utils::getPwdHash(password));
+}
+
+LinkClient* ScreenTestServer::other() {
+    if (!_other && !logInOther(QStringLiteral("admin"))) {
+        qWarning() << "second client could not log in as admin";
+    }
+    return _other.get();
+}
+
+QVariantMap ScreenTestServer::request(const QVariantMap& record, const QString& answerFn, int msecs) {
+    LinkClient* client = other();
+    if (!client) {
+        return {};
+    }
+    return client->request(QJsonObject::fromVariantMap(record), answerFn, msecs).toVariantMap();
+}
+
+QVariantList ScreenTestServer::received(const QString& fn) const {
+    QVariantList list;
+    if (_other) {
+        for (const QJsonObject& record : _other->received(fn)) {
+            list.append(record.toVariantMap());
+        }
+    }
+    return list;
+}
+
+void ScreenTestServer::dropOther() {
+    _other.reset();
+}
+
+bool ScreenTestServer::fileExists(const QString& path) const {
+    return QFileInfo::exists(path);
+}
+
+QStringList ScreenTestServer::listFiles(const QString& folder, const QString& pattern) const {
+    return QDir(folder).entryList({pattern}, QDir::Files, QDir::Name);
+}
+
+QString ScreenTestServer::pwdHash(const QString& password) const {
+    return KvoCore::Utils::getPwdHash(password);
+}
