@@ -48,47 +48,47 @@
 <context>
     <name>CameraPanel</name>
     <message>
-        <location filename="../qml/desktop/cameraPanel/CameraPanel.qml" line="70"/>
+        <location filename="../qml/desktop/cameraPanel/CameraPanel.qml" line="74"/>
         <source>Off</source>
         <translation>Выключена</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/cameraPanel/CameraPanel.qml" line="71"/>
+        <location filename="../qml/desktop/cameraPanel/CameraPanel.qml" line="75"/>
         <source>Online</source>
         <translation>В сети</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/cameraPanel/CameraPanel.qml" line="71"/>
+        <location filename="../qml/desktop/cameraPanel/CameraPanel.qml" line="75"/>
         <source>Connecting</source>
         <translation>Подключение</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/cameraPanel/CameraPanel.qml" line="95"/>
+        <location filename="../qml/desktop/cameraPanel/CameraPanel.qml" line="99"/>
         <source>Cameras</source>
         <translation>Камеры</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/cameraPanel/CameraPanel.qml" line="101"/>
+        <location filename="../qml/desktop/cameraPanel/CameraPanel.qml" line="105"/>
         <source>Show cameras</source>
         <translation>Показать камеры</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/cameraPanel/CameraPanel.qml" line="101"/>
+        <location filename="../qml/desktop/cameraPanel/CameraPanel.qml" line="105"/>
         <source>Hide cameras</source>
         <translation>Скрыть камеры</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/cameraPanel/CameraPanel.qml" line="111"/>
+        <location filename="../qml/desktop/cameraPanel/CameraPanel.qml" line="115"/>
         <source>Filter cameras</source>
         <translation>Отбор камер</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/cameraPanel/CameraPanel.qml" line="133"/>
+        <location filename="../qml/desktop/cameraPanel/CameraPanel.qml" line="137"/>
         <source>No camera matches the filter</source>
         <translation>Нет камер, подходящих под отбор</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/cameraPanel/CameraPanel.qml" line="133"/>
+        <location filename="../qml/desktop/cameraPanel/CameraPanel.qml" line="137"/>
         <source>No cameras</source>
         <translation>Нет камер</translation>
     </message>
@@ -347,17 +347,17 @@
 <context>
     <name>KvoDragContainer</name>
     <message>
-        <location filename="../qml/components/dragAndDrop/KvoDragContainer.qml" line="14"/>
+        <location filename="../qml/components/dragAndDrop/KvoDragContainer.qml" line="16"/>
         <source>Can not drop here</source>
         <translation>Сюда перенести нельзя</translation>
     </message>
     <message>
-        <location filename="../qml/components/dragAndDrop/KvoDragContainer.qml" line="15"/>
+        <location filename="../qml/components/dragAndDrop/KvoDragContainer.qml" line="17"/>
         <source>Release to swap</source>
         <translation>Отпустите, чтобы поменять местами</translation>
     </message>
     <message>
-        <location filename="../qml/components/dragAndDrop/KvoDragContainer.qml" line="15"/>
+        <location filename="../qml/components/dragAndDrop/KvoDragContainer.qml" line="17"/>
         <source>Release to drop</source>
         <translation>Отпустите, чтобы поместить</translation>
     </message>
@@ -779,42 +779,42 @@
 <context>
     <name>TileHealth</name>
     <message>
-        <location filename="../qml/desktop/health/TileHealth.qml" line="102"/>
+        <location filename="../qml/desktop/health/TileHealth.qml" line="106"/>
         <source>Connecting</source>
         <translation>Подключение</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/health/TileHealth.qml" line="103"/>
+        <location filename="../qml/desktop/health/TileHealth.qml" line="107"/>
         <source>Live</source>
         <translation>В эфире</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/health/TileHealth.qml" line="104"/>
+        <location filename="../qml/desktop/health/TileHealth.qml" line="108"/>
         <source>Stalled</source>
         <translation>Задержка</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/health/TileHealth.qml" line="105"/>
+        <location filename="../qml/desktop/health/TileHealth.qml" line="109"/>
         <source>Lost</source>
         <translation>Потеряно</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/health/TileHealth.qml" line="138"/>
+        <location filename="../qml/desktop/health/TileHealth.qml" line="145"/>
         <source>No video for %1</source>
         <translation>Нет видео %1</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/health/TileHealth.qml" line="139"/>
+        <location filename="../qml/desktop/health/TileHealth.qml" line="146"/>
         <source>No video</source>
         <translation>Нет видео</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/health/TileHealth.qml" line="161"/>
+        <location filename="../qml/desktop/health/TileHealth.qml" line="168"/>
         <source>%1 fps</source>
         <translation>%1 кадр/с</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/health/TileHealth.qml" line="162"/>
+        <location filename="../qml/desktop/health/TileHealth.qml" line="169"/>
         <source>%1 kbit/s</source>
         <translation>%1 кбит/с</translation>
     </message>

@@ -14,6 +14,11 @@ TestCase {
         testCase: testCase
     }
 
+    DesktopShot {
+        id: shots
+        fixture: fx
+    }
+
     property var cameras: []
 
     function keeper() { return fx.waitFor("desktopKeeper", 20000) }
@@ -97,13 +102,13 @@ TestCase {
         compare(tileAt(4).mirrorHorizontally, true)
         compare(tileAt(0).rotateAngle, 0)
         compare(k.currentName, "Night")
-        fx.screenshot(SERVER.folder + "/../layoutNight.png")
+        shots.take("layoutNight")
 
         keyClick(Qt.Key_2, Qt.ControlModifier)
         tryVerify(function() { return g.currentSize === "S2_2" && g.slotDevices[0] === cameras[1] }, 5000,
                   "Ctrl+2 shows the second layout")
         compare(tileAt(0).rotateAngle, 0)
-        fx.screenshot(SERVER.folder + "/../layoutDay.png")
+        shots.take("layoutDay")
         keyClick(Qt.Key_9, Qt.ControlModifier)
         compare(g.currentSize, "S2_2", "no ninth layout: nothing changes")
 
@@ -160,7 +165,7 @@ TestCase {
         var k = keeper()
         var g = grid()
         tryVerify(function() { return k.restored })
-        verify(SERVER.stop())
+        SERVER.stop()
         tryVerify(function() { return !fx.globalObjects.networkConnectionState }, 20000, "the client sees the loss")
         fx.window.requestActivate()
         keyClick(Qt.Key_2, Qt.ControlModifier)

@@ -88,7 +88,7 @@ void QmlVlcInput::nextChapter() {
     }
 }
 
-double QmlVlcInput::bitrateKbps() const {
+double QmlVlcInput::receivedBytes() const {
     libvlc_media_player_t* player = mp();
     libvlc_media_t* media = player ? libvlc_media_player_get_media(player) : nullptr;
     if (!media) {
@@ -97,6 +97,5 @@ double QmlVlcInput::bitrateKbps() const {
     libvlc_media_stats_t stats{};
     const bool ok = libvlc_media_get_stats(media, &stats) != 0;
     libvlc_media_release(media);
-    // libvlc reports bytes per millisecond.
-    return ok ? double(stats.f_input_bitrate) * 8000.0 : 0.0;
+    return ok ? double(stats.i_read_bytes) : 0.0;
 }

@@ -40,8 +40,8 @@ public:
 
     Q_INVOKABLE void prevChapter();
     Q_INVOKABLE void nextChapter();
-    // Bit rate of the stream as received, in kbit/s; 0 without media or statistics.
-    Q_INVOKABLE double bitrateKbps() const;
+    // Bytes of the stream read so far (its bit rate is the growth of this); 0 without media.
+    Q_INVOKABLE double receivedBytes() const;
 
 private:
     libvlc_media_player_t* mp() const;

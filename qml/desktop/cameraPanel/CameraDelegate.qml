@@ -8,9 +8,9 @@ import "CameraPlacement.js" as Placement
 // One camera of the panel; it can be dragged onto a tile.
 Rectangle {
     id: row
-    property Item panel: null
+    property Item owner: null
     property var camera: ({})
-    readonly property bool onGrid: panel && panel.tileGrid ? panel.tileGrid.slotDevices.indexOf(camera.id) >= 0 : false
+    readonly property bool onGrid: owner && owner.tileGrid ? owner.tileGrid.slotDevices.indexOf(camera.id) >= 0 : false
     objectName: "camera_" + camera.id
     height: KvoAppStyle.rowHeight * 2
     color: drag.containsMouse ? KvoAppStyle.hover : "transparent"
@@ -31,7 +31,7 @@ Rectangle {
             width: 8
             height: 8
             radius: 4
-            color: row.panel && row.panel.isRecording(row.camera.id) ? KvoAppStyle.recording : KvoAppStyle.border
+            color: row.owner && row.owner.isRecording(row.camera.id) ? KvoAppStyle.recording : KvoAppStyle.border
         }
         ColumnLayout {
             Layout.fillWidth: true
@@ -45,7 +45,7 @@ Rectangle {
             }
             KvoText {
                 Layout.fillWidth: true
-                text: row.camera.type + (row.panel ? " · " + row.panel.connectionText(row.camera.id) : "")
+                text: row.camera.type + (row.owner ? " · " + row.owner.connectionText(row.camera.id) : "")
                 color: KvoAppStyle.textDim
                 font.pointSize: KvoAppStyle.fontSizeSmall
                 elide: Text.ElideRight
@@ -59,6 +59,6 @@ Rectangle {
         container: typeof globalObjects !== "undefined" && globalObjects ? globalObjects.drag : null
         source: dragSource
         text: row.camera.name
-        onDoubleClicked: row.panel.putOnFreeTile(row.camera.id)
+        onDoubleClicked: row.owner.putOnFreeTile(row.camera.id)
     }
 }

@@ -58,8 +58,12 @@ Rectangle {
             return false
         go.recStateRevision
         var m = go.deviceRecStateController.originalModel
-        var row = m.checkValueByRole("rstIDDevice", String(deviceId))
-        return row >= 0 && String(m.originalData(row).recState) === "recorded"
+        // The role holds a number.
+        var row = m.checkValueByRole("rstIDDevice", Number(deviceId))
+        if (row < 0)
+            return false
+        var record = m.originalData(row)
+        return Number(record.dtRecStarted || 0) > 0 && ["recording", "recorded", "started", "on"].indexOf(String(record.recState)) >= 0
     }
     function connectionText(deviceId) {
         if (!go || !go.mediaPlayerContainer)
@@ -122,7 +126,7 @@ Rectangle {
             ScrollBar.vertical: ScrollBar {}
             delegate: CameraDelegate {
                 width: list.width
-                panel: panel
+                owner: panel
                 camera: modelData
             }
         }

@@ -12,13 +12,14 @@ function placeCamera(grid, deviceId, slot) {
         return true
     if (current >= 0)
         return grid.swapTilesByIndex(current, slot)
+    if (grid.tileIsFree(slot))
+        return grid.placeDevice(id, slot)
     var slots = grid.slotDevices.slice()
     var displaced = slots[slot]
     slots[slot] = id
     grid.slotDevices = slots
     grid.saveTileIndex(id, slot)
-    if (displaced !== "")
-        grid.saveTileIndex(displaced, -1)
+    grid.saveTileIndex(displaced, -1)
     return true
 }
 
@@ -27,8 +28,5 @@ function placeOnFreeTile(grid, deviceId) {
     if (!grid || grid.findTile(String(deviceId)) >= 0)
         return -1
     var free = grid.findFreeTile()
-    if (free < 0)
-        return -1
-    placeCamera(grid, deviceId, free)
-    return free
+    return free >= 0 && grid.placeDevice(String(deviceId), free) ? free : -1
 }

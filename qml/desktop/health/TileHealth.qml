@@ -17,7 +17,7 @@ Item {
     property int stalledMs: 2000
     property int lostMs: 10000
     property int firstRetryMs: 4000
-    property int maxRetryIntervalMs: 30000
+    property int maxRetryIntervalMs: 15000
     // "none" (no camera), "connecting", "live", "stalled", "lost".
     property string status: "none"
     property double lastPictureMs: -1
@@ -29,6 +29,7 @@ Item {
     property double _nextRetryAt: 0
     property double _lastCount: 0
     property double _lastCountAt: 0
+    property double _lastBytes: 0
     readonly property var player: tile ? tile.player : null
     readonly property string deviceId: tile ? tile.deviceId : ""
     readonly property var deviceController: typeof globalObjects !== "undefined" && globalObjects ? globalObjects.deviceController : null
@@ -89,11 +90,14 @@ Item {
         }
         var count = surface.frameCount()
         if (now - _lastCountAt >= 1000) {
+            // Bytes per millisecond × 8 is kbit/s; a new media starts its count again.
+            var bytes = player && player.input ? player.input.receivedBytes() : 0
+            bitrateKbps = bytes >= _lastBytes ? (bytes - _lastBytes) * 8 / (now - _lastCountAt) : 0
+            _lastBytes = bytes
             fps = (count - _lastCount) * 1000 / (now - _lastCountAt)
             _lastCount = count
             _lastCountAt = now
             resolution = surface.frameSize()
-            bitrateKbps = player && player.input ? player.input.bitrateKbps() : 0
         }
     }
 
@@ -131,8 +135,11 @@ Item {
         anchors.fill: parent
         visible: health.status === "lost"
         color: KvoAppStyle.shade
+        // Above the middle, where the tile's own connection text is.
         KvoText {
-            anchors.centerIn: parent
+            anchors.horizontalCenter: parent.horizontalCenter
+            anchors.bottom: parent.verticalCenter
+            anchors.bottomMargin: KvoAppStyle.buttonHeight
             horizontalAlignment: Text.AlignHCenter
             text: health.lastPictureMs >= 0
                   ? qsTr("No video for %1").arg(Utils.formatDuration(health.lastPictureMs))
@@ -159,7 +166,7 @@ Item {
                   + ((health.hovered || health.showDetails) && health.resolution.width > 0
                      ? "  " + health.resolution.width + "×" + health.resolution.height
                        + "  " + qsTr("%1 fps").arg(health.fps.toFixed(1))
-                       + "  " + qsTr("%1 kbit/s").arg(Math.round(health.bitrateKbps))
+                       + (health.bitrateKbps > 0 ? "  " + qsTr("%1 kbit/s").arg(Math.round(health.bitrateKbps)) : "")
                      : "")
         }
     }
