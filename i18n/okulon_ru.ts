@@ -30,6 +30,165 @@
     </message>
 </context>
 <context>
+    <name>Archive</name>
+    <message>
+        <location filename="../qml/archive/Archive.qml" line="16"/>
+        <source>Archive</source>
+        <translation>Архив</translation>
+    </message>
+    <message>
+        <location filename="../qml/archive/Archive.qml" line="292"/>
+        <source>Export</source>
+        <translation>Экспорт</translation>
+    </message>
+    <message>
+        <location filename="../qml/archive/Archive.qml" line="292"/>
+        <source>Select a time range on the timeline first.</source>
+        <translation>Сначала выберите интервал времени на шкале.</translation>
+    </message>
+    <message>
+        <location filename="../qml/archive/Archive.qml" line="292"/>
+        <source>Drag with Shift held down.</source>
+        <translation>Протяните мышью с нажатой клавишей Shift.</translation>
+    </message>
+    <message>
+        <location filename="../qml/archive/Archive.qml" line="339"/>
+        <source>Export failed</source>
+        <translation>Экспорт не удался</translation>
+    </message>
+    <message>
+        <location filename="../qml/archive/Archive.qml" line="343"/>
+        <source>Cancelled</source>
+        <translation>Отменено</translation>
+    </message>
+    <message>
+        <location filename="../qml/archive/Archive.qml" line="477"/>
+        <source>Please select a folder</source>
+        <translation>Выберите папку</translation>
+    </message>
+    <message>
+        <location filename="../qml/archive/Archive.qml" line="530"/>
+        <source>Click a camera&apos;s line to play its recording</source>
+        <translation>Щёлкните по линии камеры, чтобы воспроизвести запись</translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveExtendedTable</name>
+    <message>
+        <location filename="../qml/archiveExternalStatus/table/ArchiveExtendedTable.qml" line="49"/>
+        <source>Archive extended</source>
+        <translation>Архив: выгрузки</translation>
+    </message>
+    <message>
+        <location filename="../qml/archiveExternalStatus/table/ArchiveExtendedTable.qml" line="55"/>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <location filename="../qml/archiveExternalStatus/table/ArchiveExtendedTable.qml" line="66"/>
+        <source>Device name</source>
+        <translation>Имя устройства</translation>
+    </message>
+    <message>
+        <location filename="../qml/archiveExternalStatus/table/ArchiveExtendedTable.qml" line="67"/>
+        <source>Youtube status</source>
+        <translation>Статус YouTube</translation>
+    </message>
+    <message>
+        <location filename="../qml/archiveExternalStatus/table/ArchiveExtendedTable.qml" line="68"/>
+        <source>Telegram status</source>
+        <translation>Статус Telegram</translation>
+    </message>
+    <message>
+        <location filename="../qml/archiveExternalStatus/table/ArchiveExtendedTable.qml" line="69"/>
+        <source>Youtube privacy</source>
+        <translation>Доступ YouTube</translation>
+    </message>
+    <message>
+        <location filename="../qml/archiveExternalStatus/table/ArchiveExtendedTable.qml" line="70"/>
+        <source>Time start to youtube</source>
+        <translation>Начало выгрузки на YouTube</translation>
+    </message>
+    <message>
+        <location filename="../qml/archiveExternalStatus/table/ArchiveExtendedTable.qml" line="71"/>
+        <source>Time end to youtube</source>
+        <translation>Конец выгрузки на YouTube</translation>
+    </message>
+    <message>
+        <location filename="../qml/archiveExternalStatus/table/ArchiveExtendedTable.qml" line="72"/>
+        <source>Time start to telegram</source>
+        <translation>Начало выгрузки в Telegram</translation>
+    </message>
+    <message>
+        <location filename="../qml/archiveExternalStatus/table/ArchiveExtendedTable.qml" line="73"/>
+        <source>Time end to telegram</source>
+        <translation>Конец выгрузки в Telegram</translation>
+    </message>
+    <message>
+        <location filename="../qml/archiveExternalStatus/table/ArchiveExtendedTable.qml" line="74"/>
+        <source>Youtube attempts</source>
+        <translation>Попыток YouTube</translation>
+    </message>
+    <message>
+        <location filename="../qml/archiveExternalStatus/table/ArchiveExtendedTable.qml" line="75"/>
+        <source>Telegram attempts</source>
+        <translation>Попыток Telegram</translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveToolBar</name>
+    <message>
+        <location filename="../qml/archive/ArchiveToolBar.qml" line="24"/>
+        <source>Select day of the archive</source>
+        <translation>Выбрать день архива</translation>
+    </message>
+    <message>
+        <location filename="../qml/archive/ArchiveToolBar.qml" line="52"/>
+        <source>Play</source>
+        <translation>Воспроизвести</translation>
+    </message>
+    <message>
+        <location filename="../qml/archive/ArchiveToolBar.qml" line="59"/>
+        <source>Pause</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <location filename="../qml/archive/ArchiveToolBar.qml" line="73"/>
+        <source>Show time-lapse recordings</source>
+        <translation>Показывать непрерывную запись</translation>
+    </message>
+    <message>
+        <location filename="../qml/archive/ArchiveToolBar.qml" line="88"/>
+        <source>Local files</source>
+        <translation>Локальные файлы</translation>
+    </message>
+    <message>
+        <location filename="../qml/archive/ArchiveToolBar.qml" line="88"/>
+        <source>Streamed by the server</source>
+        <translation>Поток от сервера</translation>
+    </message>
+    <message>
+        <location filename="../qml/archive/ArchiveToolBar.qml" line="89"/>
+        <source>Play the clip files here when they can be read, or have the server stream them</source>
+        <translation>Воспроизводить файлы записей здесь, если они доступны, или получать поток от сервера</translation>
+    </message>
+    <message>
+        <location filename="../qml/archive/ArchiveToolBar.qml" line="105"/>
+        <source>Export the selected range to MP4</source>
+        <translation>Экспортировать выбранный интервал в MP4</translation>
+    </message>
+    <message>
+        <location filename="../qml/archive/ArchiveToolBar.qml" line="130"/>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <location filename="../qml/archive/ArchiveToolBar.qml" line="138"/>
+        <source>Archive extended</source>
+        <translation>Архив: выгрузки</translation>
+    </message>
+</context>
+<context>
     <name>ButtonExit</name>
     <message>
         <location filename="../qml/components/buttons/ButtonExit.qml" line="7"/>
@@ -142,7 +301,7 @@
     <message>
         <location filename="../qml/main/ConnectionLossBanner.qml" line="28"/>
         <source>Connection is lost. Reconnecting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Соединение потеряно. Переподключение…</translation>
     </message>
 </context>
 <context>
@@ -168,7 +327,7 @@
     <message>
         <location filename="../qml/desktop/DesktopToolBar.qml" line="62"/>
         <source>d MMM yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>d MMM yyyy</translation>
     </message>
     <message>
         <location filename="../qml/desktop/DesktopToolBar.qml" line="68"/>
@@ -184,54 +343,62 @@
 <context>
     <name>EventsTable</name>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="86"/>
-        <source>Video file error</source>
-        <translation>Ошибка видеофайла</translation>
-    </message>
-    <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="86"/>
-        <source>File is not yet ready.</source>
-        <translation>Файл ещё не готов.</translation>
-    </message>
-    <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="86"/>
-        <source>Try again later...</source>
-        <translation>Повторите попытку позже...</translation>
-    </message>
-    <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="108"/>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="114"/>
         <source>Events filter</source>
         <translation>Фильтр событий</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="115"/>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="121"/>
         <source>Filter is on</source>
-        <translation type="unfinished"></translation>
+        <translation>Фильтр включён</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="122"/>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="128"/>
         <source>Reset filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбросить фильтр</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="127"/>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="133"/>
         <source>Refresh</source>
         <translation>Обновить</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="141"/>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="147"/>
         <source>Device name</source>
         <translation>Имя устройства</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="142"/>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="148"/>
         <source>Time</source>
         <translation>Время</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/events/table/EventsTable.qml" line="143"/>
+        <location filename="../qml/desktop/events/table/EventsTable.qml" line="149"/>
         <source>Event</source>
         <translation>Событие</translation>
+    </message>
+</context>
+<context>
+    <name>ExternalArchivePlayer</name>
+    <message>
+        <location filename="../qml/archive/ExternalArchivePlayer.qml" line="26"/>
+        <source>Video file error</source>
+        <translation>Ошибка видеофайла</translation>
+    </message>
+    <message>
+        <location filename="../qml/archive/ExternalArchivePlayer.qml" line="27"/>
+        <source>File is not yet ready.</source>
+        <translation>Файл ещё не готов.</translation>
+    </message>
+    <message>
+        <location filename="../qml/archive/ExternalArchivePlayer.qml" line="28"/>
+        <source>Try again later...</source>
+        <translation>Повторите попытку позже...</translation>
+    </message>
+    <message>
+        <location filename="../qml/archive/ExternalArchivePlayer.qml" line="31"/>
+        <source>Event on</source>
+        <translation>Событие на</translation>
     </message>
 </context>
 <context>
@@ -296,6 +463,15 @@
         <location filename="../qml/globalObjects/GlobalObjects.qml" line="292"/>
         <source>Failed to remove device</source>
         <translation>Не удалось удалить устройство</translation>
+    </message>
+</context>
+<context>
+    <name>KvoCalendar</name>
+    <message>
+        <location filename="../qml/components/calendar/KvoCalendar.qml" line="36"/>
+        <source>en_US</source>
+        <comment>locale of dates</comment>
+        <translation>ru_RU</translation>
     </message>
 </context>
 <context>
@@ -532,14 +708,9 @@
 <context>
     <name>KvoStackLayoutMain</name>
     <message>
-        <location filename="../qml/main/KvoStackLayoutMain.qml" line="18"/>
+        <location filename="../qml/main/KvoStackLayoutMain.qml" line="20"/>
         <source>Devices</source>
         <translation>Устройства</translation>
-    </message>
-    <message>
-        <location filename="../qml/main/KvoStackLayoutMain.qml" line="21"/>
-        <source>Archive</source>
-        <translation>Архив</translation>
     </message>
 </context>
 <context>
@@ -719,12 +890,12 @@
     <message>
         <location filename="../qml/components/calendar/NavigationBar.qml" line="24"/>
         <source>Previous month</source>
-        <translation type="unfinished"></translation>
+        <translation>Предыдущий месяц</translation>
     </message>
     <message>
         <location filename="../qml/components/calendar/NavigationBar.qml" line="41"/>
         <source>Next month</source>
-        <translation type="unfinished"></translation>
+        <translation>Следующий месяц</translation>
     </message>
 </context>
 <context>
@@ -755,12 +926,12 @@
     <message>
         <location filename="../qml/desktop/tiles/TileDecorate.qml" line="45"/>
         <source>Camera is disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Камера выключена</translation>
     </message>
     <message>
         <location filename="../qml/desktop/tiles/TileDecorate.qml" line="47"/>
         <source>Reconnecting</source>
-        <translation type="unfinished"></translation>
+        <translation>Переподключение</translation>
     </message>
     <message>
         <location filename="../qml/desktop/tiles/TileDecorate.qml" line="50"/>
@@ -824,12 +995,12 @@
     <message>
         <location filename="../qml/desktop/tiles/TileHolder.qml" line="37"/>
         <source>%1 is shown full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: во весь экран</translation>
     </message>
     <message>
         <location filename="../qml/desktop/tiles/TileHolder.qml" line="38"/>
         <source>%1 is shown in its own window</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: в отдельном окне</translation>
     </message>
     <message>
         <location filename="../qml/desktop/tiles/TileHolder.qml" line="39"/>
@@ -863,22 +1034,22 @@
     <message>
         <location filename="../qml/desktop/tiles/TileInteraction.qml" line="42"/>
         <source>Camera: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Камера: %1</translation>
     </message>
     <message>
         <location filename="../qml/desktop/tiles/TileInteraction.qml" line="119"/>
         <source>All cameras are on screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Все камеры уже на экране</translation>
     </message>
     <message>
         <location filename="../qml/desktop/tiles/TileInteraction.qml" line="126"/>
         <source>New camera…</source>
-        <translation type="unfinished"></translation>
+        <translation>Новая камера…</translation>
     </message>
     <message>
         <location filename="../qml/desktop/tiles/TileInteraction.qml" line="137"/>
         <source>Normal mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Обычный режим</translation>
     </message>
     <message>
         <location filename="../qml/desktop/tiles/TileInteraction.qml" line="143"/>
@@ -908,7 +1079,7 @@
     <message>
         <location filename="../qml/desktop/tiles/TileInteraction.qml" line="164"/>
         <source>Exit full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Выйти из полноэкранного режима</translation>
     </message>
     <message>
         <location filename="../qml/desktop/tiles/TileInteraction.qml" line="176"/>
@@ -949,6 +1120,14 @@
         <location filename="../qml/desktop/tiles/TileInteraction.qml" line="214"/>
         <source>Enable</source>
         <translation>Включить</translation>
+    </message>
+</context>
+<context>
+    <name>VideoItem</name>
+    <message>
+        <location filename="../qml/archive/VideoItem.qml" line="211"/>
+        <source>No recording</source>
+        <translation>Нет записи</translation>
     </message>
 </context>
 <context>

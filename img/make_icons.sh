@@ -47,3 +47,8 @@ convert -size 64x64 xc:none -fill none -stroke "#e0453a" -strokewidth 4 -draw "a
     -draw "line 36,44 44,44" -draw "line 26,10 30,16" -draw "line 38,48 34,54" -strip tiles/broken_link.png
 convert -size 32x24 xc:none -fill "#e0453a" -stroke none -draw "roundrectangle 1,2 31,22 6,6" \
     -fill "#ffffff" -draw "polygon 12,7 12,17 21,12" -strip tiles/youtube.png
+draw toolBar/play.png 24 -draw "polygon 7,4 20,12 7,20"
+draw toolBar/pause.png 24 -draw "rectangle 6,4 9,20" -draw "rectangle 15,4 18,20"
+draw toolBar/export.png 24 -draw "line 12,3 12,15" -draw "polyline 7,10 12,15 17,10" -draw "polyline 3,15 3,21 21,21 21,15"
+draw toolBar/uploads.png 24 -draw "line 12,21 12,9" -draw "polyline 7,14 12,9 17,14" -draw "line 3,4 21,4"
+draw toolBar/timelapse.png 24 -draw "circle 12,12 12,3" -draw "polyline 12,7 12,12 16,14"

@@ -9,6 +9,8 @@ StackLayout {
     property bool backendReady: false
     property alias desktop: desktopPage
     property alias settingsPage: settingsPage
+    // The archive needs the native controllers and players, so it is made once they are there.
+    readonly property Item archivePage: archiveLoader.item
 
     Desktop {
         id: desktopPage
@@ -17,8 +19,10 @@ StackLayout {
     PlaceholderPage {
         title: qsTr("Devices")
     }
-    PlaceholderPage {
-        title: qsTr("Archive")
+    Loader {
+        id: archiveLoader
+        active: stack.backendReady
+        source: "../archive/Archive.qml"
     }
     Settings {
         id: settingsPage

@@ -139,11 +139,16 @@ Item {
             verify(events.filterActive)
         }
 
-        function test_event_without_ready_file_warns() {
+        // The event player gets the row's record; it reports an unfinished file itself.
+        function test_event_opens_the_player_with_its_record() {
+            events.eventPlayerUrl = Qt.resolvedUrl("EventPlayerStub.qml")
             archive.originalModel.addRow({ id: 20, final: false, filePath: "/v/20.mp4" })
-            events.playEvent(0)
-            compare(globalObjects.alerts.length, 1)
-            compare(globalObjects.alerts[0], ["Video file error", "File is not yet ready.", "Try again later..."])
+            var player = events.playEvent(0)
+            verify(player !== null)
+            compare(Number(player.entry.id), 20)
+            compare(player.entry.final, false)
+            compare(player.entry.filePath, "/v/20.mp4")
+            player.destroy()
         }
     }
 }

@@ -73,6 +73,7 @@ Item {
             verify(title.text.indexOf("2026") >= 0, "the title has the year: " + title.text)
             verify(!title.truncated)
             verify(title.contentWidth <= title.width + 0.5, "the title fits: " + title.text)
+            compare(findChild(calendar, "calendarHeader").text, "Mon, 7 Dec 2026")
             var day = findChild(calendar, "dayNumber")
             verify(day.font.pointSize >= KvoAppStyle.fontSize)
             verify(day.parent.color === KvoAppStyle.panel || day.parent.color === KvoAppStyle.accent

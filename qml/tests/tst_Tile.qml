@@ -85,6 +85,27 @@ Item {
             compare(tile.object_rect, null)
         }
 
+        // A 4:3 picture in a wider tile: the boxes are placed on the picture, not on the black
+        // bars beside it.
+        function test_detections_are_placed_on_the_picture() {
+            player.video = { width: 400, height: 300 }
+            player.state = QmlVlcPlayerState.Buffering
+            player.state = QmlVlcPlayerState.Playing
+            tile.width = 640
+            tile.height = 240
+            var area = findChild(tile, "pictureArea")
+            compare(area.width, 320)
+            compare(area.height, 240)
+            compare(area.x, 160)
+            tile.ignoreAspectRatio = true
+            compare(area.width, 640)
+            tile.ignoreAspectRatio = false
+            tile.width = 320
+            player.video = { width: 0, height: 0 }
+            player.state = QmlVlcPlayerState.Buffering
+            compare(area.width, 320, "fills the tile while the size is unknown")
+        }
+
         function test_detections_of_other_devices_and_filtered_classes_are_ignored() {
             deviceController.srObjectsDetected({ rstIDDevice: 5, objects: [{ name: "person", probability: 1 }] })
             compare(tile.detectetObjectNames.length, 0)

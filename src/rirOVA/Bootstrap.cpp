@@ -3,6 +3,7 @@
 #include "kvoClientController/controller/AuthControllerBase.h"
 #include "kvoClientController/controller/OriginalModel.h"
 #include "kvoClientController/controller/ProxyModel.h"
+#include "kvoClientController/network/ClientNetworkSimple.h"
 #include "kvoClientController/network/SharedLink.h"
 #include "kvoCore/Location.h"
 #include "kvoCore/SettingsSimple.h"
@@ -15,6 +16,7 @@
 #include "rirOVA/client/controllers/ArchiveController.h"
 #include "rirOVA/client/controllers/ArchiveLocalPlayerController.h"
 #include "rirOVA/client/controllers/ArchivePlayerController.h"
+#include "rirOVA/client/controllers/ArchiveSyncController.h"
 #include "rirOVA/client/controllers/DesktopLayoutController.h"
 #include "rirOVA/client/controllers/DeviceController.h"
 #include "rirOVA/client/controllers/DevicePasswordController.h"
@@ -42,6 +44,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -50,8 +53,10 @@
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QTcpSocket>
+#include <QTimer>
 #include <QtGlobal>
 #include <cstdlib>
+#include <memory>
 #include <spdlog/spdlog.h>
 #include <stdexcept>
 
@@ -179,6 +184,7 @@ void Bootstrap::initQmlTypes() {
     qmlRegisterType<DeviceTypeController>(uri, 1, 0, "DeviceTypeController");
     qmlRegisterType<ArchivePlayerController>(uri, 1, 0, "ArchivePlayerController");
     qmlRegisterType<ArchiveLocalPlayerController>(uri, 1, 0, "ArchiveLocalPlayerController");
+    qmlRegisterType<ArchiveSyncController>(uri, 1, 0, "ArchiveSyncController");
     qmlRegisterType<VideoLineListController>(uri, 1, 0, "VideoLineListController");
     qmlRegisterType<SearchDevicesController>(uri, 1, 0, "SearchDevicesController");
     qmlRegisterType<YoutubeSettingsController>(uri, 1, 0, "YoutubeSettingsController");
@@ -263,6 +269,49 @@ void Bootstrap::initQmlEngine(QQmlApplicationEngine& engine) {
     log->info("Kvo Qml engine inited successfuly");
 }
 
+namespace {
+
+// How often and how long a started server's port is tried.
+constexpr int kListenPollMs = 50;
+constexpr qint64 kListenWaitMs = 20000;
+
+} // namespace
+
+// The link retries only every few seconds; a server started by the client usually listens within a
+// second, so its port is tried often (without blocking the GUI thread) and the link is told to
+// connect as soon as it answers.
+void Bootstrap::connectWhenListening(const QString& host, quint16 port) {
+    auto* poll = new QTimer(QCoreApplication::instance());
+    auto* probe = new QTcpSocket(poll);
+    auto started = std::make_shared<QElapsedTimer>();
+    started->start();
+    poll->setInterval(kListenPollMs);
+    QObject::connect(probe, &QTcpSocket::connected, poll, [poll, probe, started]() {
+        probe->abort();
+        poll->stop();
+        const SharedPointerEx<ClientBase::ClientNetworkSimple> link = ClientBase::SharedLink::get();
+        mainLog()->info("Server listens after {} ms", started->elapsed());
+        if (!link.isNull() && !link->isConnected()) {
+            Q_EMIT link->makeConnection();
+        }
+        poll->deleteLater();
+    });
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, probe, started, host, port]() {
+        if (started->elapsed() > kListenWaitMs) {
+            mainLog()->warn("The started server does not listen on {}:{}; the link keeps trying",
+                            host.toStdString(), port);
+            poll->stop();
+            poll->deleteLater();
+            return;
+        }
+        // A refused attempt leaves the probe unconnected; one under way is let finish.
+        if (probe->state() == QAbstractSocket::UnconnectedState) {
+            probe->connectToHost(host, port);
+        }
+    });
+    poll->start();
+}
+
 void Bootstrap::initServer() {
     auto log = mainLog();
     log->info("About to init server");
@@ -278,8 +327,15 @@ void Bootstrap::initServer() {
     auto* process = new QProcess(QCoreApplication::instance());
     process->setWorkingDirectory(QDir::currentPath());
     process->setProgram(program);
+    // The server keeps its own log file; its console output would bury the client's lines.
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
     process->startDetached();
     log->info("Server inited successfuly");
+    if (!settings()->value(QStringLiteral("p2pServer/enabled")).toBool()) {
+        connectWhenListening(settings()->value(QStringLiteral("server/ip")).toString(),
+                             static_cast<quint16>(settings()->value(QStringLiteral("server/port")).toUInt()));
+    }
 }
 
 } // namespace DodEzoviviZudorOzerir

@@ -39,6 +39,8 @@ public:
     static void initServer();
 
 private:
+    // Tells the link to connect as soon as a just started server accepts connections.
+    static void connectWhenListening(const QString& host, quint16 port);
     static void runSteps(QQmlApplicationEngine& engine, QGuiApplication& app);
 };
 

@@ -22,7 +22,7 @@ Rectangle {
         spacing: 2
         KvoText {
             objectName: "calendarHeader"
-            text: Qt.formatDate(calendar.selectedDate, "ddd, d MMM yyyy")
+            text: calendar.selectedDate.toLocaleDateString(calendar.locale, "ddd, d MMM yyyy")
             horizontalAlignment: Text.AlignHCenter
             Layout.fillWidth: true
             Layout.preferredHeight: KvoAppStyle.rowHeight
@@ -32,6 +32,8 @@ Rectangle {
             Layout.fillWidth: true
             Layout.fillHeight: true
             frameVisible: false
+            // Month and day names in the language of the texts (the translation names the locale).
+            locale: Qt.locale(qsTr("en_US", "locale of dates"))
             onClicked: cal.picked(date)
             style: CalendarStyle {
                 gridVisible: false

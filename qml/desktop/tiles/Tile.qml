@@ -45,6 +45,19 @@ KvoFrame {
     readonly property string deviceName: deviceRecord ? String(deviceRecord.deviceName || "") : ""
     readonly property bool deviceEnabled: deviceRecord ? deviceRecord.enabled !== false && deviceRecord.enabled !== 0
                                                          && deviceRecord.enabled !== "false" : true
+    // Width over height of the playing picture; 0 while unknown.
+    property real pictureAspect: 0
+    function updatePictureAspect() {
+        var w = player && player.video ? Number(player.video.width) : 0
+        var h = player && player.video ? Number(player.video.height) : 0
+        pictureAspect = w > 0 && h > 0 ? w / h : 0
+    }
+    onPlayerChanged: updatePictureAspect()
+    Connections {
+        target: tile.player
+        ignoreUnknownSignals: true
+        function onStateChanged() { tile.updatePictureAspect() }
+    }
     // The mouse is over the tile (its name bar may hide otherwise in crowded layouts).
     property bool hovered: false
     readonly property alias videoSurface: vlcVideoSurface
@@ -146,39 +159,46 @@ KvoFrame {
                 tile.object_rect = null
             }
         }
-        Repeater {
-            model: tile.detectetObjectNames
-            Rectangle {
-                readonly property bool isMotion: modelData.name === tile.motionName
-                objectName: isMotion ? "motionRect" : "objectRect"
-                // Placed over the picture as drawn, zoom included.
-                readonly property rect place: {
-                    vlcVideoSurface.sourceRect
-                    vlcVideoSurface.contentRect
-                    return vlcVideoSurface.mapFromPicture(Qt.rect(modelData.x, modelData.y, modelData.width, modelData.height))
-                }
-                x: place.x
-                y: place.y
-                width: place.width
-                height: place.height
-                // Motion is a tinted region without a caption; objects are outlined and named.
-                color: isMotion ? KvoAppStyle.motionFill : "transparent"
-                border.width: isMotion ? 1 : 2
-                border.color: tile.defineObjectRectColor(modelData.name)
+        // Detections are relative to the picture, which a kept aspect ratio makes smaller than
+        // the tile.
+        Item {
+            id: pictureArea
+            objectName: "pictureArea"
+            readonly property bool fitted: !tile.ignoreAspectRatio && tile.pictureAspect > 0
+            width: fitted ? Math.min(parent.width, parent.height * tile.pictureAspect) : parent.width
+            height: fitted ? Math.min(parent.height, parent.width / tile.pictureAspect) : parent.height
+            anchors.centerIn: parent
+            // A zoomed picture shows part of it: the boxes follow, those outside are cut.
+            clip: vlcVideoSurface.zoom > 1
+            readonly property rect shown: vlcVideoSurface.sourceRect
+            Repeater {
+                model: tile.detectetObjectNames
                 Rectangle {
-                    visible: !parent.isMotion
-                    anchors.bottom: parent.top
-                    anchors.left: parent.left
-                    width: label.implicitWidth + 6
-                    height: label.implicitHeight + 2
-                    color: parent.border.color
-                    Text {
-                        id: label
-                        anchors.centerIn: parent
-                        text: modelData.name + " " + Math.round(modelData.probability * 100) + "%"
-                        color: KvoAppStyle.textDark
-                        font.family: KvoAppStyle.fontFamily
-                        font.pointSize: KvoAppStyle.fontSizeSmall
+                    readonly property bool isMotion: modelData.name === tile.motionName
+                    objectName: isMotion ? "motionRect" : "objectRect"
+                    x: (modelData.x - pictureArea.shown.x) / pictureArea.shown.width * pictureArea.width
+                    y: (modelData.y - pictureArea.shown.y) / pictureArea.shown.height * pictureArea.height
+                    width: modelData.width / pictureArea.shown.width * pictureArea.width
+                    height: modelData.height / pictureArea.shown.height * pictureArea.height
+                    // Motion is a tinted region without a caption; objects are outlined and named.
+                    color: isMotion ? KvoAppStyle.motionFill : "transparent"
+                    border.width: isMotion ? 1 : 2
+                    border.color: tile.defineObjectRectColor(modelData.name)
+                    Rectangle {
+                        visible: !parent.isMotion
+                        anchors.bottom: parent.top
+                        anchors.left: parent.left
+                        width: label.implicitWidth + 6
+                        height: label.implicitHeight + 2
+                        color: parent.border.color
+                        Text {
+                            id: label
+                            anchors.centerIn: parent
+                            text: modelData.name + " " + Math.round(modelData.probability * 100) + "%"
+                            color: KvoAppStyle.textDark
+                            font.family: KvoAppStyle.fontFamily
+                            font.pointSize: KvoAppStyle.fontSizeSmall
+                        }
                     }
                 }
             }

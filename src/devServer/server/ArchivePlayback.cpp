@@ -2,31 +2,29 @@
 
 #include "LiveStreams.h"
 #include "RecordStore.h"
+#include "RecordedClips.h"
 #include "RequestHandler.h"
 #include "ServerLog.h"
 #include "VlcStream.h"
 #include "kvoCore/clientNetwork/RtpPortPicker.h"
 
-#include <QFileInfo>
-
 namespace DevServer {
 
 namespace {
 qint64 number(const QJsonValue& value, qint64 fallback = -1) {
-    if (value.isString()) {
-        bool ok = false;
-        const qint64 result = value.toString().toLongLong(&ok);
-        return ok ? result : fallback;
-    }
-    return value.isDouble() ? qint64(value.toDouble()) : fallback;
+    return RecordedClips::number(value, fallback);
 }
-
 } // namespace
 
 ArchivePlayback::ArchivePlayback(RecordStore& store, const VlcEngine& engine, SendLater send, QObject* parent)
-    : QObject(parent), _store(store), _engine(engine), _send(std::move(send)) {
-    _positionTimer.setInterval(1000);
+    : QObject(parent), _store(store), _engine(engine), _send(std::move(send)), _export(store, _send) {
+    // Twice a second: a viewer hears of every stream at least once a second even when the loop is busy.
+    _positionTimer.setInterval(500);
     connect(&_positionTimer, &QTimer::timeout, this, &ArchivePlayback::reportPositions);
+    _clock.start();
+    _sampleTimer.setInterval(40);
+    connect(&_sampleTimer, &QTimer::timeout, this, &ArchivePlayback::sampleTimes);
+    _sampleTimer.start();
     _positionTimer.start();
 }
 
@@ -46,6 +44,9 @@ Outcome ArchivePlayback::handle(const Request& request) {
     if (request.action == QLatin1String("trCreateVideo")) {
         return create(request);
     }
+    if (ArchiveExport::handles(request.action)) {
+        return _export.handle(request);
+    }
     return control(request);
 }
 
@@ -61,16 +62,7 @@ Outcome ArchivePlayback::create(const Request& request) {
         outcome.replies.append(reply);
         return outcome;
     }
-    // Recorded clips of the device, oldest first; event clips overlap them and are left out.
-    QJsonArray clips;
-    for (const QJsonValue& row : _store.list(
-             QStringLiteral("archive"), RecordStore::whereEquals(QStringLiteral("rstIDDevice"), deviceId),
-             {{"dtStart", "ASC"}})) {
-        const QJsonObject clip = row.toObject();
-        if (number(clip.value("type")) == 1 && QFileInfo(clip.value("filePath").toString()).isFile()) {
-            clips.append(clip);
-        }
-    }
+    const QJsonArray clips = RecordedClips::ofDevice(_store, deviceId);
     const qint64 at = number(params.value("dtStart"),
                              clips.isEmpty() ? 0 : number(clips.first().toObject().value("dtStart")));
     const int index = clipAt(clips, at);
@@ -177,6 +169,7 @@ bool ArchivePlayback::playClip(const QString& key, Stream& stream, int index, qi
         extra << QStringLiteral(":start-time=%1").arg(offsetMs / 1000.0, 0, 'f', 3);
     }
     stream.index = index;
+    stream.startOffsetMs = offsetMs > 0 ? offsetMs : -1;
     if (stream.sender && stream.sender->switchTo(source, extra)) {
         if (stream.paused) {
             stream.sender->setPaused(true);
@@ -214,16 +207,38 @@ void ArchivePlayback::onClipEnded(const QString& key) {
     }
 }
 
-qint64 ArchivePlayback::position(const Stream& stream) {
+void ArchivePlayback::sampleTimes() {
+    for (auto& [key, stream] : _streams) {
+        const qint64 time = stream.sender ? stream.sender->timeMs() : -1;
+        if (time != stream.lastTime) {
+            stream.lastTime = time;
+            stream.lastTimeAt = _clock.elapsed();
+        }
+    }
+}
+
+qint64 ArchivePlayback::position(Stream& stream) {
     if (stream.index < 0 || !stream.sender) {
         return -1;
     }
-    const qint64 time = stream.sender->timeMs();
-    return number(stream.clips.at(stream.index).toObject().value("dtStart")) + qMax<qint64>(0, time);
+    qint64 time = qMax<qint64>(0, stream.sender->timeMs());
+    if (time == stream.lastTime && !stream.paused) {
+        // Between two steps of libvlc's time: what has played since the last step, at most one step.
+        time += qMin<qint64>(250, _clock.elapsed() - stream.lastTimeAt);
+    }
+    if (stream.startOffsetMs >= 0) {
+        // Until the start-time seek shows, the time is from the clip's beginning: report the target.
+        if (time + 250 < stream.startOffsetMs) {
+            time = stream.startOffsetMs;
+        } else {
+            stream.startOffsetMs = -1;
+        }
+    }
+    return number(stream.clips.at(stream.index).toObject().value("dtStart")) + time;
 }
 
 void ArchivePlayback::reportPositions() {
-    for (const auto& [key, stream] : _streams) {
+    for (auto& [key, stream] : _streams) {
         const qint64 at = position(stream);
         if (at < 0) {
             continue;
@@ -235,6 +250,7 @@ void ArchivePlayback::reportPositions() {
 }
 
 void ArchivePlayback::stopSession(quint64 session) {
+    _export.stopSession(session);
     for (auto it = _streams.begin(); it != _streams.end();) {
         it = it->second.session == session ? _streams.erase(it) : std::next(it);
     }

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "ArchiveExport.h"
 #include "Outcome.h"
 #include "Request.h"
 
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QObject>
 #include <QTimer>
@@ -17,7 +19,8 @@ class VlcEngine;
 class VlcStream;
 
 // The "archivePlayer" group: a recorded span of one device sent as an RTP stream (MPEG-TS), clip
-// after clip, to the client that asked; play, pause, jump, remove, and "srPosition" once a second.
+// after clip, to the client that asked; play, pause, jump, remove, and "srPosition" twice a second;
+// and the export of a recorded range to MP4.
 class ArchivePlayback : public QObject {
     Q_OBJECT
 public:
@@ -29,6 +32,7 @@ public:
     Outcome handle(const Request& request);
     void stopSession(quint64 session);
     int count() const { return int(_streams.size()); }
+    int exportCount() const { return _export.count(); }
 
     // The clip of `clips` (ordered by "dtStart") that covers `at`, or else the first one after it; -1
     // when none.
@@ -42,6 +46,12 @@ private:
         QJsonArray clips;
         int index = -1;
         bool paused = false;
+        // Where a clip was started into, until the player's time shows it (a seek takes a moment).
+        qint64 startOffsetMs = -1;
+        // libvlc moves a player's time in steps of about a quarter second: the last step and when
+        // it was seen, so that the position between steps can be told to within a sample.
+        qint64 lastTime = -1;
+        qint64 lastTimeAt = 0;
         std::unique_ptr<VlcStream> sender;
     };
     Outcome create(const Request& request);
@@ -50,13 +60,17 @@ private:
     bool playClip(const QString& key, Stream& stream, int index, qint64 offsetMs);
     void onClipEnded(const QString& key);
     void reportPositions();
-    static qint64 position(const Stream& stream);
+    void sampleTimes();
+    qint64 position(Stream& stream);
 
     RecordStore& _store;
     const VlcEngine& _engine;
     SendLater _send;
     std::map<QString, Stream> _streams;
     QTimer _positionTimer;
+    QTimer _sampleTimer;
+    QElapsedTimer _clock;
+    ArchiveExport _export;
 };
 
 } // namespace DevServer

@@ -9,13 +9,17 @@
 #include "qmlVlc/QmlVlcVideoSurface.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QNetworkDatagram>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QUdpSocket>
+#include <cstdio>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -69,6 +73,22 @@ protected:
             }
         }
         return {};
+    }
+
+    // The first `count` recorded clips (type 1) pushed to the client within `msecs`; fewer when
+    // they do not come.
+    static QList<QJsonObject> recordedClips(LinkClient& client, int count, int msecs) {
+        QList<QJsonObject> clips;
+        waitUntil(
+            [&] {
+                const QJsonObject next = client.waitFor("archive_srInserted", 100);
+                if (next.value("type").toInt() == 1) {
+                    clips.append(next);
+                }
+                return clips.size() >= count;
+            },
+            msecs);
+        return clips;
     }
 
     std::unique_ptr<ServerProcess> server;
@@ -207,17 +227,9 @@ TEST_F(DevServerVideoTest, RecordsClipsAndReportsMotionOfTheDemoCamera) {
     ASSERT_GT(id, 1);
 
     // A finished clip is pushed and listed with its span and file.
-    QJsonObject inserted;
-    ASSERT_TRUE(waitUntil(
-        [&] {
-            const QJsonObject next = client->waitFor("archive_srInserted", 100);
-            if (next.value("type").toInt() == 1) {
-                inserted = next;
-            }
-            return !inserted.isEmpty();
-        },
-        20000))
-        << "no recorded clip within 20 s";
+    const QList<QJsonObject> recorded = recordedClips(*client, 1, 20000);
+    ASSERT_FALSE(recorded.isEmpty()) << "no recorded clip within 20 s";
+    const QJsonObject inserted = recorded.first();
     EXPECT_EQ(inserted.value("rstIDDevice").toVariant().toLongLong(), id);
     const QJsonArray archive =
         client->request({{"FN", "archive_trGetList"}}, "archive_saGetList").value("entries").toArray();
@@ -282,17 +294,8 @@ TEST_F(DevServerVideoTest, ArchivePlaybackStreamsPausesJumpsAndReportsItsPositio
     startServer({{"video/clipSeconds", 2}});
     auto client = adminClient();
     const qint64 id = demoCamera(*client).value("id").toVariant().toLongLong();
-    QList<QJsonObject> clips;
-    ASSERT_TRUE(waitUntil(
-        [&] {
-            const QJsonObject next = client->waitFor("archive_srInserted", 100);
-            if (next.value("type").toInt() == 1) {
-                clips.append(next);
-            }
-            return clips.size() >= 2;
-        },
-        30000))
-        << "two clips are needed";
+    const QList<QJsonObject> clips = recordedClips(*client, 2, 30000);
+    ASSERT_GE(clips.size(), 2) << "two clips are needed";
     const qint64 firstStart = clips.at(0).value("dtStart").toVariant().toLongLong();
     const qint64 secondStart = clips.at(1).value("dtStart").toVariant().toLongLong();
 
@@ -365,6 +368,120 @@ TEST_F(DevServerVideoTest, ArchivePlaybackStreamsPausesJumpsAndReportsItsPositio
     EXPECT_TRUE(removed.value("RES").toBool());
     datagramsWithin(receiver, 800);
     EXPECT_EQ(datagramsWithin(receiver, 1200), 0) << "a removed stream still sends";
+}
+
+// Duration of a media file in milliseconds as ffprobe reads it; -1 when it cannot.
+qint64 probedDurationMs(const QString& path) {
+    QProcess probe;
+    probe.start("ffprobe", {"-v", "error", "-show_entries", "format=duration", "-of", "csv=p=0", path});
+    if (!probe.waitForFinished(20000) || probe.exitCode() != 0) {
+        return -1;
+    }
+    bool ok = false;
+    const double seconds = probe.readAllStandardOutput().trimmed().toDouble(&ok);
+    return ok ? qint64(seconds * 1000) : -1;
+}
+
+TEST_F(DevServerVideoTest, ExportWritesOneMp4AcrossClipsAndCancelLeavesNothing) {
+    startServer({{"video/clipSeconds", 2}});
+    auto client = adminClient();
+    const qint64 id = demoCamera(*client).value("id").toVariant().toLongLong();
+    const QList<QJsonObject> clips = recordedClips(*client, 3, 40000);
+    ASSERT_GE(clips.size(), 3) << "three clips are needed";
+    // From the middle of the first clip to the middle of the third: across two clip boundaries.
+    const auto at = [&](int i, double part) {
+        const qint64 start = clips.at(i).value("dtStart").toVariant().toLongLong();
+        const qint64 end = clips.at(i).value("dtEnd").toVariant().toLongLong();
+        return start + qint64(double(end - start) * part);
+    };
+    const qint64 from = at(0, 0.5), to = at(2, 0.5);
+    QTemporaryDir folder;
+
+    const QJsonObject refused = client->request({{"FN", "archivePlayer_trExportVideo"},
+                                                 {"exportKey", "bad"},
+                                                 {"rstIDDevice", id},
+                                                 {"dtStart", from},
+                                                 {"dtEnd", to},
+                                                 {"folder", "relative/folder"}},
+                                                "archivePlayer_saExportVideo");
+    EXPECT_FALSE(refused.value("RES").toBool(true));
+
+    QElapsedTimer timer;
+    timer.start();
+    const QJsonObject started = client->request({{"FN", "archivePlayer_trExportVideo"},
+                                                 {"exportKey", "e1"},
+                                                 {"rstIDDevice", id},
+                                                 {"dtStart", from},
+                                                 {"dtEnd", to},
+                                                 {"folder", folder.path()}},
+                                                "archivePlayer_saExportVideo");
+    ASSERT_TRUE(started.value("RES").toBool()) << started.value("error").toString().toStdString();
+    const QString filePath = started.value("filePath").toString();
+    EXPECT_EQ(QFileInfo(filePath).absolutePath(), QDir(folder.path()).absolutePath());
+    QJsonObject done;
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            const QJsonObject next = client->waitFor("archivePlayer_srExportProgress", 100);
+            if (next.value("done").toBool()) {
+                done = next;
+            }
+            return !done.isEmpty();
+        },
+        30000))
+        << "the export does not end";
+    const qint64 elapsed = timer.elapsed();
+    ASSERT_TRUE(done.value("RES").toBool()) << done.value("error").toString().toStdString();
+    EXPECT_EQ(done.value("filePath").toString(), filePath);
+    const qint64 duration = probedDurationMs(filePath);
+    std::printf("[ export ] %lld ms of recording across 3 clips written in %lld ms (%.1fx real time), "
+                "ffprobe duration %lld ms\n",
+                static_cast<long long>(to - from), static_cast<long long>(elapsed),
+                double(to - from) / double(qMax<qint64>(1, elapsed)), static_cast<long long>(duration));
+    EXPECT_NEAR(double(duration), double(to - from), 1000.0);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QFileInfo(filePath).fileName()})
+        << "one file, no leftovers";
+
+    // Cancelled right after the start: no file at all, and no notice of an end.
+    QTemporaryDir cancelFolder;
+    client->send({{"FN", "archivePlayer_trExportVideo"},
+                  {"exportKey", "e2"},
+                  {"rstIDDevice", id},
+                  {"dtStart", at(0, 0.0)},
+                  {"dtEnd", to},
+                  {"folder", cancelFolder.path()}});
+    const QJsonObject cancelled = client->request(
+        {{"FN", "archivePlayer_trCancelExport"}, {"exportKey", "e2"}}, "archivePlayer_saCancelExport");
+    EXPECT_TRUE(cancelled.value("RES").toBool()) << cancelled.value("error").toString().toStdString();
+    EXPECT_TRUE(client->waitFor("archivePlayer_saExportVideo").value("RES").toBool());
+    waitUntil([] { return false; }, 1500);
+    EXPECT_TRUE(QDir(cancelFolder.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    for (const QJsonObject& notice : client->received("archivePlayer_srExportProgress")) {
+        EXPECT_FALSE(notice.value("exportKey").toString() == "e2" && notice.value("done").toBool());
+    }
+}
+
+TEST_F(DevServerVideoTest, ArchiveStreamEndsWithItsViewer) {
+    startServer({{"video/clipSeconds", 2}});
+    auto client = adminClient();
+    const qint64 id = demoCamera(*client).value("id").toVariant().toLongLong();
+    // Three clips: the stream from the first one would go on for about six seconds.
+    const QList<QJsonObject> clips = recordedClips(*client, 3, 40000);
+    ASSERT_GE(clips.size(), 3) << "three clips are needed";
+    const QJsonObject clip = clips.first();
+    const quint16 port = freeRtpPort();
+    QUdpSocket receiver;
+    ASSERT_TRUE(receiver.bind(QHostAddress(QHostAddress::LocalHost), port));
+    const QJsonObject created = client->request({{"FN", "archivePlayer_trCreateVideo"},
+                                                 {"streamKey", "viewer"},
+                                                 {"rstIDDevice", id},
+                                                 {"dtStart", clip.value("dtStart")},
+                                                 {"rtpVideoPort", port}},
+                                                "archivePlayer_saCreateVideo");
+    ASSERT_EQ(created.value("status").toString(), "OK") << created.value("error").toString().toStdString();
+    EXPECT_GT(datagramsWithin(receiver, 1500), 0) << "the stream is sent";
+    client.reset();
+    datagramsWithin(receiver, 800);
+    EXPECT_EQ(datagramsWithin(receiver, 1500), 0) << "a stream outlives its viewer";
 }
 
 } // namespace

@@ -1,11 +1,16 @@
 // The pure parts of the server's video handling: motion regions, the segment index, the SDP.
+#include "devServer/server/ArchiveExport.h"
 #include "devServer/server/ArchivePlayback.h"
 #include "devServer/server/ClipIndex.h"
 #include "devServer/server/LiveStreams.h"
 #include "devServer/server/MotionRegions.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace DevServer;
@@ -110,4 +115,34 @@ TEST(ArchivePlayback, PicksTheClipCoveringAMomentOrTheNextOne) {
     EXPECT_EQ(ArchivePlayback::clipAt(clips, 4000), 2) << "a gap skips to the next recording";
     EXPECT_EQ(ArchivePlayback::clipAt(clips, 6000), -1);
     EXPECT_EQ(ArchivePlayback::clipAt(QJsonArray(), 0), -1);
+}
+
+TEST(ArchiveExport, ConcatListCutsTheFirstAndLastClipOfTheRange) {
+    const QJsonArray clips{QJsonObject{{"dtStart", 1000}, {"dtEnd", 3000}, {"filePath", "/v/a.ts"}},
+                           QJsonObject{{"dtStart", 3000}, {"dtEnd", 5000}, {"filePath", "/v/it's.ts"}},
+                           QJsonObject{{"dtStart", 5000}, {"dtEnd", 7000}, {"filePath", "/v/c.ts"}}};
+    EXPECT_EQ(ArchiveExport::concatList(clips, 2500, 4000),
+              QByteArray("ffconcat version 1.0\n"
+                         "file '/v/a.ts'\ninpoint 1.500\n"
+                         "file '/v/it'\\''s.ts'\noutpoint 1.000\n"));
+    EXPECT_EQ(ArchiveExport::concatList(clips, 3000, 5000),
+              QByteArray("ffconcat version 1.0\nfile '/v/it'\\''s.ts'\n"))
+        << "a whole clip is not cut, its neighbours are not listed";
+    EXPECT_EQ(ArchiveExport::concatList(clips, 8000, 9000), QByteArray("ffconcat version 1.0\n"));
+}
+
+TEST(ArchiveExport, TargetNamesAreSafeAndNew) {
+    QTemporaryDir dir;
+    const qint64 from = 1733500000000;
+    const QString first = ArchiveExport::targetPath(dir.path(), "Gate/../cam 1", 7, from, from + 61400);
+    EXPECT_EQ(QFileInfo(first).dir().absolutePath(), QDir(dir.path()).absolutePath());
+    EXPECT_TRUE(QFileInfo(first).fileName().startsWith("Gate____cam_1_")) << first.toStdString();
+    EXPECT_TRUE(first.endsWith("_61s.mp4")) << first.toStdString();
+    QFile(first).open(QIODevice::WriteOnly);
+    const QString second = ArchiveExport::targetPath(dir.path(), "Gate/../cam 1", 7, from, from + 61400);
+    EXPECT_NE(second, first);
+    EXPECT_TRUE(second.endsWith("_61s-1.mp4")) << second.toStdString();
+    EXPECT_TRUE(QFileInfo(ArchiveExport::targetPath(dir.path(), "", 7, from, from + 1000))
+                    .fileName()
+                    .startsWith("device7_"));
 }

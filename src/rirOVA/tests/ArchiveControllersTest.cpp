@@ -229,3 +229,68 @@ TEST(ArchiveControllerTest, ListsAndTimelineLines) {
     lines.originalModel()->addRow({{"id", 2}, {"name", "line"}});
     EXPECT_EQ(lines.proxyModel()->rowCount(), 1);
 }
+
+TEST(ArchivePlayerControllerTest, ExportsAreFollowedUntilTheyEnd) {
+    ArchivePlayerController player;
+    ArchivePlayerController other;
+    clearSent();
+    const QString key =
+        player.trExportVideo({{"rstIDDevice", 3}, {"dtStart", 10}, {"dtEnd", 20}, {"folder", "/x"}});
+    const QList<QJsonObject> requests = sentWith("archivePlayer_trExportVideo");
+    ASSERT_EQ(requests.size(), 1);
+    EXPECT_EQ(requests.first().value("exportKey").toString(), key);
+    EXPECT_EQ(requests.first().value("folder").toString(), "/x");
+    const QString otherKey = other.trExportVideo({{"rstIDDevice", 3}});
+    EXPECT_NE(key, otherKey);
+
+    QSignalSpy answered(&player, &ArchivePlayerController::saExportVideo);
+    QSignalSpy progress(&player, &ArchivePlayerController::srExportProgress);
+    QSignalSpy cancelled(&player, &ArchivePlayerController::saCancelExport);
+    deliver({{"FN", "archivePlayer_saExportVideo"}, {"exportKey", key}, {"RES", true}});
+    deliver({{"FN", "archivePlayer_srExportProgress"}, {"exportKey", otherKey}, {"progress", 0.5}});
+    deliver(
+        {{"FN", "archivePlayer_srExportProgress"}, {"exportKey", key}, {"progress", 0.5}, {"done", false}});
+    EXPECT_EQ(answered.count(), 1);
+    ASSERT_EQ(progress.count(), 1);
+    EXPECT_DOUBLE_EQ(progress.first().first().toJsonObject().value("progress").toDouble(), 0.5);
+
+    // Cancelling a foreign export sends nothing; the own one is asked for once.
+    clearSent();
+    player.trCancelExport({{"exportKey", otherKey}});
+    EXPECT_TRUE(sent().isEmpty());
+    player.trCancelExport({{"exportKey", key}});
+    EXPECT_EQ(sentWith("archivePlayer_trCancelExport").size(), 1);
+
+    // The last notice ends the export: later ones and cancels are not for this player any more.
+    deliver({{"FN", "archivePlayer_srExportProgress"}, {"exportKey", key}, {"done", true}, {"RES", true}});
+    EXPECT_EQ(progress.count(), 2);
+    deliver({{"FN", "archivePlayer_srExportProgress"}, {"exportKey", key}, {"progress", 0.7}});
+    EXPECT_EQ(progress.count(), 2);
+    clearSent();
+    player.trCancelExport({{"exportKey", key}});
+    EXPECT_TRUE(sent().isEmpty());
+
+    // A refused export is over at once.
+    const QString refused = player.trExportVideo({{"rstIDDevice", 3}});
+    deliver({{"FN", "archivePlayer_saExportVideo"}, {"exportKey", refused}, {"RES", false}, {"error", "no"}});
+    deliver({{"FN", "archivePlayer_saCancelExport"}, {"exportKey", refused}, {"RES", true}});
+    EXPECT_EQ(answered.count(), 2);
+    EXPECT_EQ(cancelled.count(), 0);
+}
+
+TEST(ArchiveLocalPlayerControllerTest, ClipIsReadableOnlyWhenItsFileIsThere) {
+    ScopedWorkDir work;
+    ArchiveLocalPlayerController local;
+    const QString path = work.path() + "/clip.ts";
+    EXPECT_FALSE(local.isClipReadable({{"filePath", path}}));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    EXPECT_FALSE(local.isClipReadable({{"filePath", path}})) << "an empty file is not a clip yet";
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("0123");
+    file.close();
+    EXPECT_TRUE(local.isClipReadable({{"filePath", path}}));
+    EXPECT_FALSE(local.isClipReadable({{"filePath", work.path()}})) << "a folder";
+    EXPECT_FALSE(local.isClipReadable({}));
+}

@@ -5,6 +5,7 @@ okulon_add_gtest(featureControllerTests QT_MAIN
         ${CMAKE_CURRENT_LIST_DIR}/FeatureTestSupport.cpp
         ${CMAKE_CURRENT_LIST_DIR}/DeviceControllersTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/ArchiveControllersTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/ArchiveSyncControllerTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/AppAndSettingsControllersTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/LiveTileRoundTripTest.cpp
     LIBS rirOVA Qt5::Quick)

@@ -1,6 +1,7 @@
 #include "Translator.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QQmlEngine>
 #include <spdlog/spdlog.h>
 
@@ -14,6 +15,8 @@ void Translator::setLocale(const QString& locale) {
     if (locale == QLatin1String("ru")) {
         if (_translator.load(QStringLiteral("i18n_ru"), QStringLiteral("://i18n/"))) {
             QCoreApplication::installTranslator(&_translator);
+            // Dates, month and day names follow the language of the texts.
+            QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
         } else {
             auto log = spdlog::get("main");
             (log ? log : spdlog::default_logger())
@@ -21,6 +24,7 @@ void Translator::setLocale(const QString& locale) {
         }
     } else if (locale == QLatin1String("en")) {
         QCoreApplication::removeTranslator(&_translator);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
     if (_engine) {
         _engine->retranslate();

@@ -12,6 +12,7 @@ import "../filterEditor"
 // The events (recorded clips with their detections) of the chosen day, newest first.
 KvoTableContainer {
     id: events
+    objectName: "eventsTable"
     property alias archiveController: archiveController
     property alias table: inner.tableView
     property alias filterEditor: filterEditor
@@ -78,15 +79,20 @@ KvoTableContainer {
         filterEditor.detach(false)
     }
 
+    // The event plays in a window of its own, which also reports a file that is not ready yet.
+    property url eventPlayerUrl: "../../../archive/ExternalArchivePlayer.qml"
     function playEvent(row) {
-        var model = archiveController.proxyModel
-        var isFinal = model.proxyData(row, "final")
-        var path = String(model.proxyData(row, "filePath") || "")
-        if (isFinal !== true || path === "") {
-            globalObjects.showAlert(qsTr("Video file error"), qsTr("File is not yet ready."), qsTr("Try again later..."))
-            return
+        var component = Qt.createComponent(eventPlayerUrl)
+        if (component.status !== Component.Ready) {
+            console.error("ExternalArchivePlayer is not ready!", component.errorString())
+            return null
         }
-        Qt.openUrlExternally("file://" + path)
+        return component.createObject(null, { entry: rowRecord(row) })
+    }
+    function rowRecord(row) {
+        var id = archiveController.proxyModel.proxyData(row, "id")
+        var model = archiveController.originalModel
+        return model.originalData(model.findId(String(id)))
     }
 
     ArchiveController {

@@ -7,6 +7,8 @@ QtObject {
     property string mrl: ""
     property var played: []
     property int stopCalls: 0
+    // Size of the decoded picture, as libvlc reports it once playing.
+    property var video: ({ width: 0, height: 0 })
 
     function play(mrl) {
         player.mrl = mrl

@@ -1,5 +1,7 @@
 #include "ArchiveLocalPlayerController.h"
 
+#include <QFileInfo>
+
 namespace ClientController {
 
 ArchiveLocalPlayerController::ArchiveLocalPlayerController(QQuickItem* parent)
@@ -76,6 +78,15 @@ ArchiveLocalPlayerController::nextStart(const IntervalMap& map, double deviceId,
     }
     const auto it = device->second.lower_bound(value);
     return it == device->second.end() ? nullptr : it->second;
+}
+
+bool ArchiveLocalPlayerController::isClipReadable(const QJsonObject& clip) const {
+    const QString path = clip.value(QStringLiteral("filePath")).toString();
+    if (path.isEmpty()) {
+        return false;
+    }
+    const QFileInfo info(path);
+    return info.isFile() && info.isReadable() && info.size() > 0;
 }
 
 } // namespace ClientController

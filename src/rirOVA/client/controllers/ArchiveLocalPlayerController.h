@@ -32,6 +32,8 @@ public:
     // The clip that starts at or after value soonest, the type-2 one on a tie; empty when none.
     Q_INVOKABLE QJsonObject findNearestRightBoundInterval(double deviceId, double value) const;
     Q_INVOKABLE void clearAllMaps();
+    // Whether the clip's file can be read from here, so that it can be played without the server.
+    Q_INVOKABLE bool isClipReadable(const QJsonObject& clip) const;
     Q_INVOKABLE void printMap() const {}
 
 private:

@@ -11,6 +11,7 @@ namespace ClientController {
 namespace {
 
 const QString kStreamKey = QStringLiteral("streamKey");
+const QString kExportKey = QStringLiteral("exportKey");
 
 } // namespace
 
@@ -28,6 +29,7 @@ void ArchivePlayerController::trCreateVideo(const QJsonObject& mapParams) {
     const QString key = QUuid::createUuid().toString();
     QJsonObject params = mapParams;
     params.insert(kStreamKey, key);
+    _lastCreated = key;
     send(QStringLiteral("trCreateVideo"), params);
     _streams.insert(
         key, QJsonObject{{QStringLiteral("rstIDDevice"), mapParams.value(QStringLiteral("rstIDDevice"))},
@@ -87,6 +89,21 @@ QString ArchivePlayerController::createSDPFile(const QJsonObject& entry) {
     return SdpFile::write(archiveSdpDir(), key, content);
 }
 
+QString ArchivePlayerController::trExportVideo(const QJsonObject& mapParams) {
+    const QString key = QUuid::createUuid().toString();
+    QJsonObject params = mapParams;
+    params.insert(kExportKey, key);
+    _exports.insert(key);
+    send(QStringLiteral("trExportVideo"), params);
+    return key;
+}
+
+void ArchivePlayerController::trCancelExport(const QJsonObject& mapParams) {
+    if (isMyExport(mapParams)) {
+        send(QStringLiteral("trCancelExport"), mapParams);
+    }
+}
+
 bool ArchivePlayerController::handleMessage(const QString& actionName, const SpDto& mapParams) {
     if (FeatureListController::handleMessage(actionName, mapParams)) {
         return true;
@@ -121,6 +138,26 @@ bool ArchivePlayerController::handleMessage(const QString& actionName, const SpD
         }
     } else if (actionName == QLatin1String("srNewSDP")) {
         Q_EMIT srNewSDP(params);
+    } else if (actionName == QLatin1String("saExportVideo") ||
+               actionName == QLatin1String("srExportProgress") ||
+               actionName == QLatin1String("saCancelExport")) {
+        // Exports of other players are theirs; a finished, failed or refused export is forgotten.
+        if (!isMyExport(params)) {
+            return true;
+        }
+        const bool over = !params.value(QStringLiteral("RES")).toBool(true) ||
+                          params.value(QStringLiteral("done")).toBool() ||
+                          actionName == QLatin1String("saCancelExport");
+        if (actionName == QLatin1String("saExportVideo")) {
+            Q_EMIT saExportVideo(params);
+        } else if (actionName == QLatin1String("srExportProgress")) {
+            Q_EMIT srExportProgress(params);
+        } else {
+            Q_EMIT saCancelExport(params);
+        }
+        if (over) {
+            _exports.remove(params.value(kExportKey).toString());
+        }
     } else {
         return false;
     }
@@ -129,6 +166,11 @@ bool ArchivePlayerController::handleMessage(const QString& actionName, const SpD
 
 void ArchivePlayerController::processSrPosition(const SpDto& mapParams) {
     Q_EMIT srPosition(mapParams->params);
+}
+
+bool ArchivePlayerController::isMyExport(const QJsonObject& params) const {
+    const QJsonValue key = params.value(kExportKey);
+    return key.isString() && _exports.contains(key.toString());
 }
 
 bool ArchivePlayerController::isMyStream(const QJsonObject& params) const {

@@ -3,6 +3,7 @@
 #include "FeatureListController.h"
 
 #include <QMap>
+#include <QSet>
 
 namespace ClientController {
 
@@ -27,9 +28,16 @@ public:
     // The smallest stream key of the device; empty when there is none.
     Q_INVOKABLE QString getStremKeyByIDDevice(int id) const;
     Q_INVOKABLE void clearStreamMap();
+    // The key of the stream that the last trCreateVideo asked for.
+    Q_INVOKABLE QString lastCreatedStreamKey() const { return _lastCreated; }
     // Writes entry "sdp" to "<archiveSdpDir>/<streamKey>.sdp"; the path, or empty when there is
     // nothing to write, the key is not a plain file name or the file cannot be written.
     Q_INVOKABLE QString createSDPFile(const QJsonObject& entry);
+    // Asks the server to write the recording of "rstIDDevice" from "dtStart" to "dtEnd" into one
+    // MP4 file in "folder"; returns the new "exportKey" that the progress notices carry.
+    Q_INVOKABLE QString trExportVideo(const QJsonObject& mapParams);
+    // Stops an export of this controller; the server removes the unfinished file.
+    Q_INVOKABLE void trCancelExport(const QJsonObject& mapParams);
 
     const QMap<QString, QJsonObject>& streamMap() const { return _streams; }
 
@@ -42,6 +50,9 @@ Q_SIGNALS:
     void srPosition(QJsonObject mapParams);
     void saJumpVideo(QJsonObject mapParams);
     void srNewSDP(QJsonObject mapParams);
+    void saExportVideo(QJsonObject mapParams);
+    void srExportProgress(QJsonObject mapParams);
+    void saCancelExport(QJsonObject mapParams);
 
 protected:
     bool handleMessage(const QString& actionName, const SpDto& mapParams) override;
@@ -49,8 +60,11 @@ protected:
 
 private:
     bool isMyStream(const QJsonObject& params) const;
+    bool isMyExport(const QJsonObject& params) const;
 
     QMap<QString, QJsonObject> _streams;
+    QSet<QString> _exports;
+    QString _lastCreated;
 };
 
 } // namespace ClientController

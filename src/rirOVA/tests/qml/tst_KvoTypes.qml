@@ -14,7 +14,7 @@ TestCase {
         "YoutubeSettingsController", "PrivateYoutubeTypeController", "OnlineAccessSettingsController",
         "YoutubeApiController",
         "DevicePasswordController", "TelegramSettingsController", "DeviceRecStateController",
-        "ModuleSystemController"
+        "ModuleSystemController", "ArchiveSyncController"
     ]
 
     function create(typeName) {

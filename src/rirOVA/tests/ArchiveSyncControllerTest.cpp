@@ -1,0 +1,173 @@
+#include "rirOVA/client/controllers/ArchiveSyncController.h"
+
+#include <QSignalSpy>
+#include <cmath>
+#include <gtest/gtest.h>
+
+using ClientController::ArchiveSyncController;
+
+namespace {
+
+// A sync controller on a clock the test moves by hand.
+struct ManualClock {
+    qint64 now = 1000;
+    void install(ArchiveSyncController& sync) {
+        sync.setClock([this] { return now; });
+    }
+};
+
+} // namespace
+
+TEST(ArchiveSyncControllerTest, CursorMovesWithTheClockAtItsSpeedOnlyWhilePlaying) {
+    ArchiveSyncController sync;
+    ManualClock clock;
+    clock.install(sync);
+    QSignalSpy playing(&sync, &ArchiveSyncController::playingChanged);
+    QSignalSpy jumped(&sync, &ArchiveSyncController::jumped);
+
+    sync.jump(50000);
+    ASSERT_EQ(jumped.count(), 1);
+    EXPECT_DOUBLE_EQ(jumped.first().first().toDouble(), 50000);
+    clock.now += 3000;
+    EXPECT_DOUBLE_EQ(sync.cursor(), 50000) << "a paused cursor stays";
+
+    sync.play();
+    sync.play();
+    EXPECT_EQ(playing.count(), 1);
+    clock.now += 2000;
+    EXPECT_DOUBLE_EQ(sync.cursor(), 52000);
+
+    // A change of speed keeps the moment reached so far.
+    sync.setSpeed(4);
+    clock.now += 500;
+    EXPECT_DOUBLE_EQ(sync.cursor(), 54000);
+    sync.setSpeed(1000);
+    EXPECT_DOUBLE_EQ(sync.speed(), 16) << "speed is bounded";
+    sync.setSpeed(std::nan(""));
+    EXPECT_DOUBLE_EQ(sync.speed(), 16);
+    sync.setSpeed(1);
+
+    sync.pause();
+    const double paused = sync.cursor();
+    clock.now += 10000;
+    EXPECT_DOUBLE_EQ(sync.cursor(), paused);
+    EXPECT_EQ(playing.count(), 2);
+
+    // A jump while playing goes on from the new moment.
+    sync.play();
+    sync.jump(10000);
+    clock.now += 1000;
+    EXPECT_DOUBLE_EQ(sync.cursor(), 11000);
+}
+
+TEST(ArchiveSyncControllerTest, LinesAreKeptWithinHalfTheToleranceOfTheCursor) {
+    ArchiveSyncController sync;
+    ManualClock clock;
+    clock.install(sync);
+    sync.setToleranceMs(500);
+    sync.setSettleMs(2000);
+    QSignalSpy far(&sync, &ArchiveSyncController::lineOutOfStep);
+    QSignalSpy ahead(&sync, &ArchiveSyncController::lineAhead);
+    sync.jump(100000);
+    sync.play();
+
+    // A new line is given time to start.
+    clock.now += 1000;
+    EXPECT_FALSE(sync.reportPosition("a", 100000));
+    EXPECT_EQ(far.count() + ahead.count(), 0);
+
+    // Ahead by more than half the tolerance: it waits for its lead, once while it settles.
+    clock.now += 2000;
+    EXPECT_TRUE(sync.reportPosition("a", 103200)) << "200 ms ahead is in step";
+    EXPECT_FALSE(sync.reportPosition("a", 103400));
+    ASSERT_EQ(ahead.count(), 1);
+    EXPECT_EQ(ahead.first().at(0).toString(), "a");
+    EXPECT_DOUBLE_EQ(ahead.first().at(1).toDouble(), 400);
+    clock.now += 300;
+    EXPECT_DOUBLE_EQ(sync.linePosition("a"), 103400) << "a waiting line stands still";
+    clock.now += 200;
+    EXPECT_DOUBLE_EQ(sync.linePosition("a"), 103500);
+    clock.now -= 500;
+    clock.now += 1000;
+    sync.reportPosition("a", 104600);
+    EXPECT_EQ(ahead.count(), 1);
+
+    // A little behind: the cursor waits for the line instead.
+    clock.now += 1500;
+    EXPECT_DOUBLE_EQ(sync.cursor(), 105500);
+    EXPECT_FALSE(sync.reportPosition("a", 105100));
+    EXPECT_DOUBLE_EQ(sync.cursor(), 105100);
+    EXPECT_EQ(far.count() + ahead.count(), 1);
+    clock.now += 100;
+    EXPECT_DOUBLE_EQ(sync.cursor(), 105200) << "and goes on from there";
+
+    // Far off either way: it jumps to the cursor.
+    clock.now += 2000;
+    sync.reportPosition("a", 90000);
+    ASSERT_EQ(far.count(), 1);
+    EXPECT_DOUBLE_EQ(far.first().at(1).toDouble(), 107200);
+    clock.now += 2000;
+    sync.reportPosition("a", 120000);
+    EXPECT_EQ(far.count(), 2);
+
+    // A jump gives every line time to get there.
+    sync.jump(200000);
+    clock.now += 500;
+    sync.reportPosition("a", 100000);
+    EXPECT_EQ(far.count(), 2);
+    EXPECT_EQ(ahead.count(), 1);
+
+    // A paused cursor is not held back by a line.
+    sync.pause();
+    const double paused = sync.cursor();
+    clock.now += 3000;
+    sync.reportPosition("a", 199000);
+    EXPECT_DOUBLE_EQ(sync.cursor(), paused);
+}
+
+TEST(ArchiveSyncControllerTest, SpreadCountsOnlyLinesThatPlay) {
+    ArchiveSyncController sync;
+    ManualClock clock;
+    clock.install(sync);
+    sync.jump(0);
+    EXPECT_DOUBLE_EQ(sync.spread(), 0);
+    sync.reportPosition("a", 1000);
+    EXPECT_DOUBLE_EQ(sync.spread(), 0) << "one line has no spread";
+    EXPECT_TRUE(std::isnan(sync.linePosition("b")));
+    sync.reportPosition("b", 1300);
+    EXPECT_DOUBLE_EQ(sync.spread(), 300);
+
+    // While playing, positions move on from their reports: a later report of one line is compared
+    // with where the other line is by now.
+    sync.play();
+    clock.now += 1000;
+    sync.reportPosition("a", 2000);
+    EXPECT_DOUBLE_EQ(sync.linePosition("b"), 2300);
+    EXPECT_DOUBLE_EQ(sync.spread(), 300);
+
+    // A line in a gap of its recording, or gone, does not count.
+    sync.reportIdle("b");
+    EXPECT_DOUBLE_EQ(sync.spread(), 0);
+    sync.reportPosition("b", 2100);
+    EXPECT_DOUBLE_EQ(sync.spread(), 100);
+    sync.removeLine("b");
+    EXPECT_DOUBLE_EQ(sync.spread(), 0);
+    EXPECT_EQ(sync.lines(), QStringList{"a"});
+    sync.reportIdle("never reported");
+    EXPECT_EQ(sync.lines(), QStringList{"a"});
+}
+
+TEST(ArchiveSyncControllerTest, CursorIsAnnouncedWhilePlaying) {
+    ArchiveSyncController sync;
+    sync.setTickMs(20);
+    QSignalSpy cursor(&sync, &ArchiveSyncController::cursorChanged);
+    sync.jump(1000);
+    sync.play();
+    ASSERT_TRUE(cursor.wait(1000));
+    ASSERT_TRUE(cursor.wait(1000));
+    EXPECT_GT(cursor.last().first().toDouble(), 1000);
+    sync.pause();
+    const int count = cursor.count();
+    EXPECT_FALSE(cursor.wait(100)) << "a paused cursor is not announced";
+    EXPECT_EQ(cursor.count(), count);
+}
