@@ -238,6 +238,54 @@
     </message>
 </context>
 <context>
+    <name>CameraPanel</name>
+    <message>
+        <location filename="../qml/desktop/cameraPanel/CameraPanel.qml" line="74"/>
+        <source>Off</source>
+        <translation>Выключена</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/cameraPanel/CameraPanel.qml" line="75"/>
+        <source>Online</source>
+        <translation>В сети</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/cameraPanel/CameraPanel.qml" line="75"/>
+        <source>Connecting</source>
+        <translation>Подключение</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/cameraPanel/CameraPanel.qml" line="99"/>
+        <source>Cameras</source>
+        <translation>Камеры</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/cameraPanel/CameraPanel.qml" line="105"/>
+        <source>Show cameras</source>
+        <translation>Показать камеры</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/cameraPanel/CameraPanel.qml" line="105"/>
+        <source>Hide cameras</source>
+        <translation>Скрыть камеры</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/cameraPanel/CameraPanel.qml" line="115"/>
+        <source>Filter cameras</source>
+        <translation>Отбор камер</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/cameraPanel/CameraPanel.qml" line="137"/>
+        <source>No camera matches the filter</source>
+        <translation>Нет камер, подходящих под отбор</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/cameraPanel/CameraPanel.qml" line="137"/>
+        <source>No cameras</source>
+        <translation>Нет камер</translation>
+    </message>
+</context>
+<context>
     <name>CameraPreviewPanel</name>
     <message>
         <location filename="../qml/devices/deviceEditor/CameraPreviewPanel.qml" line="18"/>
@@ -885,6 +933,34 @@ recognition
     </message>
 </context>
 <context>
+    <name>FirstStartNotice</name>
+    <message>
+        <location filename="../qml/main/FirstStartNotice.qml" line="26"/>
+        <source>Starting the local server is switched off (--no-server).</source>
+        <translation>Запуск локального сервера отключён (--no-server).</translation>
+    </message>
+    <message>
+        <location filename="../qml/main/FirstStartNotice.qml" line="27"/>
+        <source>The server program was not found beside the client or on the PATH.</source>
+        <translation>Программа сервера не найдена ни рядом с клиентом, ни в PATH.</translation>
+    </message>
+    <message>
+        <location filename="../qml/main/FirstStartNotice.qml" line="28"/>
+        <source>The server program could not be started.</source>
+        <translation>Не удалось запустить программу сервера.</translation>
+    </message>
+    <message>
+        <location filename="../qml/main/FirstStartNotice.qml" line="51"/>
+        <source>No server answers at %1</source>
+        <translation>Сервер по адресу %1 не отвечает</translation>
+    </message>
+    <message>
+        <location filename="../qml/main/FirstStartNotice.qml" line="64"/>
+        <source>Start the media server, or change the address: the keys &quot;server/ip&quot; and &quot;server/port&quot; in %1, or start the client with --server HOST:PORT.</source>
+        <translation>Запустите медиасервер или измените адрес: ключи "server/ip" и "server/port" в %1 либо запустите клиент с параметром --server АДРЕС:ПОРТ.</translation>
+    </message>
+</context>
+<context>
     <name>GeneralEditor</name>
     <message>
         <location filename="../qml/settings/general/GeneralEditor.qml" line="17"/>
@@ -1008,22 +1084,22 @@ recognition
 <context>
     <name>GlobalObjects</name>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="295"/>
+        <location filename="../qml/globalObjects/GlobalObjects.qml" line="297"/>
         <source>Authorization error</source>
         <translation>Ошибка авторизации</translation>
     </message>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="295"/>
+        <location filename="../qml/globalObjects/GlobalObjects.qml" line="297"/>
         <source>Failed to log in</source>
         <translation>Не удалось войти</translation>
     </message>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="322"/>
+        <location filename="../qml/globalObjects/GlobalObjects.qml" line="324"/>
         <source>Remove error</source>
         <translation>Ошибка удаления</translation>
     </message>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="322"/>
+        <location filename="../qml/globalObjects/GlobalObjects.qml" line="324"/>
         <source>Failed to remove device</source>
         <translation>Не удалось удалить устройство</translation>
     </message>
@@ -1086,17 +1162,17 @@ recognition
 <context>
     <name>KvoDragContainer</name>
     <message>
-        <location filename="../qml/components/dragAndDrop/KvoDragContainer.qml" line="14"/>
+        <location filename="../qml/components/dragAndDrop/KvoDragContainer.qml" line="16"/>
         <source>Can not drop here</source>
         <translation>Сюда перенести нельзя</translation>
     </message>
     <message>
-        <location filename="../qml/components/dragAndDrop/KvoDragContainer.qml" line="15"/>
+        <location filename="../qml/components/dragAndDrop/KvoDragContainer.qml" line="17"/>
         <source>Release to swap</source>
         <translation>Отпустите, чтобы поменять местами</translation>
     </message>
     <message>
-        <location filename="../qml/components/dragAndDrop/KvoDragContainer.qml" line="15"/>
+        <location filename="../qml/components/dragAndDrop/KvoDragContainer.qml" line="17"/>
         <source>Release to drop</source>
         <translation>Отпустите, чтобы поместить</translation>
     </message>
@@ -1112,37 +1188,37 @@ recognition
 <context>
     <name>KvoFooter</name>
     <message>
-        <location filename="../qml/main/KvoFooter.qml" line="37"/>
+        <location filename="../qml/main/KvoFooter.qml" line="38"/>
         <source>Connected</source>
         <translation>Подключено</translation>
     </message>
     <message>
-        <location filename="../qml/main/KvoFooter.qml" line="37"/>
+        <location filename="../qml/main/KvoFooter.qml" line="38"/>
         <source>Disconnected</source>
         <translation>Нет соединения</translation>
     </message>
     <message>
-        <location filename="../qml/main/KvoFooter.qml" line="43"/>
+        <location filename="../qml/main/KvoFooter.qml" line="44"/>
         <source>P2P server</source>
         <translation>P2P-сервер</translation>
     </message>
     <message>
-        <location filename="../qml/main/KvoFooter.qml" line="43"/>
+        <location filename="../qml/main/KvoFooter.qml" line="44"/>
         <source>Direct server</source>
         <translation>Прямое подключение</translation>
     </message>
     <message>
-        <location filename="../qml/main/KvoFooter.qml" line="48"/>
+        <location filename="../qml/main/KvoFooter.qml" line="49"/>
         <source>User:</source>
         <translation>Пользователь:</translation>
     </message>
     <message>
-        <location filename="../qml/main/KvoFooter.qml" line="53"/>
+        <location filename="../qml/main/KvoFooter.qml" line="54"/>
         <source>Address:</source>
         <translation>Адрес:</translation>
     </message>
     <message>
-        <location filename="../qml/main/KvoFooter.qml" line="60"/>
+        <location filename="../qml/main/KvoFooter.qml" line="61"/>
         <source>Remote server ID</source>
         <translation>ID удалённого сервера</translation>
     </message>
@@ -1347,6 +1423,69 @@ recognition
     </message>
 </context>
 <context>
+    <name>LayoutToolButtons</name>
+    <message>
+        <location filename="../qml/desktop/layouts/LayoutToolButtons.qml" line="21"/>
+        <source>Layouts</source>
+        <translation>Раскладки</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/layouts/LayoutToolButtons.qml" line="23"/>
+        <source>Saved layouts</source>
+        <translation>Сохранённые раскладки</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/layouts/LayoutToolButtons.qml" line="43"/>
+        <source>Save layout...</source>
+        <translation>Сохранить раскладку...</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/layouts/LayoutToolButtons.qml" line="44"/>
+        <source>Save layout as</source>
+        <translation>Сохранить раскладку как</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/layouts/LayoutToolButtons.qml" line="47"/>
+        <source>Rename layout...</source>
+        <translation>Переименовать раскладку...</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/layouts/LayoutToolButtons.qml" line="49"/>
+        <source>Rename layout</source>
+        <translation>Переименование раскладки</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/layouts/LayoutToolButtons.qml" line="52"/>
+        <source>Delete layout</source>
+        <translation>Удалить раскладку</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/layouts/LayoutToolButtons.qml" line="105"/>
+        <source>Layout name</source>
+        <translation>Имя раскладки</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/layouts/LayoutToolButtons.qml" line="119"/>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/layouts/LayoutToolButtons.qml" line="125"/>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/layouts/LayoutToolButtons.qml" line="137"/>
+        <source>Layout error</source>
+        <translation>Ошибка раскладки</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/layouts/LayoutToolButtons.qml" line="137"/>
+        <source>The layout was not saved</source>
+        <translation>Раскладка не сохранена</translation>
+    </message>
+</context>
+<context>
     <name>ListSelector</name>
     <message>
         <location filename="../qml/components/ListSelector.qml" line="14"/>
@@ -1357,6 +1496,14 @@ recognition
         <location filename="../qml/components/ListSelector.qml" line="15"/>
         <source>Right list</source>
         <translation>Правый список</translation>
+    </message>
+</context>
+<context>
+    <name>LiveSummary</name>
+    <message>
+        <location filename="../qml/desktop/health/LiveSummary.qml" line="13"/>
+        <source>%1/%2 live</source>
+        <translation>В эфире %1 из %2</translation>
     </message>
 </context>
 <context>
@@ -1823,6 +1970,49 @@ recognition
     </message>
 </context>
 <context>
+    <name>TileHealth</name>
+    <message>
+        <location filename="../qml/desktop/health/TileHealth.qml" line="106"/>
+        <source>Connecting</source>
+        <translation>Подключение</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/health/TileHealth.qml" line="107"/>
+        <source>Live</source>
+        <translation>В эфире</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/health/TileHealth.qml" line="108"/>
+        <source>Stalled</source>
+        <translation>Задержка</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/health/TileHealth.qml" line="109"/>
+        <source>Lost</source>
+        <translation>Потеряно</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/health/TileHealth.qml" line="145"/>
+        <source>No video for %1</source>
+        <translation>Нет видео %1</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/health/TileHealth.qml" line="146"/>
+        <source>No video</source>
+        <translation>Нет видео</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/health/TileHealth.qml" line="168"/>
+        <source>%1 fps</source>
+        <translation>%1 кадр/с</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/health/TileHealth.qml" line="169"/>
+        <source>%1 kbit/s</source>
+        <translation>%1 кбит/с</translation>
+    </message>
+</context>
+<context>
     <name>TileHolder</name>
     <message>
         <location filename="../qml/desktop/tiles/TileHolder.qml" line="37"/>
@@ -1844,7 +2034,7 @@ recognition
     <name>TileInteraction</name>
     <message>
         <location filename="../qml/desktop/tiles/TileInteraction.qml" line="32"/>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="199"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="203"/>
         <source>Edit</source>
         <translation>Изменить</translation>
     </message>
@@ -1934,17 +2124,22 @@ recognition
         <translation>Без сохранения пропорций</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="204"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="198"/>
+        <source>Force reconnect</source>
+        <translation>Переподключить</translation>
+    </message>
+    <message>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="208"/>
         <source>Delete</source>
         <translation>Удалить</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="210"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="214"/>
         <source>Disable</source>
         <translation>Выключить</translation>
     </message>
     <message>
-        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="210"/>
+        <location filename="../qml/desktop/tiles/TileInteraction.qml" line="214"/>
         <source>Enable</source>
         <translation>Включить</translation>
     </message>
@@ -2221,6 +2416,14 @@ recognition
         <location filename="../qml/settings/youtube/YouTubeEssentials.qml" line="223"/>
         <source>Stream key</source>
         <translation>Ключ трансляции</translation>
+    </message>
+</context>
+<context>
+    <name>ZoomArea</name>
+    <message>
+        <location filename="../qml/desktop/zoom/ZoomArea.qml" line="50"/>
+        <source>Reset zoom</source>
+        <translation>Сбросить увеличение</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@ import QtQuick 2.13
 import QtQuick.Layouts 1.12
 import "../misc"
 import "../components/text"
+import "../desktop/health"
 
 // Connection state, link kind, user and address of the server.
 Rectangle {
@@ -62,5 +63,8 @@ Rectangle {
             font.pointSize: KvoAppStyle.fontSizeSmall
         }
         Item { Layout.fillWidth: true }
+        LiveSummary {
+            font.pointSize: KvoAppStyle.fontSizeSmall
+        }
     }
 }

@@ -7,6 +7,7 @@
 #include "server/AuthHandler.h"
 #include "server/DatabaseSetup.h"
 #include "server/DemoCamera.h"
+#include "server/DesktopLayoutHandler.h"
 #include "server/DeviceWatcher.h"
 #include "server/ForwardingConfig.h"
 #include "server/ForwardingManager.h"
@@ -156,11 +157,13 @@ int main(int argc, char* argv[]) {
         server.addHandler(std::make_unique<YoutubeSettingsHandler>(
             store, [&liveForwarder](const QJsonObject& record) { liveForwarder.apply(record); }));
         server.addHandler(std::make_unique<OnlineAccessHandler>(store));
+        server.addHandler(std::make_unique<DesktopLayoutHandler>(store));
         QStringList plainGroups = GroupModels::groups();
         for (const char* group :
              {"searchDevices", "telegramSettings", "users", "onlineAccessSettings", "youtubeSettings"}) {
             plainGroups.removeAll(QLatin1String(group));
         }
+        plainGroups.removeAll(DesktopLayoutHandler::group());
         server.addHandler(std::make_unique<RecordGroupHandler>(store, plainGroups));
         server.addHandler(std::make_unique<AppHandler>(config.baseVideoDir, [&](const QString& path) {
             settings->setValue(QStringLiteral("video/baseDir"), path);

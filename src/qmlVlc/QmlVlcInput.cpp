@@ -87,3 +87,15 @@ void QmlVlcInput::nextChapter() {
         libvlc_media_player_next_chapter(mp());
     }
 }
+
+double QmlVlcInput::receivedBytes() const {
+    libvlc_media_player_t* player = mp();
+    libvlc_media_t* media = player ? libvlc_media_player_get_media(player) : nullptr;
+    if (!media) {
+        return 0;
+    }
+    libvlc_media_stats_t stats{};
+    const bool ok = libvlc_media_get_stats(media, &stats) != 0;
+    libvlc_media_release(media);
+    return ok ? double(stats.i_read_bytes) : 0.0;
+}

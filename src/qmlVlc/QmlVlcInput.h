@@ -40,6 +40,8 @@ public:
 
     Q_INVOKABLE void prevChapter();
     Q_INVOKABLE void nextChapter();
+    // Bytes of the stream read so far (its bit rate is the growth of this); 0 without media.
+    Q_INVOKABLE double receivedBytes() const;
 
 private:
     libvlc_media_player_t* mp() const;

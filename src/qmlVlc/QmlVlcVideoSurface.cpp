@@ -2,6 +2,7 @@
 
 #include "qmlVlc/QmlVlcVideoSource.h"
 #include "qmlVlc/QmlVlcVideoStats.h"
+#include "qmlVlc/QmlVlcZoom.h"
 #include "qmlVlc/SGVlcVideoNode.h"
 
 #include <QImage>
@@ -37,6 +38,7 @@ void QmlVlcVideoSurface::setFillMode(FillMode mode) {
         return;
     }
     m_fillMode = mode;
+    updateContentRect();
     update();
     Q_EMIT fillModeChanged(mode);
 }
@@ -51,6 +53,10 @@ void QmlVlcVideoSurface::setSource(QmlVlcVideoSource* source) {
     // The old picture goes with the old source.
     m_frame.reset();
     m_frameUpdated = false;
+    // Health and zoom belong to the old picture too.
+    m_sinceFrame.invalidate();
+    resetZoom();
+    updateContentRect();
     update();
     m_source = source;
     if (m_source) {
@@ -88,6 +94,7 @@ void QmlVlcVideoSurface::itemChange(ItemChange change, const ItemChangeData& val
 void QmlVlcVideoSurface::geometryChanged(const QRectF& newGeometry, const QRectF& oldGeometry) {
     QQuickItem::geometryChanged(newGeometry, oldGeometry);
     if (newGeometry.size() != oldGeometry.size()) {
+        updateContentRect();
         tellSource();
     }
 }
@@ -99,11 +106,81 @@ QSize QmlVlcVideoSurface::displaySize() const {
     return m_displaySize.isEmpty() ? QSize(m_frame->width, m_frame->height) : m_displaySize;
 }
 
+void QmlVlcVideoSurface::setHoldLastFrame(bool hold) {
+    if (hold == m_holdLastFrame) {
+        return;
+    }
+    m_holdLastFrame = hold;
+    Q_EMIT holdLastFrameChanged();
+}
+
 void QmlVlcVideoSurface::presentFrame(std::shared_ptr<const QmlVlcI420Frame> frame) {
+    if (!frame && m_holdLastFrame && m_frame) {
+        return;
+    }
+    const QSize shownBefore = displaySize();
     m_displaySize = m_source ? m_source->videoOutput().displaySize() : QSize();
     m_frame = std::move(frame);
     m_frameUpdated = true;
+    if (m_frame) {
+        ++m_frameCount;
+        m_sinceFrame.start();
+    }
+    if (displaySize() != shownBefore) {
+        updateContentRect();
+    }
     update();
+}
+
+double QmlVlcVideoSurface::msSinceLastFrame() const {
+    return m_sinceFrame.isValid() ? double(m_sinceFrame.elapsed()) : -1.0;
+}
+
+QSize QmlVlcVideoSurface::frameSize() const {
+    return displaySize();
+}
+
+qreal QmlVlcVideoSurface::zoom() const {
+    return QmlVlcZoom::factor(m_sourceRect);
+}
+
+void QmlVlcVideoSurface::setSourceRect(const QRectF& rect) {
+    const QRectF clamped = QmlVlcZoom::clamp(rect);
+    if (clamped == m_sourceRect) {
+        return;
+    }
+    m_sourceRect = clamped;
+    update();
+    Q_EMIT sourceRectChanged();
+}
+
+void QmlVlcVideoSurface::zoomAt(qreal factor, const QPointF& point) {
+    setSourceRect(QmlVlcZoom::zoomAt(m_sourceRect, factor, point, m_contentRect));
+}
+
+void QmlVlcVideoSurface::panBy(const QPointF& delta) {
+    setSourceRect(QmlVlcZoom::panBy(m_sourceRect, delta, m_contentRect));
+}
+
+void QmlVlcVideoSurface::resetZoom() {
+    setSourceRect(QmlVlcZoom::full());
+}
+
+QRectF QmlVlcVideoSurface::mapFromPicture(const QRectF& picture) const {
+    return QmlVlcZoom::mapToItem(picture, QmlVlcZoom::compose(m_textureRect, m_sourceRect), m_contentRect);
+}
+
+// Without a picture the whole item stands for it, so that rectangles over an empty tile still
+// have a place.
+void QmlVlcVideoSurface::updateContentRect() {
+    QRectF target;
+    QRectF texture;
+    fillRects(m_fillMode, size(), QSizeF(displaySize()), &target, &texture);
+    m_textureRect = texture;
+    if (target != m_contentRect) {
+        m_contentRect = target;
+        Q_EMIT contentRectChanged();
+    }
 }
 
 void QmlVlcVideoSurface::fillRects(FillMode mode, const QSizeF& itemSize, const QSizeF& frameSize,
@@ -143,6 +220,7 @@ QSGNode* QmlVlcVideoSurface::updatePaintNode(QSGNode* oldNode, UpdatePaintNodeDa
     QRectF target;
     QRectF texture;
     fillRects(m_fillMode, size(), QSizeF(displaySize()), &target, &texture);
+    texture = QmlVlcZoom::compose(texture, m_sourceRect);
     if (m_frame->rgb) {
         return updateImageNode(oldNode, target, texture);
     }

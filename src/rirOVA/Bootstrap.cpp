@@ -19,6 +19,7 @@
 #include "rirOVA/client/controllers/ArchiveLocalPlayerController.h"
 #include "rirOVA/client/controllers/ArchivePlayerController.h"
 #include "rirOVA/client/controllers/ArchiveSyncController.h"
+#include "rirOVA/client/controllers/DesktopLayoutController.h"
 #include "rirOVA/client/controllers/DeviceController.h"
 #include "rirOVA/client/controllers/DevicePasswordController.h"
 #include "rirOVA/client/controllers/DeviceRecStateController.h"
@@ -38,6 +39,7 @@
 #include "rirOVA/client/network/KvoClientNetworkSimple.h"
 #include "rirOVA/desktop/DesktopUtils.h"
 #include "rirOVA/desktop/EventFilter.h"
+#include "rirOVA/desktop/ScreenStateStore.h"
 #include "rirOVA/p2pclient/network/ClientNetworkQMLProxy.h"
 #include "rirOVA/p2pclient/network/HandleRecievedMessages.h"
 #include "rirOVA/p2pclient/network/KvoClientNetworkSimple.h"
@@ -257,6 +259,8 @@ void Bootstrap::initRenderPath() {
         qmlRegisterType<TelegramSettingsController>(uri, 1, 0, "TelegramSettingsController");
         qmlRegisterType<DeviceRecStateController>(uri, 1, 0, "DeviceRecStateController");
         qmlRegisterType<ModuleSystemController>(uri, 1, 0, "ModuleSystemController");
+        qmlRegisterType<DesktopLayoutController>(uri, 1, 0, "DesktopLayoutController");
+        qmlRegisterType<ClientBase::ScreenStateStore>(uri, 1, 0, "ScreenStateStore");
         // The loopback end of the YouTube sign-in.
         qmlRegisterType<OAuthLoopbackReceiver>(uri, 1, 0, "OAuthLoopbackReceiver");
 

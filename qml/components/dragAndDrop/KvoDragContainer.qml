@@ -8,6 +8,8 @@ Rectangle {
     property var source: null
     property string text: ""
     property bool overTarget: false
+    // The target the hint is about.
+    property var dropArea: null
     property bool allowed: true
     property bool swapMode: true
     readonly property string hint: !overTarget ? text

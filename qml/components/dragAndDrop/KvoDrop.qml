@@ -13,12 +13,19 @@ DropArea {
     onEntered: {
         var c = drag.source
         if (c) {
+            c.dropArea = area
             c.overTarget = true
             c.swapMode = area.swapMode
             c.allowed = area.accepts(c.source)
         }
     }
-    onExited: if (drag.source) drag.source.overTarget = false
+    // Moving from one target to the next may report the entry before the exit.
+    onExited: {
+        if (drag.source && drag.source.dropArea === area) {
+            drag.source.overTarget = false
+            drag.source.dropArea = null
+        }
+    }
     onDropped: {
         var c = drop.source
         if (c)

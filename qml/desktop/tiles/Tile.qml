@@ -2,6 +2,8 @@ import QtQuick 2.13
 import QmlVlc 0.1
 import "../../misc"
 import "../../components"
+import "../health"
+import "../zoom"
 
 // A live tile: the picture of one device's player, the boxes of detected objects, the
 // decorations and the mouse interaction. An empty tile offers to add a camera.
@@ -61,6 +63,7 @@ KvoFrame {
     readonly property alias videoSurface: vlcVideoSurface
     readonly property alias interaction: interaction
     readonly property alias decorate: decorate
+    readonly property alias health: tileHealth
 
     title: deviceName
     detachedWindowWidth: grid ? grid.detachedWindowWidth : KvoAppStyle.detachedWidth
@@ -148,6 +151,7 @@ KvoFrame {
             objectName: "vlcVideoSurface"
             anchors.fill: parent
             clip: true
+            holdLastFrame: true
             fillMode: tile.ignoreAspectRatio ? VlcVideoSurface.Stretch : VlcVideoSurface.PreserveAspectFit
             source: tile.player
             onSourceChanged: {
@@ -164,15 +168,18 @@ KvoFrame {
             width: fitted ? Math.min(parent.width, parent.height * tile.pictureAspect) : parent.width
             height: fitted ? Math.min(parent.height, parent.width / tile.pictureAspect) : parent.height
             anchors.centerIn: parent
+            // A zoomed picture shows part of it: the boxes follow, those outside are cut.
+            clip: vlcVideoSurface.zoom > 1
+            readonly property rect shown: vlcVideoSurface.sourceRect
             Repeater {
                 model: tile.detectetObjectNames
                 Rectangle {
                     readonly property bool isMotion: modelData.name === tile.motionName
                     objectName: isMotion ? "motionRect" : "objectRect"
-                    x: modelData.x * pictureArea.width
-                    y: modelData.y * pictureArea.height
-                    width: modelData.width * pictureArea.width
-                    height: modelData.height * pictureArea.height
+                    x: (modelData.x - pictureArea.shown.x) / pictureArea.shown.width * pictureArea.width
+                    y: (modelData.y - pictureArea.shown.y) / pictureArea.shown.height * pictureArea.height
+                    width: modelData.width / pictureArea.shown.width * pictureArea.width
+                    height: modelData.height / pictureArea.shown.height * pictureArea.height
                     // Motion is a tinted region without a caption; objects are outlined and named.
                     color: isMotion ? KvoAppStyle.motionFill : "transparent"
                     border.width: isMotion ? 1 : 2
@@ -197,6 +204,13 @@ KvoFrame {
             }
         }
     }
+    TileHealth {
+        id: tileHealth
+        anchors.fill: parent
+        tile: tile
+        surface: vlcVideoSurface
+        hovered: tile.hovered
+    }
     TileDecorate {
         id: decorate
         anchors.fill: parent
@@ -206,5 +220,10 @@ KvoFrame {
         id: interaction
         anchors.fill: parent
         tile: tile
+    }
+    ZoomArea {
+        id: zoomArea
+        anchors.fill: parent
+        surface: vlcVideoSurface
     }
 }

@@ -46,11 +46,21 @@ Item {
         id: drop
         anchors.fill: parent
         z: 50
+        swapMode: holder.deviceId !== ""
         accepts: function(source) {
-            return source !== null && source !== undefined && source.slotIndex !== undefined
-                   && source.slotIndex !== holder.slotIndex
+            if (source === null || source === undefined)
+                return false
+            // A camera from the camera panel.
+            if (source.cameraId !== undefined)
+                return source.cameraId !== holder.deviceId
+            return source.slotIndex !== undefined && source.slotIndex !== holder.slotIndex
         }
-        onDroppedSource: holder.grid.swapTilesByIndex(source.slotIndex, holder.slotIndex)
+        onDroppedSource: {
+            if (source.cameraId !== undefined)
+                source.dropOnSlot(holder.grid, holder.slotIndex)
+            else
+                holder.grid.swapTilesByIndex(source.slotIndex, holder.slotIndex)
+        }
     }
 
     function createTile() {

@@ -194,6 +194,10 @@ Item {
             checked: interaction.tile && interaction.tile.ignoreAspectRatio
             onTriggered: interaction.tile.ignoreAspectRatio = !interaction.tile.ignoreAspectRatio
         }
+        KvoMenuItem {
+            text: qsTr("Force reconnect")
+            onTriggered: interaction.tile.health.forceReconnect()
+        }
         KvoMenuSeparator {}
         KvoMenuItem {
             text: qsTr("Edit")

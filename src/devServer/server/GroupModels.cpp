@@ -4,6 +4,7 @@
 #include "kvoCore/Location.h"
 #include "kvoModel/model/OwnerGroupModel.h"
 #include "rirOVA/model/ArchiveModel.h"
+#include "rirOVA/model/DesktopLayoutModel.h"
 #include "rirOVA/model/DeviceModel.h"
 #include "rirOVA/model/DevicePasswordModel.h"
 #include "rirOVA/model/DeviceRecStateModel.h"
@@ -21,8 +22,9 @@ namespace DevServer {
 using namespace KvoModelDesktopMedia;
 
 QStringList GroupModels::groups() {
-    return {"device",  "deviceType",      "deviceRecState",   "devicePassword",       "users",
-            "archive", "youtubeSettings", "telegramSettings", "onlineAccessSettings", "searchDevices"};
+    return {"device",       "deviceType",      "deviceRecState",   "devicePassword",       "users",
+            "archive",      "youtubeSettings", "telegramSettings", "onlineAccessSettings", "searchDevices",
+            "desktopLayout"};
 }
 
 SharedPointerEx<KvoModel::ModelBase> GroupModels::create(const QString& group) {
@@ -57,6 +59,9 @@ SharedPointerEx<KvoModel::ModelBase> GroupModels::create(const QString& group) {
     if (group == QLatin1String("searchDevices")) {
         return Model(new SearchDevicesModel);
     }
+    if (group == QLatin1String("desktopLayout")) {
+        return Model(new DesktopLayoutModel);
+    }
     throw std::runtime_error(QStringLiteral("%1. '%2' is not a list group")
                                  .arg(KVO_LOCATION("DevServer::GroupModels::create"), group)
                                  .toStdString());
@@ -77,7 +82,8 @@ std::vector<SharedPointerEx<KvoModel::ModelBase>> GroupModels::tables() {
             Model(new YoutubeSettingsModel),
             Model(new TelegramSettingsModel),
             Model(new OnlineAccessSettingsModel),
-            Model(new DeviceModuleStateModel)};
+            Model(new DeviceModuleStateModel),
+            Model(new DesktopLayoutModel)};
 }
 
 } // namespace DevServer

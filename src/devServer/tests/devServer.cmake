@@ -30,3 +30,8 @@ okulon_add_gtest(devServerSecurityTests QT_MAIN
     LIBS devServerTestSupport
     TIMEOUT 300)
 add_dependencies(devServerSecurityTests vorozizevodidureruziz)
+okulon_add_gtest(devServerDesktopLayoutTests QT_MAIN
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/DesktopLayoutTest.cpp
+    LIBS devServerTestSupport
+    TIMEOUT 120)
+add_dependencies(devServerDesktopLayoutTests vorozizevodidureruziz)

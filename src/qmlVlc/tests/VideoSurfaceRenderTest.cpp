@@ -12,6 +12,7 @@
 #include <QUrl>
 #include <gtest/gtest.h>
 #include <memory>
+#include <vector>
 
 using VlcTestSupport::mediaPath;
 using VlcTestSupport::waitUntil;
@@ -36,6 +37,26 @@ Window {
     }
 }
 )";
+
+// The quarters clip: red, green / blue, white.
+enum Colour { Red, Green, Blue, White, Other };
+
+Colour colourOf(QRgb p) {
+    const int r = qRed(p), g = qGreen(p), b = qBlue(p);
+    if (r > 180 && g < 80 && b < 80) {
+        return Red;
+    }
+    if (g > 180 && r < 80 && b < 80) {
+        return Green;
+    }
+    if (b > 180 && r < 80 && g < 80) {
+        return Blue;
+    }
+    if (r > 180 && g > 180 && b > 180) {
+        return White;
+    }
+    return Other;
+}
 
 class VideoSurfaceRenderTest : public ::testing::Test {
 protected:
@@ -77,6 +98,26 @@ protected:
     QmlVlcPlayer* player = nullptr;
     QmlVlcVideoSurface* surface = nullptr;
     QImage lastGrab;
+    QImage grab;
+
+    // Four coloured quarters, stretched over a 320×240 window, for checks of what part is shown.
+    void showQuarters() {
+        window->resize(320, 240);
+        surface->setFillMode(QmlVlcVideoSurface::Stretch);
+        player->play(mediaPath("quarters.mp4"));
+        ASSERT_TRUE(waitUntil([&] { return surface->currentFrame() != nullptr; }, 15000));
+    }
+    // Colours at the centres of the four quarters of the window: top-left, top-right, bottom-left,
+    // bottom-right.
+    std::vector<Colour> quarters() {
+        grab = window->grabWindow();
+        const int w = grab.width(), h = grab.height();
+        return {colourOf(grab.pixel(w / 4, h / 4)), colourOf(grab.pixel(3 * w / 4, h / 4)),
+                colourOf(grab.pixel(w / 4, 3 * h / 4)), colourOf(grab.pixel(3 * w / 4, 3 * h / 4))};
+    }
+    bool showsQuarters(const std::vector<Colour>& expected) {
+        return waitUntil([&] { return quarters() == expected; }, 5000);
+    }
 };
 
 TEST_F(VideoSurfaceRenderTest, ASolidColourClipShowsItsColourAndClearingTheSourceTurnsItBlack) {
@@ -128,6 +169,55 @@ TEST_F(VideoSurfaceRenderTest, APlayingPatternFitsTheWindowAndIsSaved) {
     }
     EXPECT_GT(lit, 15) << "the picture itself is drawn";
     player->stop();
+}
+
+// Digital zoom: a zoomed surface shows that part of the picture; reset shows it all.
+TEST_F(VideoSurfaceRenderTest, ZoomShowsThatPartOfThePictureAndResetShowsItAll) {
+    showQuarters();
+    ASSERT_TRUE(showsQuarters({Red, Green, Blue, White})) << "the unzoomed picture";
+
+    // 4× around the middle of the top-left quarter: only red is left, in every corner of the window.
+    surface->zoomAt(4, QPointF(80, 60));
+    EXPECT_DOUBLE_EQ(surface->zoom(), 4);
+    ASSERT_TRUE(showsQuarters({Red, Red, Red, Red}));
+    for (const QPoint& corner : {QPoint(3, 3), QPoint(316, 3), QPoint(3, 236), QPoint(316, 236)}) {
+        EXPECT_EQ(colourOf(grab.pixel(corner)), Red) << corner.x() << "," << corner.y();
+    }
+    grab.save(QStringLiteral(OKULON_TEST_OUTPUT_DIR "/zoomedQuarter.png"));
+
+    // From there, panning right by the whole window moves a quarter of the picture into view: green.
+    surface->panBy(QPointF(-320 * 3, 0));
+    EXPECT_TRUE(showsQuarters({Green, Green, Green, Green}));
+
+    // Reset, then 4× on the middle of the top edge's quarter line: the top half's red and green,
+    // side by side, fill the window from top to bottom.
+    surface->resetZoom();
+    ASSERT_TRUE(showsQuarters({Red, Green, Blue, White}));
+    surface->zoomAt(4, QPointF(160, 60));
+    EXPECT_TRUE(showsQuarters({Red, Green, Red, Green}));
+    EXPECT_NEAR(surface->sourceRect().x(), 0.375, 1e-9);
+    EXPECT_NEAR(surface->sourceRect().y(), 0.1875, 1e-9);
+    surface->resetZoom();
+    EXPECT_DOUBLE_EQ(surface->zoom(), 1);
+    EXPECT_TRUE(showsQuarters({Red, Green, Blue, White}));
+}
+
+// A lost live stream keeps its last picture on a tile that asks for it; another source clears it.
+TEST_F(VideoSurfaceRenderTest, TheLastPictureStaysWhenThePlayerStopsIfAsked) {
+    surface->setHoldLastFrame(true);
+    showQuarters();
+    ASSERT_TRUE(showsQuarters({Red, Green, Blue, White}));
+    const double frames = surface->frameCount();
+    EXPECT_GT(frames, 0);
+    player->stop();
+    waitUntil([] { return false; }, 800);
+    EXPECT_TRUE(surface->currentFrame() != nullptr);
+    EXPECT_TRUE(showsQuarters({Red, Green, Blue, White})) << "the stopped player's last picture";
+    EXPECT_EQ(surface->frameCount(), frames) << "no new pictures counted";
+    EXPECT_GE(surface->msSinceLastFrame(), 700);
+    surface->setSource(nullptr);
+    EXPECT_FALSE(surface->currentFrame());
+    EXPECT_LT(surface->msSinceLastFrame(), 0) << "a new source starts without a picture";
 }
 
 } // namespace

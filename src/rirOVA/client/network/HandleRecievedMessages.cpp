@@ -23,6 +23,7 @@ void HandleRecievedMessages::handleMessage(const QString& group, const QString& 
         {QStringLiteral("auth"), &HandleRecievedMessages::authMessage},
         {QStringLiteral("deviceType"), &HandleRecievedMessages::deviceTypeMessage},
         {QStringLiteral("app"), &HandleRecievedMessages::appMessage},
+        {QStringLiteral("desktopLayout"), &HandleRecievedMessages::desktopLayoutMessage},
     };
     for (const auto& [name, signal] : groups) {
         if (group == name) {

@@ -26,6 +26,7 @@ Q_SIGNALS:
     void devicePasswordMessage(QString action, SpDto dto);
     void moduleSystemMessage(QString action, SpDto dto);
     void authMessage(QString action, SpDto dto);
+    void desktopLayoutMessage(QString action, SpDto dto);
 
 protected:
     void handleMessage(const QString& group, const QString& action, const SpDto& dto) override;

@@ -1,0 +1,187 @@
+import QtQuick 2.13
+import QtTest 1.2
+
+// Saved layouts on the real desktop against the development server: two layouts saved and
+// switched with the shortcuts, the last one back after a restart of the client, another user's
+// own list, and switching from the last known list while the server is away.
+TestCase {
+    id: testCase
+    name: "DesktopLayouts"
+    when: windowShown
+
+    ScreenFixture {
+        id: fx
+        testCase: testCase
+    }
+
+    DesktopShot {
+        id: shots
+        fixture: fx
+    }
+
+    property var cameras: []
+
+    function keeper() { return fx.waitFor("desktopKeeper", 20000) }
+    function grid() { return fx.waitFor("tileGrid", 20000) }
+
+    // The grid's tile in a slot.
+    function tileAt(slot) {
+        var g = grid()
+        var children = g.contentArea.children
+        for (var i = 0; i < children.length; ++i) {
+            if (children[i].slotIndex === slot)
+                return children[i].tile
+        }
+        return null
+    }
+
+    // The same window as the fixture's, logged in as `sign`.
+    function openClientAs(sign) {
+        fx.close()
+        SETTINGS.setValue("server/user", sign)
+        var component = Qt.createComponent("../main/Main.qml")
+        compare(component.status, Component.Ready, component.errorString())
+        fx.window = component.createObject(null)
+        verify(fx.window !== null)
+    }
+
+    function fileTypeId() {
+        var answer = SERVER.request({ FN: "deviceType_trGetList", _receiver: "9" }, "deviceType_saGetList")
+        for (var i = 0; i < answer.entries.length; ++i) {
+            if (answer.entries[i].code === 4)
+                return answer.entries[i].id
+        }
+        return 1
+    }
+
+    function initTestCase() {
+        fx.startClient()
+        var type = fileTypeId()
+        for (var i = 0; i < 2; ++i) {
+            var made = SERVER.request({ FN: "device_trCreate", _receiver: "9", deviceName: "Yard " + (i + 1),
+                                        source: SERVER.demoClip, rstIdDeviceType: type, tileIndex: -1 },
+                                      "device_saCreate")
+            compare(made.RES, true, made.error)
+        }
+        tryVerify(function() { return fx.globalObjects.deviceRows().length === 3 }, 20000, "three cameras")
+        var rows = fx.globalObjects.deviceRows()
+        for (var r = 0; r < rows.length; ++r)
+            cameras.push(String(rows[r].id))
+        cameras.sort(function(a, b) { return Number(a) - Number(b) })
+        tryVerify(function() { return keeper().restored }, 20000, "the desktop is restored once the cameras are known")
+    }
+    function cleanupTestCase() {
+        fx.close()
+    }
+
+    function test_1_saveTwoLayoutsAndSwitchWithTheShortcuts() {
+        var k = keeper()
+        var g = grid()
+        verify(k.apply({ name: "", gridSize: "S3_3", tiles: [
+            { slot: 4, deviceId: cameras[0], rotateAngle: 90, mirrorHorizontally: true },
+            { slot: 0, deviceId: cameras[2] }] }))
+        compare(g.currentSize, "S3_3")
+        compare(g.slotDevices[4], cameras[0])
+        verify(k.saveAs("Night"))
+        tryVerify(function() { return k.layouts.length === 1 }, 10000, "the first layout is listed")
+
+        verify(g.refillGrid("S2_2"))
+        verify(g.swapTilesByIndex(g.findTile(cameras[1]), 0))
+        verify(k.saveAs("Day"))
+        tryVerify(function() { return k.layouts.length === 2 }, 10000, "the second layout is listed")
+        compare(k.layouts[0].name, "Night")
+        compare(k.layouts[1].name, "Day")
+        compare(k.layouts[0].tiles.length, 2)
+
+        fx.window.requestActivate()
+        keyClick(Qt.Key_1, Qt.ControlModifier)
+        tryVerify(function() { return g.currentSize === "S3_3" && g.slotDevices[4] === cameras[0] }, 5000,
+                  "Ctrl+1 shows the first layout")
+        compare(g.slotDevices[0], cameras[2])
+        compare(tileAt(4).rotateAngle, 90)
+        compare(tileAt(4).mirrorHorizontally, true)
+        compare(tileAt(0).rotateAngle, 0)
+        compare(k.currentName, "Night")
+        shots.take("layoutNight")
+
+        keyClick(Qt.Key_2, Qt.ControlModifier)
+        tryVerify(function() { return g.currentSize === "S2_2" && g.slotDevices[0] === cameras[1] }, 5000,
+                  "Ctrl+2 shows the second layout")
+        compare(tileAt(0).rotateAngle, 0)
+        shots.take("layoutDay")
+        keyClick(Qt.Key_9, Qt.ControlModifier)
+        compare(g.currentSize, "S2_2", "no ninth layout: nothing changes")
+
+        // Saving under an existing name replaces that layout instead of adding one.
+        verify(k.saveAs("Day"))
+        wait(500)
+        compare(k.layouts.length, 2)
+        // A second name that the server refuses is reported, the list stays.
+        var failed = []
+        k.controller.layoutActionFailed.connect(function(action, error) { failed.push(error) })
+        k.controller.renameLayout(k.layouts[1].id, "Night")
+        tryVerify(function() { return failed.length === 1 }, 5000, "the clash is reported")
+        compare(k.layouts[1].name, "Day")
+    }
+
+    function test_2_theLastLayoutComesBackAfterARestart() {
+        var k = keeper()
+        verify(k.switchTo(0))
+        // The state store writes shortly after a change.
+        wait(400)
+        var started = Date.now()
+        openClientAs("admin")
+        fx.waitForLogin()
+        k = keeper()
+        tryVerify(function() { return k.restored }, 20000)
+        console.info("Desktop restored " + (Date.now() - started) + " ms after the window was created")
+        var g = grid()
+        compare(g.currentSize, "S3_3")
+        compare(g.slotDevices[4], cameras[0])
+        compare(g.slotDevices[0], cameras[2])
+        compare(tileAt(4).rotateAngle, 90)
+        compare(k.currentName, "Night")
+        tryVerify(function() { return k.layouts.length === 2 && !k.controller.fromCache }, 10000)
+    }
+
+    function test_3_anotherUserHasOwnLayouts() {
+        openClientAs("Anna")
+        fx.waitForLogin()
+        var k = keeper()
+        tryVerify(function() { return !k.controller.fromCache }, 10000, "Anna's list arrived")
+        compare(k.layouts.length, 0, "none of admin's layouts")
+        verify(k.saveAs("Anna's view"))
+        tryVerify(function() { return k.layouts.length === 1 }, 10000)
+        var answer = SERVER.request({ FN: "desktopLayout_trGetList", _receiver: "9" }, "desktopLayout_saGetList", 30000)
+        compare(answer.RES, true, "the second workstation (admin) gets its list")
+        compare(answer.entries.length, 2, "admin's own list is unchanged")
+        openClientAs("admin")
+        fx.waitForLogin()
+        k = keeper()
+        tryVerify(function() { return k.layouts.length === 2 && !k.controller.fromCache }, 10000)
+        compare(k.layouts[0].name, "Night")
+    }
+
+    function test_4_knownLayoutsSwitchWhileTheServerIsAway() {
+        var k = keeper()
+        var g = grid()
+        tryVerify(function() { return k.restored })
+        SERVER.stop()
+        tryVerify(function() { return !fx.globalObjects.networkConnectionState }, 20000, "the client sees the loss")
+        fx.window.requestActivate()
+        keyClick(Qt.Key_2, Qt.ControlModifier)
+        tryVerify(function() { return g.currentSize === "S2_2" && g.slotDevices[0] === cameras[1] }, 5000)
+        keyClick(Qt.Key_1, Qt.ControlModifier)
+        tryVerify(function() { return g.currentSize === "S3_3" && g.slotDevices[4] === cameras[0] }, 5000)
+
+        // A client started while the server is away still knows the user's layouts.
+        openClientAs("admin")
+        k = keeper()
+        tryVerify(function() { return k.layouts.length === 2 }, 10000, "the layouts from the last session")
+        verify(k.controller.fromCache)
+        compare(k.layouts[1].name, "Day")
+        verify(SERVER.start())
+        fx.waitForLogin()
+        tryVerify(function() { return !k.controller.fromCache }, 10000, "the server's list replaces the cache")
+    }
+}
