@@ -200,204 +200,202 @@ void Bootstrap::initRenderPath() {
     QmlVlcRenderPath::apply(path);
     mainLog()->info("Video render path: {} ({})", QmlVlcRenderPath::name(path).toStdString(),
                     reason.toStdString());
-    void Bootstrap::initSettingsFile(const QString& file) {
-        const QFileInfo info(file);
-        initSetting(info.absolutePath(), info.fileName());
-        settings()->initSettingParams(settingDefaults());
-    }
+}
 
-    void Bootstrap::initVlc() {
-        auto log = mainLog();
-        log->info("About to init VLC");
-        initRenderPath();
-        QmlVlcTypes::registerTypes();
-        QmlVlcConfig& config = QmlVlcConfig::instance();
-        config.setMarqueeFilterEnabled(false);
-        config.setAdjustFilterEnabled(false);
-        config.setLogoFilterEnabled(false);
-        config.setDebugLogEnabled(false);
-        config.setNetworkCachingMs(250);
-        config.setHardwareDecodingEnabled(true);
-        bool valid = false;
-        const int liveLatencyMs =
-            settings()
-                ->value(QStringLiteral("video/liveLatencyMs"), QmlVlcConfig::defaultLiveLatencyMs)
-                .toInt(&valid);
-        if (!valid || liveLatencyMs < 0 || liveLatencyMs > maxLiveLatencyMs) {
-            log->warn("video/liveLatencyMs must be 0 to {} ms; using {} ms", maxLiveLatencyMs,
-                      QmlVlcConfig::defaultLiveLatencyMs);
+void Bootstrap::initSettingsFile(const QString& file) {
+    const QFileInfo info(file);
+    initSetting(info.absolutePath(), info.fileName());
+    settings()->initSettingParams(settingDefaults());
+}
+
+void Bootstrap::initVlc() {
+    auto log = mainLog();
+    log->info("About to init VLC");
+    initRenderPath();
+    QmlVlcTypes::registerTypes();
+    QmlVlcConfig& config = QmlVlcConfig::instance();
+    config.setMarqueeFilterEnabled(false);
+    config.setAdjustFilterEnabled(false);
+    config.setLogoFilterEnabled(false);
+    config.setDebugLogEnabled(false);
+    config.setNetworkCachingMs(250);
+    config.setHardwareDecodingEnabled(true);
+    bool valid = false;
+    const int liveLatencyMs =
+        settings()
+            ->value(QStringLiteral("video/liveLatencyMs"), QmlVlcConfig::defaultLiveLatencyMs)
+            .toInt(&valid);
+    if (!valid || liveLatencyMs < 0 || liveLatencyMs > maxLiveLatencyMs) {
+        log->warn("video/liveLatencyMs must be 0 to {} ms; using {} ms", maxLiveLatencyMs,
+                  QmlVlcConfig::defaultLiveLatencyMs);
+    }
+    config.setLiveLatencyMs(valid && liveLatencyMs >= 0 && liveLatencyMs <= maxLiveLatencyMs
+                                ? liveLatencyMs
+                                : QmlVlcConfig::defaultLiveLatencyMs);
+    log->info("VLC inited successfuly");
+}
+
+void Bootstrap::initQmlTypes() {
+    auto log = mainLog();
+    log->info("About to init qml types");
+    using namespace ClientController;
+    const char* uri = "KVO";
+    qmlRegisterType<OriginalModel>(uri, 1, 0, "OriginalModel");
+    qmlRegisterType<ProxyModel>(uri, 1, 0, "ProxyModel");
+    qmlRegisterType<AuthControllerBase>(uri, 1, 0, "AuthControllerBase");
+    qmlRegisterType<AppController>(uri, 1, 0, "AppController");
+    qmlRegisterType<DeviceController>(uri, 1, 0, "DeviceController");
+    qmlRegisterType<UserController>(uri, 1, 0, "UserController");
+    qmlRegisterType<ArchiveController>(uri, 1, 0, "ArchiveController");
+    qmlRegisterType<DeviceTypeController>(uri, 1, 0, "DeviceTypeController");
+    qmlRegisterType<ArchivePlayerController>(uri, 1, 0, "ArchivePlayerController");
+    qmlRegisterType<ArchiveLocalPlayerController>(uri, 1, 0, "ArchiveLocalPlayerController");
+    qmlRegisterType<ArchiveSyncController>(uri, 1, 0, "ArchiveSyncController");
+    qmlRegisterType<VideoLineListController>(uri, 1, 0, "VideoLineListController");
+    qmlRegisterType<SearchDevicesController>(uri, 1, 0, "SearchDevicesController");
+    qmlRegisterType<YoutubeSettingsController>(uri, 1, 0, "YoutubeSettingsController");
+    qmlRegisterType<PrivateYoutubeTypeController>(uri, 1, 0, "PrivateYoutubeTypeController");
+    qmlRegisterType<OnlineAccessSettingsController>(uri, 1, 0, "OnlineAccessSettingsController");
+    qmlRegisterType<YoutubeApiController>(uri, 1, 0, "YoutubeApiController");
+    qmlRegisterType<DevicePasswordController>(uri, 1, 0, "DevicePasswordController");
+    qmlRegisterType<TelegramSettingsController>(uri, 1, 0, "TelegramSettingsController");
+    qmlRegisterType<DeviceRecStateController>(uri, 1, 0, "DeviceRecStateController");
+    qmlRegisterType<ModuleSystemController>(uri, 1, 0, "ModuleSystemController");
+    qmlRegisterType<DesktopLayoutController>(uri, 1, 0, "DesktopLayoutController");
+    qmlRegisterType<ClientBase::ScreenStateStore>(uri, 1, 0, "ScreenStateStore");
+    // The loopback end of the YouTube sign-in.
+    qmlRegisterType<OAuthLoopbackReceiver>(uri, 1, 0, "OAuthLoopbackReceiver");
+
+    // After the KVO types: the player state enum for the tile screens.
+    QmlVlcTypes::registerPlayerState();
+    log->info("Qml types inited successfuly");
+}
+
+void Bootstrap::initClientNetwork() {
+    if (settings()->value(QStringLiteral("p2pServer/enabled")).toBool()) {
+        return;
+    }
+    auto log = mainLog();
+    log->info("About to init KVO client network");
+    auto* link = SpSingleton<KvoClientNetworkSimple>::instance();
+    link->setHandleReceivedMessages(std::make_shared<HandleRecievedMessages>());
+    const SharedPointerEx<ClientBase::ClientNetworkSimple> shared(
+        SpSingleton<KvoClientNetworkSimple>::sharedInstance());
+    ClientBase::SharedLink::set(shared);
+    link->setParam(QStringLiteral("use_ping"), true);
+    link->start(QThread::NormalPriority);
+    SpSingleton<ClientNetworkQMLProxy>::instance(shared);
+    log->info("Kvo Client network inited successfuly");
+}
+
+void Bootstrap::initClientNetworkP2P() {
+    if (!settings()->value(QStringLiteral("p2pServer/enabled")).toBool()) {
+        return;
+    }
+    using P2PLink = DodEzoviviZudorOzerirP2P::KvoClientNetworkSimple;
+    auto log = mainLog();
+    log->info("About to init KVO client P2P network");
+    auto* link = SpSingleton<P2PLink>::instance();
+    link->setIsP2P(true);
+    link->setRemoteUser(settings()->value(QStringLiteral("p2pServer/remoteUser")));
+    link->setHandleReceivedMessages(std::make_shared<DodEzoviviZudorOzerirP2P::HandleRecievedMessages>());
+    const SharedPointerEx<ClientBase::ClientNetworkSimple> shared(SpSingleton<P2PLink>::sharedInstance());
+    ClientBase::SharedLink::set(shared);
+    link->setParam(QStringLiteral("use_ping"), true);
+    link->start(QThread::NormalPriority);
+    SpSingleton<DodEzoviviZudorOzerirP2P::ClientNetworkQMLProxy>::instance(shared);
+    log->info("Kvo Client P2P network inited successfuly");
+}
+
+void Bootstrap::initContextProperties(QQmlEngine& engine) {
+    QQmlContext* context = engine.rootContext();
+    context->setContextProperty(QStringLiteral("TR"), SpSingleton<Translator>::instance(&engine));
+    if (settings()->value(QStringLiteral("p2pServer/enabled")).toBool()) {
+        context->setContextProperty(QStringLiteral("NET"),
+                                    SpSingleton<DodEzoviviZudorOzerirP2P::ClientNetworkQMLProxy>::instance());
+    } else {
+        context->setContextProperty(QStringLiteral("NET"), SpSingleton<ClientNetworkQMLProxy>::instance());
+    }
+    context->setContextProperty(QStringLiteral("SETTINGS"), settings());
+    context->setContextProperty(QStringLiteral("EVENT_FILTER"),
+                                SpSingleton<ClientBase::EventFilter>::instance());
+    context->setContextProperty(QStringLiteral("WORK_DIR"), QDir::currentPath());
+    context->setContextProperty(QStringLiteral("DESKTOP_UTILS"),
+                                SpSingleton<ClientBase::DesktopUtils>::instance());
+    // Whether a server answered or could be started; known only after the last step.
+    context->setContextProperty(QStringLiteral("SERVER_LAUNCHER"), SpSingleton<ServerLauncher>::instance());
+}
+
+void Bootstrap::initQmlEngine(QQmlApplicationEngine& engine) {
+    auto log = mainLog();
+    log->info("About to init Qml engine");
+    initContextProperties(engine);
+    engine.load(QUrl(QStringLiteral("qrc:/qml/main/Main.qml")));
+    if (engine.rootObjects().isEmpty()) {
+        throw std::runtime_error(QStringLiteral("%1. Failed to load Main.qml")
+                                     .arg(KVO_LOCATION("DodEzoviviZudorOzerir::Bootstrap::initQmlEngine"))
+                                     .toStdString());
+    }
+    log->info("Kvo Qml engine inited successfuly");
+}
+
+namespace {
+
+// How often and how long a started server's port is tried.
+constexpr int kListenPollMs = 50;
+constexpr qint64 kListenWaitMs = 20000;
+
+} // namespace
+
+// The link retries only every few seconds; a server started by the client usually listens within a
+// second, so its port is tried often (without blocking the GUI thread) and the link is told to
+// connect as soon as it answers.
+void Bootstrap::connectWhenListening(const QString& host, quint16 port) {
+    auto* poll = new QTimer(QCoreApplication::instance());
+    auto* probe = new QTcpSocket(poll);
+    auto started = std::make_shared<QElapsedTimer>();
+    started->start();
+    poll->setInterval(kListenPollMs);
+    QObject::connect(probe, &QTcpSocket::connected, poll, [poll, probe, started]() {
+        probe->abort();
+        poll->stop();
+        const SharedPointerEx<ClientBase::ClientNetworkSimple> link = ClientBase::SharedLink::get();
+        mainLog()->info("Server listens after {} ms", started->elapsed());
+        if (!link.isNull() && !link->isConnected()) {
+            Q_EMIT link->makeConnection();
         }
-        config.setLiveLatencyMs(valid && liveLatencyMs >= 0 && liveLatencyMs <= maxLiveLatencyMs
-                                    ? liveLatencyMs
-                                    : QmlVlcConfig::defaultLiveLatencyMs);
-        log->info("VLC inited successfuly");
-    }
-
-    void Bootstrap::initQmlTypes() {
-        auto log = mainLog();
-        log->info("About to init qml types");
-        using namespace ClientController;
-        const char* uri = "KVO";
-        qmlRegisterType<OriginalModel>(uri, 1, 0, "OriginalModel");
-        qmlRegisterType<ProxyModel>(uri, 1, 0, "ProxyModel");
-        qmlRegisterType<AuthControllerBase>(uri, 1, 0, "AuthControllerBase");
-        qmlRegisterType<AppController>(uri, 1, 0, "AppController");
-        qmlRegisterType<DeviceController>(uri, 1, 0, "DeviceController");
-        qmlRegisterType<UserController>(uri, 1, 0, "UserController");
-        qmlRegisterType<ArchiveController>(uri, 1, 0, "ArchiveController");
-        qmlRegisterType<DeviceTypeController>(uri, 1, 0, "DeviceTypeController");
-        qmlRegisterType<ArchivePlayerController>(uri, 1, 0, "ArchivePlayerController");
-        qmlRegisterType<ArchiveLocalPlayerController>(uri, 1, 0, "ArchiveLocalPlayerController");
-        qmlRegisterType<ArchiveSyncController>(uri, 1, 0, "ArchiveSyncController");
-        qmlRegisterType<VideoLineListController>(uri, 1, 0, "VideoLineListController");
-        qmlRegisterType<SearchDevicesController>(uri, 1, 0, "SearchDevicesController");
-        qmlRegisterType<YoutubeSettingsController>(uri, 1, 0, "YoutubeSettingsController");
-        qmlRegisterType<PrivateYoutubeTypeController>(uri, 1, 0, "PrivateYoutubeTypeController");
-        qmlRegisterType<OnlineAccessSettingsController>(uri, 1, 0, "OnlineAccessSettingsController");
-        qmlRegisterType<YoutubeApiController>(uri, 1, 0, "YoutubeApiController");
-        qmlRegisterType<DevicePasswordController>(uri, 1, 0, "DevicePasswordController");
-        qmlRegisterType<TelegramSettingsController>(uri, 1, 0, "TelegramSettingsController");
-        qmlRegisterType<DeviceRecStateController>(uri, 1, 0, "DeviceRecStateController");
-        qmlRegisterType<ModuleSystemController>(uri, 1, 0, "ModuleSystemController");
-        qmlRegisterType<DesktopLayoutController>(uri, 1, 0, "DesktopLayoutController");
-        qmlRegisterType<ClientBase::ScreenStateStore>(uri, 1, 0, "ScreenStateStore");
-        // The loopback end of the YouTube sign-in.
-        qmlRegisterType<OAuthLoopbackReceiver>(uri, 1, 0, "OAuthLoopbackReceiver");
-
-        // After the KVO types: the player state enum for the tile screens.
-        QmlVlcTypes::registerPlayerState();
-        log->info("Qml types inited successfuly");
-    }
-
-    void Bootstrap::initClientNetwork() {
-        if (settings()->value(QStringLiteral("p2pServer/enabled")).toBool()) {
-            return;
-        }
-        auto log = mainLog();
-        log->info("About to init KVO client network");
-        auto* link = SpSingleton<KvoClientNetworkSimple>::instance();
-        link->setHandleReceivedMessages(std::make_shared<HandleRecievedMessages>());
-        const SharedPointerEx<ClientBase::ClientNetworkSimple> shared(
-            SpSingleton<KvoClientNetworkSimple>::sharedInstance());
-        ClientBase::SharedLink::set(shared);
-        link->setParam(QStringLiteral("use_ping"), true);
-        link->start(QThread::NormalPriority);
-        SpSingleton<ClientNetworkQMLProxy>::instance(shared);
-        log->info("Kvo Client network inited successfuly");
-    }
-
-    void Bootstrap::initClientNetworkP2P() {
-        if (!settings()->value(QStringLiteral("p2pServer/enabled")).toBool()) {
-            return;
-        }
-        using P2PLink = DodEzoviviZudorOzerirP2P::KvoClientNetworkSimple;
-        auto log = mainLog();
-        log->info("About to init KVO client P2P network");
-        auto* link = SpSingleton<P2PLink>::instance();
-        link->setIsP2P(true);
-        link->setRemoteUser(settings()->value(QStringLiteral("p2pServer/remoteUser")));
-        link->setHandleReceivedMessages(std::make_shared<DodEzoviviZudorOzerirP2P::HandleRecievedMessages>());
-        const SharedPointerEx<ClientBase::ClientNetworkSimple> shared(SpSingleton<P2PLink>::sharedInstance());
-        ClientBase::SharedLink::set(shared);
-        link->setParam(QStringLiteral("use_ping"), true);
-        link->start(QThread::NormalPriority);
-        SpSingleton<DodEzoviviZudorOzerirP2P::ClientNetworkQMLProxy>::instance(shared);
-        log->info("Kvo Client P2P network inited successfuly");
-    }
-
-    void Bootstrap::initContextProperties(QQmlEngine & engine) {
-        QQmlContext* context = engine.rootContext();
-        context->setContextProperty(QStringLiteral("TR"), SpSingleton<Translator>::instance(&engine));
-        if (settings()->value(QStringLiteral("p2pServer/enabled")).toBool()) {
-            context->setContextProperty(
-                QStringLiteral("NET"),
-                SpSingleton<DodEzoviviZudorOzerirP2P::ClientNetworkQMLProxy>::instance());
-        } else {
-            context->setContextProperty(QStringLiteral("NET"),
-                                        SpSingleton<ClientNetworkQMLProxy>::instance());
-        }
-        context->setContextProperty(QStringLiteral("SETTINGS"), settings());
-        context->setContextProperty(QStringLiteral("EVENT_FILTER"),
-                                    SpSingleton<ClientBase::EventFilter>::instance());
-        context->setContextProperty(QStringLiteral("WORK_DIR"), QDir::currentPath());
-        context->setContextProperty(QStringLiteral("DESKTOP_UTILS"),
-                                    SpSingleton<ClientBase::DesktopUtils>::instance());
-        // Whether a server answered or could be started; known only after the last step.
-        context->setContextProperty(QStringLiteral("SERVER_LAUNCHER"),
-                                    SpSingleton<ServerLauncher>::instance());
-    }
-
-    void Bootstrap::initQmlEngine(QQmlApplicationEngine & engine) {
-        auto log = mainLog();
-        log->info("About to init Qml engine");
-        initContextProperties(engine);
-        engine.load(QUrl(QStringLiteral("qrc:/qml/main/Main.qml")));
-        if (engine.rootObjects().isEmpty()) {
-            throw std::runtime_error(QStringLiteral("%1. Failed to load Main.qml")
-                                         .arg(KVO_LOCATION("DodEzoviviZudorOzerir::Bootstrap::initQmlEngine"))
-                                         .toStdString());
-        }
-        log->info("Kvo Qml engine inited successfuly");
-    }
-
-    namespace {
-
-    // How often and how long a started server's port is tried.
-    constexpr int kListenPollMs = 50;
-    constexpr qint64 kListenWaitMs = 20000;
-
-    } // namespace
-
-    // The link retries only every few seconds; a server started by the client usually listens within a
-    // second, so its port is tried often (without blocking the GUI thread) and the link is told to
-    // connect as soon as it answers.
-    void Bootstrap::connectWhenListening(const QString& host, quint16 port) {
-        auto* poll = new QTimer(QCoreApplication::instance());
-        auto* probe = new QTcpSocket(poll);
-        auto started = std::make_shared<QElapsedTimer>();
-        started->start();
-        poll->setInterval(kListenPollMs);
-        QObject::connect(probe, &QTcpSocket::connected, poll, [poll, probe, started]() {
-            probe->abort();
+        poll->deleteLater();
+    });
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, probe, started, host, port]() {
+        if (started->elapsed() > kListenWaitMs) {
+            mainLog()->warn("The started server does not listen on {}:{}; the link keeps trying",
+                            host.toStdString(), port);
             poll->stop();
-            const SharedPointerEx<ClientBase::ClientNetworkSimple> link = ClientBase::SharedLink::get();
-            mainLog()->info("Server listens after {} ms", started->elapsed());
-            if (!link.isNull() && !link->isConnected()) {
-                Q_EMIT link->makeConnection();
-            }
             poll->deleteLater();
-        });
-        QObject::connect(poll, &QTimer::timeout, poll, [poll, probe, started, host, port]() {
-            if (started->elapsed() > kListenWaitMs) {
-                mainLog()->warn("The started server does not listen on {}:{}; the link keeps trying",
-                                host.toStdString(), port);
-                poll->stop();
-                poll->deleteLater();
-                return;
-            }
-            // A refused attempt leaves the probe unconnected; one under way is let finish.
-            if (probe->state() == QAbstractSocket::UnconnectedState) {
-                probe->connectToHost(host, port);
-            }
-        });
-        poll->start();
-    }
-
-    void Bootstrap::initServer(bool startAllowed) {
-        auto log = mainLog();
-        log->info("About to init server");
-        auto* launcher = SpSingleton<ServerLauncher>::instance();
-        launcher->setSettingsFile(settings()->fileName());
-        const bool started = launcher->ensureServer(
-            settings()->value(QStringLiteral("server/ip")).toString(),
-            static_cast<quint16>(settings()->value(QStringLiteral("server/port")).toUInt()), startAllowed,
-            QCoreApplication::applicationDirPath());
-        log->info("Server inited successfuly");
-        if (started && !settings()->value(QStringLiteral("p2pServer/enabled")).toBool()) {
-            connectWhenListening(
-                settings()->value(QStringLiteral("server/ip")).toString(),
-                static_cast<quint16>(settings()->value(QStringLiteral("server/port")).toUInt()));
+            return;
         }
+        // A refused attempt leaves the probe unconnected; one under way is let finish.
+        if (probe->state() == QAbstractSocket::UnconnectedState) {
+            probe->connectToHost(host, port);
+        }
+    });
+    poll->start();
+}
+
+void Bootstrap::initServer(bool startAllowed) {
+    auto log = mainLog();
+    log->info("About to init server");
+    auto* launcher = SpSingleton<ServerLauncher>::instance();
+    launcher->setSettingsFile(settings()->fileName());
+    const bool started = launcher->ensureServer(
+        settings()->value(QStringLiteral("server/ip")).toString(),
+        static_cast<quint16>(settings()->value(QStringLiteral("server/port")).toUInt()), startAllowed,
+        QCoreApplication::applicationDirPath());
+    log->info("Server inited successfuly");
+    if (started && !settings()->value(QStringLiteral("p2pServer/enabled")).toBool()) {
+        connectWhenListening(settings()->value(QStringLiteral("server/ip")).toString(),
+                             static_cast<quint16>(settings()->value(QStringLiteral("server/port")).toUInt()));
     }
+}
 
 } // namespace DodEzoviviZudorOzerir

@@ -39,8 +39,6 @@ public:
     // The module parameters of a device changed: its detector uses them from the next picture on.
     void settingsChanged(qint64 deviceId);
     bool isWatching(qint64 deviceId) const { return _watches.count(deviceId) > 0; }
-    // Later event clips go to `dir`.
-    void setVideoDir(const QString& dir) { _videoDir = dir; }
 
     // The notice for moving regions of a device.
     static KvoCore::DTO objectsNotice(qint64 deviceId, const QList<QRectF>& regions, qint64 dtMs);

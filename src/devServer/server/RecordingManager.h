@@ -28,9 +28,6 @@ public:
 
     void deviceUp(const QJsonObject& device);
     void deviceChanged(const QJsonObject& device);
-    // Recording goes on in this folder from the next clip on.
-    void setVideoDir(const QString& videoDir);
-    QString videoDir() const { return _videoDir; }
     void deviceDown(qint64 deviceId);
     void stopAll();
     // Later clips go to `dir`; running recordings close their clip and go on there.

@@ -56,7 +56,7 @@ TEST(DevServerManyTiles, EightLiveStreamsAllShowPictures) {
 
     std::vector<std::unique_ptr<QmlVlcPlayer>> players;
     std::vector<std::unique_ptr<QmlVlcVideoSurface>> surfaces;
-    for (const QString& path : files) {
+    for (int i = 0; i < files.size(); ++i) {
         players.push_back(std::make_unique<QmlVlcPlayer>());
         players.back()->classBegin();
         players.back()->setLiveProfile(true);
