@@ -40,6 +40,8 @@ const QHash<QString, QSet<QString>>& operatorActions() {
         {"telegramSettings", {"trGetList", "trInfo", "trCreate", "trUpdate"}},
         {"onlineAccessSettings", {"trGetList", "trInfo"}},
         {"app", {"trGetBaseVideoDir"}},
+        // Layouts are the user's own: the group's handler keeps each user to their own records.
+        {"desktopLayout", {"*"}},
     };
     return actions;
 }

@@ -20,11 +20,19 @@ protected:
         ASSERT_TRUE(server->start()) << server->error().toStdString();
     }
 
-    std::unique_ptr<LinkClient> client(const QString& sign) {
+    std::unique_ptr<LinkClient> client(const QString& sign, const QString& password = QString()) {
         auto c = std::make_unique<LinkClient>();
         EXPECT_TRUE(c->connectTo(server->port()));
-        EXPECT_TRUE(c->logIn(sign, KvoCore::Utils::getPwdHash(QString())));
+        EXPECT_TRUE(c->logIn(sign, KvoCore::Utils::getPwdHash(password)));
         return c;
+    }
+    // A second account, made by the administrator (sample accounts cannot log in without a password).
+    std::unique_ptr<LinkClient> operatorClient(LinkClient& admin, const QString& sign) {
+        const QJsonObject made = admin.request(
+            {{"FN", "users_trCreate"}, {"sign", sign}, {"pwd", KvoCore::Utils::getPwdHash("pw-" + sign)}},
+            "users_saCreate");
+        EXPECT_TRUE(made.value("RES").toBool()) << made.value("error").toString().toStdString();
+        return client(sign, "pw-" + sign);
     }
 
     static QJsonObject create(LinkClient& c, const QString& name, const QString& tiles = "[]") {
@@ -47,7 +55,7 @@ protected:
 
 TEST_F(DesktopLayoutTest, EachUserSeesAndChangesOnlyTheOwnLayouts) {
     auto admin = client("admin");
-    auto anna = client("Anna");
+    auto anna = operatorClient(*admin, "anna");
     const QJsonObject first = create(*admin, "Entrance", R"([{"slot":0,"deviceId":"2","rotateAngle":90}])");
     ASSERT_TRUE(first.value("RES").toBool()) << first.value("error").toString().toStdString();
     ASSERT_TRUE(create(*admin, "  Parking ").value("RES").toBool());

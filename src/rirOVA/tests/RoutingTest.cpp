@@ -58,7 +58,7 @@ SpDto withName(const QJsonValue& fn) {
 TEST(Routing, DirectHandlerRoutesEveryGroupToItsOwnSignal) {
     DodEzoviviZudorOzerir::HandleRecievedMessages handler;
     GroupSpies spies(&handler);
-    EXPECT_EQ(spies.names().size(), 15);
+    EXPECT_EQ(spies.names().size(), 16);
 
     const std::pair<QString, QString> table[] = {
         {"device", "deviceMessage"},
@@ -76,6 +76,7 @@ TEST(Routing, DirectHandlerRoutesEveryGroupToItsOwnSignal) {
         {"auth", "authMessage"},
         {"deviceType", "deviceTypeMessage"},
         {"app", "appMessage"},
+        {"desktopLayout", "desktopLayoutMessage"},
     };
     QStringList routed;
     for (const auto& [group, signal] : table) {
