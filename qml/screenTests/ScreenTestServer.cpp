@@ -5,6 +5,7 @@
 #include "kvoCore/Utils.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QJsonObject>
@@ -120,6 +121,11 @@ void ScreenTestServer::dropOther() {
 
 bool ScreenTestServer::fileExists(const QString& path) const {
     return QFileInfo::exists(path);
+}
+
+bool ScreenTestServer::copyFile(const QString& from, const QString& to) const {
+    QFile::remove(to);
+    return QDir().mkpath(QFileInfo(to).absolutePath()) && QFile::copy(from, to);
 }
 
 QStringList ScreenTestServer::listFiles(const QString& folder, const QString& pattern) const {

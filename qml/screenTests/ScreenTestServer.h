@@ -52,6 +52,8 @@ public:
 
     // Files: for tests that check what landed on disk.
     Q_INVOKABLE bool fileExists(const QString& path) const;
+    // Copies a file (its folder is made when missing); false when it cannot.
+    Q_INVOKABLE bool copyFile(const QString& from, const QString& to) const;
     Q_INVOKABLE QStringList listFiles(const QString& folder,
                                       const QString& pattern = QStringLiteral("*")) const;
     Q_INVOKABLE QString pwdHash(const QString& password) const;

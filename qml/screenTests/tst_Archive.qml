@@ -27,11 +27,13 @@ TestCase {
     property string cam2: ""
     property var clips: ({})
     property var archive: null
+    // The server plays and exports only files of its own video folder.
+    readonly property string clipFile: SERVER.videoFolder + "/archive-test/demo.mp4"
 
     function addClip(name, deviceId, deviceName, type, from, to, isFinal, filePath) {
         var answer = SERVER.request({ FN: "archive_trCreate", _receiver: "9", rstIDDevice: Number(deviceId), type: type,
                                       dtStart: base + from, dtEnd: base + to, duration: to - from,
-                                      filePath: filePath === undefined ? SERVER.demoClip : filePath,
+                                      filePath: filePath === undefined ? clipFile : filePath,
                                       final: isFinal, deviceName: deviceName,
                                       detected: type === 2 ? "motion" : "Unidentified object" },
                                     "archive_saCreate")
@@ -44,6 +46,7 @@ TestCase {
         // Only the clips made here: the cameras are not recorded while the test runs.
         SERVER.setSetting("video/record", false)
         fx.startClient()
+        verify(SERVER.copyFile(SERVER.demoClip, clipFile), "the clip is in the server's video folder")
         tryVerify(function() { return fx.globalObjects.deviceRows().length === 1 }, 20000)
         cam1 = String(fx.globalObjects.deviceRows()[0].id)
         var created = SERVER.request({ FN: "device_trCreate", _receiver: "9", deviceName: "Yard camera",
@@ -228,7 +231,8 @@ TestCase {
 
     function test_7_eventPlayerReportsAFileNotReady() {
         var now = Date.now() - base
-        addClip("pending", cam1, "Demo camera", 2, now - 5000, now, false, "")
+        // Still being written: its file is not there yet.
+        addClip("pending", cam1, "Demo camera", 2, now - 5000, now, false, SERVER.videoFolder + "/archive-test/pending.mp4")
         addClip("ready", cam1, "Demo camera", 2, now - 12000, now - 6000, true)
         fx.openTab(0)
         var events = fx.waitFor("eventsTable", 20000)

@@ -36,9 +36,10 @@ TestCase {
     }
 
     // The same window as the fixture's, logged in as `sign`.
-    function openClientAs(sign) {
+    function openClientAs(sign, password) {
         fx.close()
         SETTINGS.setValue("server/user", sign)
+        SETTINGS.setValue("server/pwd", SERVER.pwdHash(password || ""))
         var component = Qt.createComponent("../main/Main.qml")
         compare(component.status, Component.Ready, component.errorString())
         fx.window = component.createObject(null)
@@ -145,7 +146,11 @@ TestCase {
     }
 
     function test_3_anotherUserHasOwnLayouts() {
-        openClientAs("Anna")
+        // A second account of the administrator's making (sample accounts have no password).
+        var made = SERVER.request({ FN: "users_trCreate", _receiver: "9", sign: "anna", name: "Anna",
+                                    pwd: SERVER.pwdHash("anna-pw") }, "users_saCreate")
+        compare(made.RES, true, made.error)
+        openClientAs("anna", "anna-pw")
         fx.waitForLogin()
         var k = keeper()
         tryVerify(function() { return !k.controller.fromCache }, 10000, "Anna's list arrived")
