@@ -119,10 +119,13 @@ void QmlVlcVideoSurface::presentFrame(std::shared_ptr<const QmlVlcI420Frame> fra
         return;
     }
     const QSize shownBefore = displaySize();
+    // libvlc shows its last picture again while no new one comes (the same pool buffer): that is
+    // no new picture for the tile's health.
+    const bool newPicture = frame && frame != m_frame;
     m_displaySize = m_source ? m_source->videoOutput().displaySize() : QSize();
     m_frame = std::move(frame);
     m_frameUpdated = true;
-    if (m_frame) {
+    if (newPicture) {
         ++m_frameCount;
         m_sinceFrame.start();
     }
