@@ -131,7 +131,6 @@ TestCase {
     }
 
     function test_1_addCameraThroughEditorPlaysOnATile() {
-        skip("After merging the security, software-video and health work the live pictures of the development server stop flowing in this screen test (tiles stall and re-ask, the preview fails, motion stops being reported); being investigated")
         var editor = openEditor(0)
         var form = editor.essentials
         verify(!editor.acceptEnabled, "OK waits for a name and an address")
@@ -155,7 +154,7 @@ TestCase {
         form.typeCode = 4
         var entered = Date.now()
         type(fx.find("pathEdit", editor), SERVER.demoClip)
-        tryCompare(form.preview, "status", "playing", 40000)
+        tryVerify(function() { return form.preview.status === "playing" }, 40000, "the preview plays: " + form.preview.status + " " + form.preview.message)
         console.info("Measured: the preview plays " + (Date.now() - entered) + " ms after the address was entered")
         verify(fx.find("previewSurface", editor).visible)
         wait(1500)
@@ -180,7 +179,6 @@ TestCase {
     }
 
     function test_2_editNameFollowsInTableAndTile() {
-        skip("After merging the security, software-video and health work the live pictures of the development server stop flowing in this screen test (tiles stall and re-ask, the preview fails, motion stops being reported); being investigated")
         var editor = openEditor(addedId)
         var name = fx.find("deviceNameEdit", editor)
         tryCompare(name, "text", "Gate camera", 10000)
@@ -208,7 +206,7 @@ TestCase {
     }
 
     function test_3_motionDetectionOffAndOnKeptAfterServerRestart() {
-        skip("After merging the security, software-video and health work the live pictures of the development server stop flowing in this screen test (tiles stall and re-ask, the preview fails, motion stops being reported); being investigated")
+        skip("After the merges the camera editor's detection tab does not show its module panels in this test (and the motion check that follows depends on it); being investigated")
         var editor = openEditor(demoId)
         var panel = motionPanel(editor)
         tryCompare(panel, "active", true, 10000)
@@ -267,7 +265,7 @@ TestCase {
 
     // The demo clip's square moves through the middle band of the picture; the top strip is still.
     function test_4_regionOfInterestDecidesWhichMotionCounts() {
-        skip("After merging the security, software-video and health work the live pictures of the development server stop flowing in this screen test (tiles stall and re-ask, the preview fails, motion stops being reported); being investigated")
+        skip("After the merges the camera editor's detection tab does not show its module panels in this test (and the motion check that follows depends on it); being investigated")
         tryVerify(function() { return detectionsOf(demoId) > 0 }, 30000, "the demo camera reports motion")
         setRegion([{ x: 0, y: 0 }, { x: 1, y: 0 }, { x: 1, y: 0.2 }, { x: 0, y: 0.2 }], "regionOfInterest.png")
         wait(2000) // notices already on their way
@@ -337,7 +335,6 @@ TestCase {
     }
 
     function test_7_deleteCameraStopsTilePlayerAndRecording() {
-        skip("After merging the security, software-video and health work the live pictures of the development server stop flowing in this screen test (tiles stall and re-ask, the preview fails, motion stops being reported); being investigated")
         verify(table.tableView.selectRowById(addedId))
         var question = table.askDelete(addedId)
         compare(question.title, "Delete device")

@@ -14,6 +14,7 @@
 #include "qmlVlc/QmlVlcConfig.h"
 #include "qmlVlc/QmlVlcRenderPath.h"
 #include "qmlVlc/QmlVlcTypes.h"
+#include "qmlVlc/vlc/stream_description.h"
 #include "rirOVA/client/controllers/AppController.h"
 #include "rirOVA/client/controllers/ArchiveController.h"
 #include "rirOVA/client/controllers/ArchiveLocalPlayerController.h"
@@ -220,6 +221,10 @@ void Bootstrap::initVlc() {
     config.setDebugLogEnabled(false);
     config.setNetworkCachingMs(250);
     config.setHardwareDecodingEnabled(true);
+    // libvlc's own RTP access starts many tiles faster; opt-in ("video/rtpAccess") until a tile
+    // read that way notices the end of its camera's stream.
+    vlc::stream_description::set_rtp_access_enabled(
+        settings()->value(QStringLiteral("video/rtpAccess"), false).toBool());
     bool valid = false;
     const int liveLatencyMs =
         settings()

@@ -56,6 +56,7 @@ TEST(StreamDescription, MpegTsOverRtpIsOpenedWithLibvlcsRtpAccessAndEverythingEl
 }
 
 TEST(StreamDescription, AServerLikeDescriptionPlaysThroughTheRtpAccess) {
+    vlc::stream_description::set_rtp_access_enabled(true);
     VlcTestSupport::configureQuietLibvlc();
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());

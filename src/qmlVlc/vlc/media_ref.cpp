@@ -84,7 +84,9 @@ media_ref media_ref::create(libvlc_instance_t* instance, const std::string& mrl,
     }
     // A description that libvlc's RTP access can open directly is opened that way (see
     // stream_description); the file stays the interface, the player picks the access.
-    const std::string rtpMrl = stream_description::from_mrl(mrl).rtp_access_mrl();
+    const std::string rtpMrl = stream_description::rtp_access_enabled()
+                                   ? stream_description::from_mrl(mrl).rtp_access_mrl()
+                                   : std::string();
     const std::string& target = rtpMrl.empty() ? mrl : rtpMrl;
     const bool asPath = rtpMrl.empty() && (is_path || mrl.find("://") == std::string::npos);
     libvlc_media_t* media = asPath ? libvlc_media_new_path(instance, target.c_str())

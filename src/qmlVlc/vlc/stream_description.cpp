@@ -1,5 +1,7 @@
 #include "stream_description.h"
 
+#include <atomic>
+
 #include <QByteArray>
 #include <QFile>
 #include <QString>
@@ -72,6 +74,18 @@ stream_description stream_description::parse(const std::string& text) {
         result.m_rtpMrl = (ipv6 ? "rtp://@[::]:" : "rtp://@:") + std::to_string(port);
     }
     return result;
+}
+
+namespace {
+std::atomic<bool> rtpAccessEnabled{false};
+} // namespace
+
+void stream_description::set_rtp_access_enabled(bool enabled) {
+    rtpAccessEnabled = enabled;
+}
+
+bool stream_description::rtp_access_enabled() {
+    return rtpAccessEnabled;
 }
 
 } // namespace vlc

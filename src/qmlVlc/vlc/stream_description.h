@@ -23,6 +23,11 @@ public:
     // or empty when the description must go through avformat.
     const std::string& rtp_access_mrl() const { return m_rtpMrl; }
 
+    // Whether players open such streams with the RTP access (off: every ".sdp" goes through avformat).
+    // Off by default until a tile is known to notice the end of a stream read this way.
+    static void set_rtp_access_enabled(bool enabled);
+    static bool rtp_access_enabled();
+
 private:
     std::string m_rtpMrl;
 };

@@ -32,13 +32,14 @@ QString DeviceController::createSDPFile(const QJsonObject& entry) {
     bool isNumber = false;
     qint64 number = 0;
     if (id.isDouble()) {
-        // Whole numbers a record id can be; 1e308 or 2.5 are not turned into a file name.
+        // Whole numbers a record id can be (0: the camera editor's preview); 1e308 or 2.5 are not
+        // turned into a file name.
         const double value = id.toDouble();
-        isNumber = value >= 1 && value <= 9007199254740992.0 && double(qint64(value)) == value;
+        isNumber = value >= 0 && value <= 9007199254740992.0 && double(qint64(value)) == value;
         number = isNumber ? qint64(value) : 0;
     } else if (id.isString()) {
         number = id.toString().toLongLong(&isNumber);
-        isNumber = isNumber && number >= 1;
+        isNumber = isNumber && number >= 0;
     }
     if (!isNumber) {
         logger()->warn("createSDPFile: the record has no usable numeric \"id\", no SDP file written");
