@@ -9,6 +9,7 @@
 #include "qmlVlc/QmlVlcConfig.h"
 #include "qmlVlc/QmlVlcPlayer.h"
 #include "qmlVlc/QmlVlcVideoSurface.h"
+#include "qmlVlc/vlc/stream_description.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -24,6 +25,8 @@ using LiveTestSupport::freeRtpPort;
 using LiveTestSupport::waitUntil;
 
 TEST(DevServerManyTiles, EightLiveStreamsAllShowPictures) {
+    // The fast start of many tiles is libvlc's RTP access, which the program switches on by a setting.
+    vlc::stream_description::set_rtp_access_enabled(true);
     constexpr int tiles = 8;
     QmlVlcConfig::instance().setExtraArguments({"--no-xlib", "--quiet", "--no-audio", "--avcodec-hw=none"});
     ServerProcess server(false,
