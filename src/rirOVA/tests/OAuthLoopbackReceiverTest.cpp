@@ -39,7 +39,7 @@ QByteArray get(const QByteArray& target) {
 }
 
 TEST(OAuthLoopbackReceiverTest, ChallengeAndConsentAddressFollowThePkceRules) {
-    // The example of the PKCE specification.
+    // The published PKCE example: this verifier must give this S256 challenge.
     EXPECT_EQ(OAuthLoopbackReceiver::challengeOf("dBjftJeZ4CVP-mB92K27uhbUJU1p1r_wW1gFWFOEjXk"),
               "E9Melhoa2OwvFrEMTJguCHaoeK1t8URWbuGJSstw-cM");
 
