@@ -146,7 +146,9 @@ TestCase {
     }
 
     function test_3_anotherUserHasOwnLayouts() {
-        // A second account of the administrator's making (sample accounts have no password).
+        // A second account of the administrator's making (sample accounts have no password); the
+        // second workstation logs in anew, its link went with the server stopped earlier.
+        SERVER.dropOther()
         var made = SERVER.request({ FN: "users_trCreate", _receiver: "9", sign: "anna", name: "Anna",
                                     pwd: SERVER.pwdHash("anna-pw") }, "users_saCreate")
         compare(made.RES, true, made.error)
