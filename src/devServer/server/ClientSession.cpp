@@ -5,6 +5,7 @@
 
 #include <QHostAddress>
 #include <QMetaObject>
+#include <QSslSocket>
 #include <algorithm>
 #include <atomic>
 
@@ -29,6 +30,16 @@ ClientSession::ClientSession(QTcpSocket* socket, const Limits& limits, QObject* 
     _peer = QStringLiteral("%1:%2").arg(_peerAddress).arg(socket->peerPort());
     connect(socket, &QTcpSocket::readyRead, this, &ClientSession::onReadyRead);
     connect(socket, &QTcpSocket::disconnected, this, &ClientSession::onDisconnected);
+    if (auto* tls = qobject_cast<QSslSocket*>(socket); tls && tls->mode() != QSslSocket::UnencryptedMode) {
+        // A client that speaks no TLS (plain frames on this port) or a failed handshake ends here.
+        connect(tls, &QAbstractSocket::errorOccurred, this, [this, tls](QAbstractSocket::SocketError error) {
+            if (error == QAbstractSocket::SslHandshakeFailedError ||
+                error == QAbstractSocket::SslInternalError ||
+                error == QAbstractSocket::SslInvalidUserDataError) {
+                close(QStringLiteral("TLS failed: %1").arg(tls->errorString()));
+            }
+        });
+    }
     // A paused client goes on once its answers have left.
     connect(socket, &QTcpSocket::bytesWritten, this, [this]() {
         if (unsentBytes() < pauseUnsentBytes) {
