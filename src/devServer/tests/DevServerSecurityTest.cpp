@@ -39,7 +39,7 @@ protected:
 
     std::unique_ptr<RawClient> connect() {
         auto client = std::make_unique<RawClient>();
-        EXPECT_TRUE(client->connectTo(server->port()));
+        EXPECT_TRUE(encrypted ? client->connectEncrypted(server->port()) : client->connectTo(server->port()));
         return client;
     }
 
@@ -83,6 +83,7 @@ protected:
     }
 
     std::unique_ptr<ServerProcess> server;
+    bool encrypted = false; // clients connect over TLS (for a server with server/tls "on")
 };
 
 TEST_F(DevServerSecurityTest, OperatorsWatchAndAdministratorsManage) {
@@ -556,6 +557,20 @@ TEST_F(DevServerSecurityTest, AClientThatDoesNotReadIsBoundedAndOthersAreServed)
 
 TEST_F(DevServerSecurityTest, AClientPastTheUnsentCapIsDropped) {
     startServer({{"server/maxUnsentBytes", 256 * 1024}});
+    auto admin = logIn("admin", QString());
+    makeNoisyDevices(*admin, 40);
+    auto greedy = logIn("admin", QString());
+    pipeline(*greedy, 10000);
+    QThread::msleep(3000);
+    EXPECT_TRUE(greedy->waitForDrop(10000));
+    EXPECT_TRUE(server->logText().contains("does not read its answers"));
+    EXPECT_TRUE(ask(*admin, {{"FN", "device_trGetList"}}).value("RES").toBool());
+}
+
+// Over TLS what waits to be sent is partly encrypted already: it counts all the same.
+TEST_F(DevServerSecurityTest, AnEncryptedClientPastTheUnsentCapIsDropped) {
+    startServer({{"server/maxUnsentBytes", 256 * 1024}, {"server/tls", "on"}});
+    encrypted = true;
     auto admin = logIn("admin", QString());
     makeNoisyDevices(*admin, 40);
     auto greedy = logIn("admin", QString());

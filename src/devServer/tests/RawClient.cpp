@@ -11,6 +11,12 @@ bool RawClient::connectTo(quint16 port, int msecs) {
     return _socket.waitForConnected(msecs);
 }
 
+bool RawClient::connectEncrypted(quint16 port, int msecs) {
+    _socket.setPeerVerifyMode(QSslSocket::VerifyNone);
+    _socket.connectToHostEncrypted(QStringLiteral("127.0.0.1"), port);
+    return _socket.waitForEncrypted(msecs);
+}
+
 void RawClient::sendBytes(const QByteArray& bytes, int msecs) {
     _socket.write(bytes);
     // No event loop runs here: hand the bytes to the kernel now, as far as the peer takes them.

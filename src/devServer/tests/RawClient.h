@@ -4,13 +4,15 @@
 
 #include <QJsonObject>
 #include <QList>
-#include <QTcpSocket>
+#include <QSslSocket>
 
 // A client of the server on a bare loopback socket: it writes whatever bytes a test wants (broken or
 // hostile frames included) and reads the answers back with the real framing.
 class RawClient {
 public:
     bool connectTo(quint16 port, int msecs = 5000);
+    // The same over TLS, trusting whatever certificate the server shows.
+    bool connectEncrypted(quint16 port, int msecs = 5000);
     QTcpSocket& socket() { return _socket; }
 
     // Writes and waits (at most `msecs`) until the kernel has taken the bytes.
@@ -35,7 +37,7 @@ private:
     // Records of the frames complete so far.
     QList<QJsonObject> takeRecords();
 
-    QTcpSocket _socket;
+    QSslSocket _socket;
     ClientBase::MessageFraming _framing;
     QList<QJsonObject> _unread;
 };
