@@ -298,6 +298,8 @@ TestCase {
             }
             return id !== ""
         }, 15000, "the new password is listed")
+        var listed = passwords.controller.originalModel.rows().filter(function(r) { return String(r.id) === id })[0]
+        verify(!listed.password, "the list does not carry the password")
         var answer = ask({ FN: "devicePassword_trInfo", _receiver: "904", id: Number(id) }, "devicePassword_saInfo")
         compare(answer.password, "s3cret")
 
@@ -322,6 +324,21 @@ TestCase {
         search.tableView.selectRow(0)
         var editor = search.addCurrent()
         verify(editor !== null)
+        // The stored passwords are listed by login; a chosen one's password comes from its record.
+        tryVerify(function() { return editor.storedPasswords.length > 0 }, 15000, "the stored passwords are listed")
+        var box = fx.find("storedPasswordBox", editor)
+        var passwordEdit = fx.find("foundPasswordEdit", editor)
+        var filled = 0
+        for (var i = 0; i < editor.storedPasswords.length; ++i) {
+            var stored = editor.storedPasswords[i]
+            compare(stored.password, undefined, "the list carries no password")
+            var record = ask({ FN: "devicePassword_trInfo", _receiver: "907", id: Number(stored.id) }, "devicePassword_saInfo")
+            box.activated(i)
+            tryCompare(passwordEdit, "text", record.password, 10000)
+            compare(fx.find("foundLoginEdit", editor).text, record.login)
+            filled += record.password !== "" ? 1 : 0
+        }
+        verify(filled > 0, "a stored password was filled in")
         editor.closeAction("ok")
         tryVerify(function() { return rowIdByName("Found clip") !== "" }, 20000, "the found camera is a device now")
         var id = rowIdByName("Found clip")
