@@ -16,7 +16,8 @@
 // (software,opengl,vlc,ffplay), --stream ts|h264 (ts: MPEG-TS over RTP, payload type 33, as the
 // development server sends; h264: H.264 over RTP described by libvlc's own SDP), --vlc-arg ARG
 // (repeatable), --default-buffering (players without the live profile, as before it), --avformat
-// (MPEG-TS descriptions through the avformat demuxer instead of libvlc's RTP access), --only
+// (MPEG-TS descriptions through the avformat demuxer instead of libvlc's RTP access),
+// --live-latency MS (the live players' caching, as the setting "video/liveLatencyMs"), --only
 // nodraw|rects (our path without surfaces / plain rectangles, in-process).
 // Latency mode: --latency [--tiles N] [--seconds S]: a sender (ffmpeg) whose pictures carry their
 // frame number as a row of boxes; the screen is sampled and every picture's first appearance is
@@ -77,6 +78,7 @@ struct Options {
     bool latency = false;
     bool liveProfile = true; // --default-buffering: players as before the live profile
     bool rtpAccess = true;   // --avformat: MPEG-TS descriptions through the avformat demuxer
+    int liveLatencyMs = -1;  // --live-latency MS: the live players' caching ("video/liveLatencyMs")
 };
 
 double processCpuSeconds() {
@@ -854,7 +856,8 @@ LatencyResult measureLatency(const Options& o, int tiles, const QString& path, c
                               {"--run", path, "--tiles", QString::number(tiles), "--sdp-dir", dir.path(),
                                "--seconds", QString::number(o.seconds + 5), "--warmup", "1", "--stream",
                                o.stream, o.liveProfile ? "--live" : "--default-buffering",
-                               o.rtpAccess ? "--rtp-access" : "--avformat"});
+                               o.rtpAccess ? "--rtp-access" : "--avformat", "--live-latency",
+                               QString::number(o.liveLatencyMs)});
     }
     const double playersStartedMs = clock.nsecsElapsed() / 1e6;
     const int columns = columnsFor(tiles);
@@ -951,6 +954,8 @@ Options parseOptions(const QStringList& args) {
             o.vlcArgs << v;
         } else if (a == QLatin1String("--sdp-dir")) {
             o.sdpDir = v;
+        } else if (a == QLatin1String("--live-latency")) {
+            o.liveLatencyMs = v.toInt();
         } else {
             continue;
         }
@@ -975,6 +980,7 @@ QStringList childArguments(const Options& o, const QString& path, int tiles, con
     if (!o.rtpAccess) {
         args << "--avformat";
     }
+    args << "--live-latency" << QString::number(o.liveLatencyMs);
     return args;
 }
 
@@ -994,6 +1000,7 @@ int main(int argc, char** argv) {
     config.setExtraArguments(QStringList{"--no-xlib", "--quiet", "--no-audio"} + o.vlcArgs);
     // As the client opens the server's streams ("video/rtpAccess").
     vlc::stream_description::set_rtp_access_enabled(o.rtpAccess);
+    config.setLiveLatencyMs(o.liveLatencyMs); // negative: the default
     if (!o.run.isEmpty()) {
         // Before the first window, as the client chooses it.
         QmlVlcRenderPath::apply(o.run == QLatin1String("software") ? QmlVlcRenderPath::Software

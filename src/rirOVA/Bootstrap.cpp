@@ -235,13 +235,13 @@ void Bootstrap::initVlc() {
         settings()
             ->value(QStringLiteral("video/liveLatencyMs"), QmlVlcConfig::defaultLiveLatencyMs)
             .toInt(&valid);
-    if (!valid || liveLatencyMs < 0 || liveLatencyMs > maxLiveLatencyMs) {
-        log->warn("video/liveLatencyMs must be 0 to {} ms; using {} ms", maxLiveLatencyMs,
-                  QmlVlcConfig::defaultLiveLatencyMs);
+    const bool inRange =
+        valid && liveLatencyMs >= QmlVlcConfig::minLiveLatencyMs && liveLatencyMs <= maxLiveLatencyMs;
+    if (!inRange) {
+        log->warn("video/liveLatencyMs must be {} to {} ms; using {} ms", QmlVlcConfig::minLiveLatencyMs,
+                  maxLiveLatencyMs, QmlVlcConfig::defaultLiveLatencyMs);
     }
-    config.setLiveLatencyMs(valid && liveLatencyMs >= 0 && liveLatencyMs <= maxLiveLatencyMs
-                                ? liveLatencyMs
-                                : QmlVlcConfig::defaultLiveLatencyMs);
+    config.setLiveLatencyMs(inRange ? liveLatencyMs : QmlVlcConfig::defaultLiveLatencyMs);
     log->info("VLC inited successfuly");
 }
 

@@ -110,14 +110,14 @@ TEST(LiveProfile, LivePlayersGetTheLowLatencyOptionsAndTheSettingChangesThem) {
 
     EXPECT_TRUE(archive.mediaOptions().isEmpty()) << "archive players keep libvlc's buffering";
     const QStringList options = live.mediaOptions();
-    EXPECT_TRUE(options.contains(":network-caching=200")) << options.join(' ').toStdString();
-    EXPECT_TRUE(options.contains(":live-caching=200"));
+    EXPECT_TRUE(options.contains(":network-caching=100")) << options.join(' ').toStdString();
+    EXPECT_TRUE(options.contains(":live-caching=100"));
     EXPECT_TRUE(options.contains(":clock-jitter=0"));
 
     // The setting applies to the next media of every live player.
     config.setLiveLatencyMs(800);
     EXPECT_TRUE(live.mediaOptions().contains(":network-caching=800"));
-    EXPECT_FALSE(live.mediaOptions().contains(":network-caching=200"));
+    EXPECT_FALSE(live.mediaOptions().contains(":network-caching=100"));
     EXPECT_TRUE(archive.mediaOptions().isEmpty());
     config.setLiveLatencyMs(-5);
     EXPECT_EQ(config.liveLatencyMs(), QmlVlcConfig::defaultLiveLatencyMs) << "a negative value is not kept";
