@@ -259,7 +259,8 @@ Item {
         restoreDetached()
         restoreSplit()
         restored = true
-        console.info("Desktop restored " + (Date.now() - startTime) + " ms after the screen state was read")
+        console.info("Desktop restored " + (Date.now() - startTime) + " ms after the screen state was read: grid "
+                     + (tileGrid ? tileGrid.currentSize : "") + ", detached windows " + detachedTiles().length)
         saveState()
         followServer()
     }
