@@ -368,6 +368,13 @@ RU = {
     "The sign-in answer carries no code": "Ответ на вход не содержит кода",
     "Signed in": "Вход выполнен",
     "You can close this window and return to the program.": "Можно закрыть это окно и вернуться в программу.",
+    # Encrypted link: the server's certificate
+    "Security error": "Ошибка безопасности",
+    "The server's certificate has changed (SHA-256 %1). Not logged in: compare it with the server's log and trust it in the general settings.":
+        "Сертификат сервера изменился (SHA-256 %1). Вход не выполнен: сравните его с журналом сервера и подтвердите доверие в общих настройках.",
+    "The server presents another certificate (SHA-256):": "Сервер предъявляет другой сертификат (SHA-256):",
+    "Server certificate (SHA-256):": "Сертификат сервера (SHA-256):",
+    "Trust the new certificate": "Доверять новому сертификату",
 }
 
 

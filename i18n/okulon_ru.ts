@@ -446,12 +446,22 @@
 <context>
     <name>ConnectionLossBanner</name>
     <message>
-        <location filename="../qml/main/ConnectionLossBanner.qml" line="23"/>
+        <location filename="../qml/main/ConnectionLossBanner.qml" line="26"/>
         <source>Network error</source>
         <translation>Ошибка сети</translation>
     </message>
     <message>
-        <location filename="../qml/main/ConnectionLossBanner.qml" line="28"/>
+        <location filename="../qml/main/ConnectionLossBanner.qml" line="26"/>
+        <source>Security error</source>
+        <translation>Ошибка безопасности</translation>
+    </message>
+    <message>
+        <location filename="../qml/main/ConnectionLossBanner.qml" line="32"/>
+        <source>The server&apos;s certificate has changed (SHA-256 %1). Not logged in: compare it with the server&apos;s log and trust it in the general settings.</source>
+        <translation>Сертификат сервера изменился (SHA-256 %1). Вход не выполнен: сравните его с журналом сервера и подтвердите доверие в общих настройках.</translation>
+    </message>
+    <message>
+        <location filename="../qml/main/ConnectionLossBanner.qml" line="33"/>
         <source>Connection is lost. Reconnecting…</source>
         <translation>Соединение потеряно. Переподключение…</translation>
     </message>
@@ -760,7 +770,6 @@ recognition
         <translation>Логин</translation>
     </message>
     <message>
-        <location filename="../qml/devicePassword/table/DevicePasswordTable.qml" line="74"/>
         <source>Password</source>
         <translation>Пароль</translation>
     </message>
@@ -796,23 +805,23 @@ recognition
 <context>
     <name>DeviceUtils</name>
     <message>
-        <location filename="../qml/devices/DeviceUtils.js" line="101"/>
-        <location filename="../qml/devices/DeviceUtils.js" line="106"/>
+        <location filename="../qml/devices/DeviceUtils.js" line="113"/>
+        <location filename="../qml/devices/DeviceUtils.js" line="118"/>
         <source>IP camera</source>
         <translation>IP-камера</translation>
     </message>
     <message>
-        <location filename="../qml/devices/DeviceUtils.js" line="102"/>
+        <location filename="../qml/devices/DeviceUtils.js" line="114"/>
         <source>USB camera</source>
         <translation>USB-камера</translation>
     </message>
     <message>
-        <location filename="../qml/devices/DeviceUtils.js" line="103"/>
+        <location filename="../qml/devices/DeviceUtils.js" line="115"/>
         <source>File</source>
         <translation>Файл</translation>
     </message>
     <message>
-        <location filename="../qml/devices/DeviceUtils.js" line="104"/>
+        <location filename="../qml/devices/DeviceUtils.js" line="116"/>
         <source>Screen</source>
         <translation>Экран</translation>
     </message>
@@ -963,27 +972,42 @@ recognition
 <context>
     <name>GeneralEditor</name>
     <message>
-        <location filename="../qml/settings/general/GeneralEditor.qml" line="17"/>
+        <location filename="../qml/settings/general/GeneralEditor.qml" line="18"/>
         <source>General settings</source>
         <translation>Общие настройки</translation>
     </message>
     <message>
-        <location filename="../qml/settings/general/GeneralEditor.qml" line="38"/>
+        <location filename="../qml/settings/general/GeneralEditor.qml" line="39"/>
         <source>Settings error</source>
         <translation>Ошибка настроек</translation>
     </message>
     <message>
-        <location filename="../qml/settings/general/GeneralEditor.qml" line="75"/>
+        <location filename="../qml/settings/general/GeneralEditor.qml" line="76"/>
         <source>Update error</source>
         <translation>Ошибка обновления</translation>
     </message>
     <message>
-        <location filename="../qml/settings/general/GeneralEditor.qml" line="75"/>
+        <location filename="../qml/settings/general/GeneralEditor.qml" line="76"/>
         <source>Failed to set the video folder</source>
         <translation>Не удалось сменить папку видео</translation>
     </message>
     <message>
-        <location filename="../qml/settings/general/GeneralEditor.qml" line="95"/>
+        <location filename="../qml/settings/general/GeneralEditor.qml" line="97"/>
+        <source>The server presents another certificate (SHA-256):</source>
+        <translation>Сервер предъявляет другой сертификат (SHA-256):</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/general/GeneralEditor.qml" line="98"/>
+        <source>Server certificate (SHA-256):</source>
+        <translation>Сертификат сервера (SHA-256):</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/general/GeneralEditor.qml" line="107"/>
+        <source>Trust the new certificate</source>
+        <translation>Доверять новому сертификату</translation>
+    </message>
+    <message>
+        <location filename="../qml/settings/general/GeneralEditor.qml" line="114"/>
         <source>Reconnect now</source>
         <translation>Переподключиться сейчас</translation>
     </message>
@@ -1084,22 +1108,22 @@ recognition
 <context>
     <name>GlobalObjects</name>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="297"/>
+        <location filename="../qml/globalObjects/GlobalObjects.qml" line="311"/>
         <source>Authorization error</source>
         <translation>Ошибка авторизации</translation>
     </message>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="297"/>
+        <location filename="../qml/globalObjects/GlobalObjects.qml" line="311"/>
         <source>Failed to log in</source>
         <translation>Не удалось войти</translation>
     </message>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="324"/>
+        <location filename="../qml/globalObjects/GlobalObjects.qml" line="338"/>
         <source>Remove error</source>
         <translation>Ошибка удаления</translation>
     </message>
     <message>
-        <location filename="../qml/globalObjects/GlobalObjects.qml" line="324"/>
+        <location filename="../qml/globalObjects/GlobalObjects.qml" line="338"/>
         <source>Failed to remove device</source>
         <translation>Не удалось удалить устройство</translation>
     </message>
@@ -1733,32 +1757,32 @@ recognition
         <translation>Добавление найденной камеры</translation>
     </message>
     <message>
-        <location filename="../qml/devices/deviceEditor/SearchDeviceEditor.qml" line="62"/>
+        <location filename="../qml/devices/deviceEditor/SearchDeviceEditor.qml" line="90"/>
         <source>Device name</source>
         <translation>Имя устройства</translation>
     </message>
     <message>
-        <location filename="../qml/devices/deviceEditor/SearchDeviceEditor.qml" line="68"/>
+        <location filename="../qml/devices/deviceEditor/SearchDeviceEditor.qml" line="96"/>
         <source>Source address</source>
         <translation>Адрес источника</translation>
     </message>
     <message>
-        <location filename="../qml/devices/deviceEditor/SearchDeviceEditor.qml" line="77"/>
+        <location filename="../qml/devices/deviceEditor/SearchDeviceEditor.qml" line="105"/>
         <source>Stored password</source>
         <translation>Сохранённый пароль</translation>
     </message>
     <message>
-        <location filename="../qml/devices/deviceEditor/SearchDeviceEditor.qml" line="92"/>
+        <location filename="../qml/devices/deviceEditor/SearchDeviceEditor.qml" line="121"/>
         <source>User name</source>
         <translation>Имя пользователя</translation>
     </message>
     <message>
-        <location filename="../qml/devices/deviceEditor/SearchDeviceEditor.qml" line="101"/>
+        <location filename="../qml/devices/deviceEditor/SearchDeviceEditor.qml" line="130"/>
         <source>Password</source>
         <translation>Пароль</translation>
     </message>
     <message>
-        <location filename="../qml/devices/deviceEditor/SearchDeviceEditor.qml" line="110"/>
+        <location filename="../qml/devices/deviceEditor/SearchDeviceEditor.qml" line="139"/>
         <source>Mask password</source>
         <translation>Скрывать пароль</translation>
     </message>

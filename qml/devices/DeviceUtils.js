@@ -96,6 +96,18 @@ function withCredentials(url, user, password) {
     return m[1] + encodeURIComponent(user) + (password !== "" ? ":" + encodeURIComponent(password) : "") + "@" + m[2]
 }
 
+// The user name and password written in an address ("" when it has none).
+function credentialsOf(url) {
+    var m = /^[a-zA-Z][a-zA-Z0-9+.-]*:\/\/([^\/@:\s]*)(?::([^\/@\s]*))?@/.exec(String(url))
+    if (!m)
+        return { user: "", password: "" }
+    try {
+        return { user: decodeURIComponent(m[1]), password: m[2] ? decodeURIComponent(m[2]) : "" }
+    } catch (e) {
+        return { user: m[1], password: m[2] || "" }
+    }
+}
+
 function typeTitle(code) {
     switch (Number(code)) {
     case typeIpCamera: return qsTr("IP camera")

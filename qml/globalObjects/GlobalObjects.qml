@@ -33,6 +33,10 @@ Item {
     // The connection was up and is lost; the link is reconnecting. The window shows a banner and
     // the tiles say so, nothing blocks the window.
     property bool connectionLost: false
+    // The server's certificate on an encrypted link ("" on a plain one), and whether it is another
+    // than the one trusted for that server (then the link does not log in).
+    readonly property string tlsFingerprint: hasNet && NET.tlsFingerprint ? NET.tlsFingerprint : ""
+    readonly property bool tlsPinMismatch: hasNet && NET.tlsPinMismatch === true
     // Changes with every change of the device records, for bindings that read a record.
     property int deviceRevision: 0
     property bool mediaPlayerInited: false
@@ -114,10 +118,20 @@ Item {
         var prefix = isP2P ? "p2pServer/" : "server/"
         NET.setParam("host", setting(prefix + "ip"))
         NET.setParam("port", setting(prefix + "port"))
+        var tls = setting(prefix + "tls")
+        NET.setParam("tls", tls === undefined ? "auto" : String(tls))
+        var pin = setting(prefix + "tlsPin/" + setting(prefix + "ip") + "_" + setting(prefix + "port"))
+        NET.setParam("tlsPin", pin === undefined ? "" : String(pin))
         NET.setSign(setting(prefix + "user"))
         NET.setPwd(setting(prefix + "pwd"))
         NET.setDefaultActionAfterConnected("fireTrAuth")
         NET.makeConnection()
+    }
+
+    // The user compared the changed certificate with the server's log: it is trusted from now on.
+    function trustServerCertificate() {
+        if (hasNet && tlsPinMismatch)
+            NET.trustPresentedCertificate()
     }
 
     // Connects again with the address and credentials now in the settings file.
@@ -421,6 +435,10 @@ Item {
                 globalObjects.connectionLostDialog()
         }
         function onAmountAuthorizedConnectionsChanged(amountAuthorizedConnections) {}
+        function onTlsPinLearned(pinKey, fingerprint) {
+            if (typeof SETTINGS !== "undefined" && SETTINGS)
+                SETTINGS.setValue((globalObjects.isP2P ? "p2pServer/" : "server/") + "tlsPin/" + pinKey, fingerprint)
+        }
     }
 
     Component.onCompleted: {

@@ -159,6 +159,8 @@ ApplicationWindow {
             Layout.fillWidth: true
             Layout.preferredHeight: implicitHeight
             lost: mainWindow.globalObjects ? mainWindow.globalObjects.connectionLost : false
+            certificateChanged: mainWindow.globalObjects ? mainWindow.globalObjects.tlsPinMismatch : false
+            fingerprint: mainWindow.globalObjects ? mainWindow.globalObjects.tlsFingerprint : ""
         }
     }
 

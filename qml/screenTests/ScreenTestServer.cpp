@@ -133,6 +133,12 @@ bool ScreenTestServer::copyFile(const QString& from, const QString& to) const {
     return QDir().mkpath(QFileInfo(to).absolutePath()) && QFile::copy(from, to);
 }
 
+bool ScreenTestServer::removeFolder(const QString& path) const {
+    const QString inside = QDir(folder()).absolutePath() + QLatin1Char('/');
+    const QString target = QDir::cleanPath(QDir(path).absolutePath());
+    return target.startsWith(inside) && QDir(target).removeRecursively();
+}
+
 QStringList ScreenTestServer::listFiles(const QString& folder, const QString& pattern) const {
     return QDir(folder).entryList({pattern}, QDir::Files, QDir::Name);
 }

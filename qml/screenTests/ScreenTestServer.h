@@ -56,6 +56,8 @@ public:
     Q_INVOKABLE double fileSize(const QString& path) const;
     // Copies a file (its folder is made when missing); false when it cannot.
     Q_INVOKABLE bool copyFile(const QString& from, const QString& to) const;
+    // Removes a folder of the test's server (only below `folder`); false when it cannot.
+    Q_INVOKABLE bool removeFolder(const QString& path) const;
     Q_INVOKABLE QStringList listFiles(const QString& folder,
                                       const QString& pattern = QStringLiteral("*")) const;
     Q_INVOKABLE QString pwdHash(const QString& password) const;

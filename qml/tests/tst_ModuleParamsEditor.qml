@@ -171,6 +171,11 @@ Item {
             compare(DeviceUtils.parseRtspUrl("rtsp://10.1.2.3:554/stream1"), null, "another path is a URL of its own")
             compare(DeviceUtils.withCredentials("rtsp://old:x@10.0.0.9/live", "admin", "pw"), "rtsp://admin:pw@10.0.0.9/live")
             compare(DeviceUtils.withCredentials("rtsp://10.0.0.9/live", "", ""), "rtsp://10.0.0.9/live")
+            compare(DeviceUtils.credentialsOf(DeviceUtils.withCredentials("http://cam/x", "op", "p@ss:1")), { user: "op", password: "p@ss:1" })
+            compare(DeviceUtils.credentialsOf("rtsp://viewer@10.0.0.9/live"), { user: "viewer", password: "" })
+            compare(DeviceUtils.credentialsOf("rtsp://10.0.0.9/a@b"), { user: "", password: "" }, "an @ in the path is no user")
+            compare(DeviceUtils.credentialsOf("rtsp://u:%E0%A4%A@h/"), { user: "u", password: "%E0%A4%A" }, "bad escapes are kept as they are")
+            compare(DeviceUtils.credentialsOf("/dev/video0"), { user: "", password: "" })
         }
     }
 }

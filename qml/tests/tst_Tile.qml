@@ -128,6 +128,37 @@ Item {
             compare(player.stopCalls, stops + 1)
         }
 
+        function test_stream_that_fails_to_open_is_opened_again_a_few_times() {
+            player.fileSdp = "/tmp/tileSdp/4.sdp"
+            player.played = []
+            player.mediaPlayerEncounteredError()
+            tryVerify(function() { return player.played.length === 1 }, 2000, "opened again soon")
+            compare(player.played[0], "file:///tmp/tileSdp/4.sdp")
+            // Failing on: the attempts are bounded, later ones further apart.
+            for (var i = 1; i < player.maxReopenAttempts + 2; ++i)
+                player.mediaPlayerEncounteredError()
+            wait(player.firstReopenMs * 2 + 200)
+            verify(player.played.length <= 2, "a new error waits for the longer delay")
+            player.reopenAttempts = player.maxReopenAttempts
+            player.played = []
+            player.mediaPlayerEncounteredError()
+            wait(player.firstReopenMs * 2)
+            compare(player.played.length, 0, "no more attempts")
+            // A stream that played, or a new description, gets its attempts back.
+            player.mediaPlayerPlaying()
+            compare(player.reopenAttempts, 0)
+            player.reopenAttempts = player.maxReopenAttempts
+            player.fileSdp = "/tmp/tileSdp/4b.sdp"
+            compare(player.reopenAttempts, 0)
+            player.mediaPlayerEncounteredError()
+            tryVerify(function() { return player.played.length === 1 }, 2000)
+            compare(player.played[0], "file:///tmp/tileSdp/4b.sdp")
+            player.fileSdp = ""
+            player.mediaPlayerEncounteredError()
+            wait(player.firstReopenMs + 100)
+            compare(player.played.length, 1, "nothing to open without a description")
+        }
+
         function test_youtube_badge_for_streamed_device() {
             var badge = findChild(tile, "youtubeBadge")
             verify(!badge.visible)

@@ -1,5 +1,6 @@
 #include "kvoCore/SettingsSimple.h"
 #include "kvoCore/SpSingleton.h"
+#include "kvoCore/clientNetwork/TlsFingerprint.h"
 #include "server/AccessPolicy.h"
 #include "server/Accounts.h"
 #include "server/AppHandler.h"
@@ -23,6 +24,7 @@
 #include "server/RecordingManager.h"
 #include "server/SearchDevicesHandler.h"
 #include "server/ServerBootstrap.h"
+#include "server/ServerCertificate.h"
 #include "server/ServerConfig.h"
 #include "server/ServerLog.h"
 #include "server/TelegramSettingsHandler.h"
@@ -34,8 +36,49 @@
 #include "server/YoutubeSettingsHandler.h"
 
 #include <QCoreApplication>
+#include <QHostAddress>
+#include <QSslSocket>
 #include <QtGlobal>
 #include <cstdio>
+#include <memory>
+
+namespace {
+
+// Connections that leave the machine are encrypted (server/tls); false when that cannot be done.
+bool setUpTls(DevServer::MediaServer& server, const DevServer::ServerConfig& config) {
+    using namespace DevServer;
+    const bool anyAddress =
+        QHostAddress(config.host) == QHostAddress::Any || QHostAddress(config.host) == QHostAddress::AnyIPv6;
+    if (config.tls == QLatin1String("off") ||
+        (!anyAddress && !KvoCore::TlsFingerprint::encrypts(config.tls, config.host))) {
+        serverLog()->info("TLS off (server/tls '{}' on '{}')", config.tls.toStdString(),
+                          config.host.toStdString());
+        return true;
+    }
+    if (!QSslSocket::supportsSsl()) {
+        serverLog()->critical("TLS is needed on '{}' (server/tls '{}'), but no TLS library can be loaded "
+                              "(Qt was built with '{}')",
+                              config.host.toStdString(), config.tls.toStdString(),
+                              QSslSocket::sslLibraryBuildVersionString().toStdString());
+        return false;
+    }
+    const QString folder = config.dbDir + QStringLiteral("/tls");
+    QString error;
+    auto certificate = ServerCertificate::loadOrCreate(folder, &error);
+    if (!certificate) {
+        serverLog()->critical("Cannot set up TLS: {}", error.toStdString());
+        return false;
+    }
+    serverLog()->info("TLS {} ({}): certificate {} '{}', SHA-256 fingerprint {}",
+                      config.tls == QLatin1String("on") ? "on" : "on for non-loopback connections",
+                      QSslSocket::sslLibraryVersionString().toStdString(),
+                      certificate->isNew() ? "made in" : "read from", folder.toStdString(),
+                      certificate->fingerprint().toStdString());
+    server.setTls(config.tls, std::make_shared<const ServerCertificate>(*certificate));
+    return true;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
@@ -67,6 +110,9 @@ int main(int argc, char* argv[]) {
         if (!server.listen(config.host, config.port, &error)) {
             serverLog()->critical("Cannot listen on '{}:{}': {}", config.host.toStdString(), config.port,
                                   error.toStdString());
+            return 1;
+        }
+        if (!setUpTls(server, config)) {
             return 1;
         }
 

@@ -3,9 +3,9 @@ import KVO 1.0
 import "../../misc"
 import "../../components"
 import "../../components/table/tableViewColumns"
-import "../../components/table/delegates"
 
-// "Device passwords": logins and passwords tried on cameras; the passwords are never shown.
+// "Device passwords": logins and passwords tried on cameras. The list holds the logins only; the
+// editor asks for the one record it edits, password included.
 KvoTable {
     id: passwordTable
     objectName: "devicePasswordTable"
@@ -68,11 +68,5 @@ KvoTable {
         function onDeleteRequested(id) { passwordTable.askDelete(id) }
     }
 
-    KvoTableViewColumn { role: "login"; title: qsTr("Login"); width: 220 }
-    KvoTableViewColumn {
-        role: "password"
-        title: qsTr("Password")
-        width: 200
-        delegate: KvoTableViewColumnDelegate { display: styleData.value ? "••••••" : "" }
-    }
+    KvoTableViewColumn { role: "login"; title: qsTr("Login"); width: 420 }
 }

@@ -25,7 +25,28 @@ DeviceEditorBase {
     }
 
     DeviceController { id: deviceController }
-    SearchDevicesController { id: searchDeviceController }
+    // Lists carry camera addresses without their passwords: the found record itself is asked for.
+    SearchDevicesController {
+        id: searchDeviceController
+        onSaInfo: {
+            if (String(mapParams["_receiver"]) !== String(objectNumber) || mapParams["RES"] === false)
+                return
+            var record = {}
+            for (var key in searchEditor.found)
+                record[key] = searchEditor.found[key]
+            record.source = mapParams["source"]
+            var credentials = DeviceUtils.credentialsOf(record.source)
+            if (credentials.user !== "") {
+                record.login = credentials.user
+                record.password = credentials.password
+            }
+            searchEditor.found = record
+        }
+        Component.onCompleted: {
+            if (searchEditor.found.id !== undefined && !searchEditor.isUsb)
+                trInfo({ id: Number(searchEditor.found.id) })
+        }
+    }
     property var storedPasswords: []
     DevicePasswordController {
         id: passwordController
@@ -33,6 +54,13 @@ DeviceEditorBase {
         onSaGetList: {
             if (String(mapParams["_receiver"]) === String(objectNumber) && Array.isArray(mapParams["entries"]))
                 searchEditor.storedPasswords = mapParams["entries"]
+        }
+        // The list has the logins; the chosen one's password comes with its own record.
+        onSaInfo: {
+            if (String(mapParams["_receiver"]) !== String(objectNumber) || mapParams["RES"] === false)
+                return
+            loginEdit.text = mapParams["login"] || ""
+            passwordEdit.text = mapParams["password"] || ""
         }
         Component.onCompleted: trGetList({})
     }
@@ -80,7 +108,8 @@ DeviceEditorBase {
                 onActivated: {
                     var record = searchEditor.storedPasswords[index]
                     loginEdit.text = record.login || ""
-                    passwordEdit.text = record.password || ""
+                    passwordEdit.text = ""
+                    passwordController.trInfo({ id: Number(record.id) })
                     addForm.isDirty = true
                 }
                 Layout.fillWidth: true

@@ -4,6 +4,7 @@ import KVO 1.0
 import "../../misc"
 import "../../components"
 import "../../components/buttons"
+import "../../components/text"
 
 // "General settings": the connection and the server's video folder. Apply keeps the connection
 // settings for the next start and sends a new video folder to the server; "Reconnect now" applies
@@ -89,6 +90,24 @@ KvoEditor {
             controller: null
             Layout.fillWidth: true
             Layout.fillHeight: true
+        }
+        KvoText {
+            objectName: "certificateText"
+            visible: editor.globals() !== null && editor.globals().tlsFingerprint !== ""
+            text: (editor.globals() && editor.globals().tlsPinMismatch ? qsTr("The server presents another certificate (SHA-256):")
+                                                                       : qsTr("Server certificate (SHA-256):"))
+                  + " " + (editor.globals() ? editor.globals().tlsFingerprint : "")
+            wrapMode: Text.WrapAnywhere
+            Layout.fillWidth: true
+            Layout.leftMargin: KvoAppStyle.margin
+            Layout.rightMargin: KvoAppStyle.margin
+        }
+        KvoButton {
+            objectName: "trustCertificateButton"
+            text: qsTr("Trust the new certificate")
+            visible: editor.globals() !== null && editor.globals().tlsPinMismatch
+            Layout.leftMargin: KvoAppStyle.margin
+            onClicked: editor.globals().trustServerCertificate()
         }
         KvoButton {
             objectName: "reconnectNowButton"

@@ -1,6 +1,7 @@
 #include "AccessPolicy.h"
 
 #include "Accounts.h"
+#include "AnswerFilter.h"
 #include "FieldBounds.h"
 #include "RecordStore.h"
 #include "RequestHandler.h"
@@ -87,7 +88,26 @@ std::optional<QString> AccessPolicy::check(Request& request, Outcome& outcome) {
     if (request.group == QLatin1String("users")) {
         return checkAccountChange(request, outcome);
     }
+    keepMaskedPassword(request);
     return std::nullopt;
+}
+
+void AccessPolicy::keepMaskedPassword(Request& request) {
+    const QJsonValue source = request.dto.params.value(QStringLiteral("source"));
+    if (request.action != QLatin1String("trUpdate") || !source.isString() ||
+        !source.toString().contains(QLatin1String(":***@")) || idOf(request) <= 1) {
+        return;
+    }
+    const auto stored = _store.info(request.group, idOf(request));
+    if (!stored) {
+        return;
+    }
+    // A listed record sent back as it was: its address reads "***" where the password is.
+    const QString storedSource = stored->value(QStringLiteral("source")).toString();
+    if (storedSource != source.toString() &&
+        AnswerFilter::maskUrlPassword(storedSource) == source.toString()) {
+        request.dto.params.insert(QStringLiteral("source"), storedSource);
+    }
 }
 
 bool AccessPolicy::ownsRecord(const Request& request) const {

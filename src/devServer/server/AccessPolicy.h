@@ -39,6 +39,8 @@ private:
     std::optional<QString> checkOperator(Request& request);
     std::optional<QString> checkAccountChange(Request& request, Outcome& outcome);
     bool ownsRecord(const Request& request) const;
+    // An address sent back with its password masked keeps the stored password.
+    void keepMaskedPassword(Request& request);
 
     RecordStore& _store;
     Accounts& _accounts;

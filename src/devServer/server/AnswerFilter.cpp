@@ -10,7 +10,8 @@ namespace DevServer {
 
 namespace {
 
-// Keys that operators never get, by group; "pwd" is removed for everybody.
+// Secret keys by group: operators never get them, administrators only in single-record answers
+// (and "login" of camera passwords in lists too); "pwd" is removed for everybody.
 QStringList secretKeys(const QString& group) {
     if (group == QLatin1String("youtubeSettings")) {
         return {"access_token", "refresh_token", "streamKey"};
@@ -36,23 +37,48 @@ struct Reader {
     qint64 userId;
 };
 
+// Where a record travels: a single record answering its reader's own request, a row of a list, or a
+// notice pushed to everybody.
+enum class Place { Answer, ListRow, Notice };
+
+void maskSource(QJsonObject& record) {
+    const QJsonValue source = record.value(QStringLiteral("source"));
+    if (source.isString()) {
+        record.insert(QStringLiteral("source"), AnswerFilter::maskUrlPassword(source.toString()));
+    }
+}
+
+bool ownedBy(const QJsonObject& record, qint64 userId) {
+    return record.value(QStringLiteral("rstIdOwner")).toVariant().toLongLong() == userId;
+}
+
 // The record cut for the reader; false when the reader may not see it.
-bool cut(QJsonObject& record, const Reader& reader) {
+bool cut(QJsonObject& record, const Reader& reader, Place place) {
     record.remove(QStringLiteral("pwd"));
     if (reader.admin) {
+        // Administrators get secrets where an editor asks for one record; lists and notices, which
+        // reach every screen and every administrator, carry none. A user's own settings list keeps
+        // them: the client works with its own tokens.
+        if (place == Place::Answer || (place == Place::ListRow && AccessPolicy::isOwnerScoped(reader.group) &&
+                                       ownedBy(record, reader.userId))) {
+            return true;
+        }
+        for (const QString& key : secretKeys(reader.group)) {
+            if (key != QLatin1String("login")) {
+                record.remove(key);
+            }
+        }
+        maskSource(record);
         return true;
     }
     if (AccessPolicy::isOwnerScoped(reader.group) && record.contains(QStringLiteral("rstIdOwner")) &&
-        record.value(QStringLiteral("rstIdOwner")).toVariant().toLongLong() != reader.userId) {
+        !ownedBy(record, reader.userId)) {
         return false;
     }
     for (const QString& key : secretKeys(reader.group)) {
         record.remove(key);
     }
-    const QJsonValue source = record.value(QStringLiteral("source"));
-    if (source.isString()) {
-        record.insert(QStringLiteral("source"), AnswerFilter::maskUrlPassword(source.toString()));
-    }
+    maskSource(record);
     return true;
 }
 
@@ -69,9 +95,10 @@ std::optional<KvoCore::DTO> AnswerFilter::forSession(const KvoCore::DTO& record,
                                                      qint64 userId) {
     const QString fn = record.params.value(QStringLiteral("FN")).toString();
     const Reader reader{fn.section(QLatin1Char('_'), 0, 0), role == Accounts::adminRole, userId};
+    const bool notice = fn.section(QLatin1Char('_'), 1).startsWith(QLatin1String("sr"));
     KvoCore::DTO result(record);
     QJsonObject& params = result.params;
-    if (!cut(params, reader)) {
+    if (!cut(params, reader, notice ? Place::Notice : Place::Answer)) {
         return std::nullopt;
     }
     const QJsonValue entries = params.value(QStringLiteral("entries"));
@@ -84,7 +111,8 @@ std::optional<KvoCore::DTO> AnswerFilter::forSession(const KvoCore::DTO& record,
             }
             QJsonObject object = entry.toObject();
             // Camera passwords are not listed for operators at all.
-            if (cut(object, reader) && (reader.admin || reader.group != QLatin1String("devicePassword"))) {
+            if (cut(object, reader, notice ? Place::Notice : Place::ListRow) &&
+                (reader.admin || reader.group != QLatin1String("devicePassword"))) {
                 kept.append(object);
             }
         }

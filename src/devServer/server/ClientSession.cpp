@@ -5,6 +5,7 @@
 
 #include <QHostAddress>
 #include <QMetaObject>
+#include <QSslSocket>
 #include <algorithm>
 #include <atomic>
 
@@ -24,17 +25,33 @@ ClientSession::ClientSession(QTcpSocket* socket, const Limits& limits, QObject* 
     : QObject(parent), _socket(socket), _framing(limits.maxPendingBytesBeforeLogIn), _limits(limits),
       _number(++sessionCounter) {
     socket->setParent(this);
+    _tls = qobject_cast<QSslSocket*>(socket);
     socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     _peerAddress = socket->peerAddress().toString();
     _peer = QStringLiteral("%1:%2").arg(_peerAddress).arg(socket->peerPort());
     connect(socket, &QTcpSocket::readyRead, this, &ClientSession::onReadyRead);
     connect(socket, &QTcpSocket::disconnected, this, &ClientSession::onDisconnected);
+    if (_tls && _tls->mode() != QSslSocket::UnencryptedMode) {
+        // A client that speaks no TLS (plain frames on this port) or a failed handshake ends here.
+        connect(_tls, &QAbstractSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
+            if (error == QAbstractSocket::SslHandshakeFailedError ||
+                error == QAbstractSocket::SslInternalError ||
+                error == QAbstractSocket::SslInvalidUserDataError) {
+                close(QStringLiteral("TLS failed: %1").arg(_tls->errorString()));
+            }
+        });
+    }
     // A paused client goes on once its answers have left.
-    connect(socket, &QTcpSocket::bytesWritten, this, [this]() {
+    auto resume = [this]() {
         if (unsentBytes() < pauseUnsentBytes) {
             schedulePump();
         }
-    });
+    };
+    connect(socket, &QTcpSocket::bytesWritten, this, resume);
+    if (_tls) {
+        // Over TLS bytesWritten tells of encryption; the network takes the encrypted bytes later.
+        connect(_tls, &QSslSocket::encryptedBytesWritten, this, resume);
+    }
     _watchdog.setSingleShot(true);
     connect(&_watchdog, &QTimer::timeout, this, &ClientSession::onWatchdog);
     restartWatchdog();
@@ -131,7 +148,11 @@ void ClientSession::countBadFrame() {
 }
 
 qint64 ClientSession::unsentBytes() const {
-    return _socket ? _socket->bytesToWrite() : 0;
+    if (!_socket) {
+        return 0;
+    }
+    // Over TLS: what waits to be encrypted and what waits, encrypted, for the network.
+    return _socket->bytesToWrite() + (_tls ? _tls->encryptedBytesToWrite() : 0);
 }
 
 void ClientSession::onReadyRead() {

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QSslSocket>
 #include <QTcpSocket>
 #include <QTimer>
 
@@ -77,6 +78,8 @@ private:
     qint64 unsentBytes() const;
 
     QPointer<QTcpSocket> _socket;
+    QPointer<QSslSocket> _tls; // the same socket when it is a TLS one
+
     ClientBase::MessageFraming _framing;
     QTimer _watchdog;
     Limits _limits;

@@ -57,6 +57,10 @@ bool MediaServer::listen(const QString& host, quint16 port, QString* error) {
     return true;
 }
 
+void MediaServer::setTls(const QString& mode, std::shared_ptr<const ServerCertificate> certificate) {
+    _listener.setTls(mode, std::move(certificate));
+}
+
 quint16 MediaServer::port() const {
     return _listener.serverPort();
 }

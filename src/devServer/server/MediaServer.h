@@ -4,6 +4,7 @@
 #include "Accounts.h"
 #include "ClientSession.h"
 #include "RequestHandler.h"
+#include "SessionListener.h"
 #include "kvoCore/LogBudget.h"
 
 #include <QHostAddress>
@@ -30,6 +31,9 @@ public:
     void setAccess(AccessPolicy* policy, Accounts* accounts);
 
     bool listen(const QString& host, quint16 port, QString* error);
+    // Encryption of the connections accepted from now on (see SessionListener::setTls).
+    void setTls(const QString& mode, std::shared_ptr<const ServerCertificate> certificate);
+    bool mayEncrypt() const { return _listener.mayEncrypt(); }
     quint16 port() const;
     QString address() const;
     // While accounts without a password may log in, a server asked to listen elsewhere listens on
@@ -70,7 +74,7 @@ private:
     // Kept free for the database, the logs and the recordings.
     static constexpr int reservedDescriptors = 32;
 
-    QTcpServer _listener;
+    SessionListener _listener;
     QTimer _resumeAccepting;
     ClientSession::Limits _limits;
     std::vector<std::unique_ptr<RequestHandler>> _handlers;

@@ -1,7 +1,9 @@
 #include "ServerConfig.h"
 
+#include "ServerLog.h"
 #include "kvoCore/AppFolders.h"
 #include "kvoCore/Location.h"
+#include "kvoCore/LogText.h"
 #include "kvoCore/SettingsSimple.h"
 
 #include <QCommandLineParser>
@@ -105,6 +107,7 @@ ServerConfig ServerConfig::fromSettings(KvoCore::SettingsSimple& settings, const
         {QStringLiteral("server/maxPendingBytes"), config.maxPendingBytes},
         {QStringLiteral("server/maxBadFrames"), config.maxBadFrames},
         {QStringLiteral("server/allowSignup"), config.allowSignup},
+        {QStringLiteral("server/tls"), config.tls},
         {QStringLiteral("server/maxGuestsPerAddress"), config.maxGuestsPerAddress},
         {QStringLiteral("server/maxUnsentBytes"), config.maxUnsentBytes},
         {QStringLiteral("db/drvname"), QStringLiteral("QSQLITE")},
@@ -130,6 +133,13 @@ ServerConfig ServerConfig::fromSettings(KvoCore::SettingsSimple& settings, const
     config.maxPendingBytes = settings.value(QStringLiteral("server/maxPendingBytes")).toLongLong();
     config.maxBadFrames = settings.value(QStringLiteral("server/maxBadFrames")).toInt();
     config.allowSignup = settings.value(QStringLiteral("server/allowSignup")).toBool();
+    const QString tls = settings.value(QStringLiteral("server/tls")).toString().trimmed().toLower();
+    if (tls == QLatin1String("on") || tls == QLatin1String("off") || tls == QLatin1String("auto")) {
+        config.tls = tls;
+    } else {
+        serverLog()->warn("Setting server/tls '{}' is not auto, on or off: auto is used",
+                          KvoCore::LogText::value(tls));
+    }
     config.maxGuestsPerAddress = settings.value(QStringLiteral("server/maxGuestsPerAddress")).toInt();
     config.maxUnsentBytes = settings.value(QStringLiteral("server/maxUnsentBytes")).toLongLong();
     config.telegramAcceptedCode = settings.value(QStringLiteral("telegram/acceptedCode")).toString();

@@ -40,6 +40,8 @@ public:
     int maxBadFrames = 50;
     int maxGuestsPerAddress = 16;
     qint64 maxUnsentBytes = 16LL * 1024 * 1024;
+    // "auto": TLS on connections that do not arrive at a loopback address; "on"; "off".
+    QString tls = QStringLiteral("auto");
     bool allowSignup = false; // anyone may make an (operator) account with "trSignup"
     QString telegramAcceptedCode = QStringLiteral("12345");
     // Cameras that a network search "finds": objects with "deviceName", "source", "typeCode".

@@ -24,6 +24,13 @@ LinkClient::LinkClient() : _link(std::make_unique<DodEzoviviZudorOzerir::KvoClie
     connect(
         _link.get(), &ClientNetworkBase::connectionState, this,
         [this](bool connected) { _connected = connected; }, Qt::QueuedConnection);
+    connect(
+        _link.get(), &ClientNetworkBase::tlsPinMismatch, this, [this]() { _refused = true; },
+        Qt::QueuedConnection);
+}
+
+void LinkClient::setParam(const QString& key, const QVariant& value) {
+    _link->setParam(key, value);
 }
 
 LinkClient::~LinkClient() {
@@ -46,7 +53,7 @@ bool LinkClient::connectTo(quint16 port, int msecs) {
         QThread::msleep(5);
     }
     emit _link->makeConnection();
-    while (!_connected && clock.elapsed() < msecs) {
+    while (!_connected && !_refused && clock.elapsed() < msecs) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     }
     return _connected;

@@ -3,6 +3,7 @@
 #include <QJsonObject>
 #include <QList>
 #include <QObject>
+#include <QVariant>
 #include <memory>
 
 namespace DodEzoviviZudorOzerir {
@@ -17,7 +18,12 @@ public:
     LinkClient();
     ~LinkClient() override;
 
+    // A parameter of the link ("tls", "tlsPin", ...), set before connectTo.
+    void setParam(const QString& key, const QVariant& value);
+    DodEzoviviZudorOzerir::KvoClientNetworkSimple& link() { return *_link; }
+    // False on time-out, or at once when the server's certificate is refused.
     bool connectTo(quint16 port, int msecs = 10000);
+    bool certificateRefused() const { return _refused; }
     void send(const QJsonObject& record);
     // Sends and waits for the answer whose "FN" is `answerFn`; empty object on time-out.
     QJsonObject request(const QJsonObject& record, const QString& answerFn, int msecs = 10000);
@@ -35,4 +41,5 @@ private:
     QList<QJsonObject> _all;
     QList<QJsonObject> _pending;
     bool _connected = false;
+    bool _refused = false;
 };

@@ -3,20 +3,30 @@
 #include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QSslSocket>
 
 using ClientBase::MessageFraming;
 
 bool RawClient::connectTo(quint16 port, int msecs) {
-    _socket.connectToHost(QStringLiteral("127.0.0.1"), port);
-    return _socket.waitForConnected(msecs);
+    _socket->connectToHost(QStringLiteral("127.0.0.1"), port);
+    return _socket->waitForConnected(msecs);
+}
+
+bool RawClient::connectEncrypted(quint16 port, int msecs) {
+    auto tls = std::make_unique<QSslSocket>();
+    tls->setPeerVerifyMode(QSslSocket::VerifyNone);
+    tls->connectToHostEncrypted(QStringLiteral("127.0.0.1"), port);
+    const bool encrypted = tls->waitForEncrypted(msecs);
+    _socket = std::move(tls);
+    return encrypted;
 }
 
 void RawClient::sendBytes(const QByteArray& bytes, int msecs) {
-    _socket.write(bytes);
+    _socket->write(bytes);
     // No event loop runs here: hand the bytes to the kernel now, as far as the peer takes them.
     QElapsedTimer clock;
     clock.start();
-    while (_socket.bytesToWrite() > 0 && clock.elapsed() < msecs && _socket.waitForBytesWritten(100)) {
+    while (_socket->bytesToWrite() > 0 && clock.elapsed() < msecs && _socket->waitForBytesWritten(100)) {
     }
 }
 
@@ -57,8 +67,8 @@ QJsonObject RawClient::read(const QString& fn, int msecs) {
         if (clock.elapsed() >= msecs || !isConnected()) {
             return {};
         }
-        _socket.waitForReadyRead(50);
-        _framing.append(_socket.readAll());
+        _socket->waitForReadyRead(50);
+        _framing.append(_socket->readAll());
     }
 }
 
@@ -66,8 +76,8 @@ QList<QJsonObject> RawClient::readAll(int msecs) {
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < msecs && isConnected()) {
-        _socket.waitForReadyRead(50);
-        _framing.append(_socket.readAll());
+        _socket->waitForReadyRead(50);
+        _framing.append(_socket->readAll());
     }
     _unread += takeRecords();
     QList<QJsonObject> all;
@@ -99,8 +109,8 @@ bool RawClient::waitForDrop(int msecs) {
     QElapsedTimer clock;
     clock.start();
     while (isConnected() && clock.elapsed() < msecs) {
-        _socket.waitForReadyRead(100);
-        _framing.append(_socket.readAll());
+        _socket->waitForReadyRead(100);
+        _framing.append(_socket->readAll());
     }
     return !isConnected();
 }

@@ -5,13 +5,16 @@
 #include <QJsonObject>
 #include <QList>
 #include <QTcpSocket>
+#include <memory>
 
 // A client of the server on a bare loopback socket: it writes whatever bytes a test wants (broken or
 // hostile frames included) and reads the answers back with the real framing.
 class RawClient {
 public:
     bool connectTo(quint16 port, int msecs = 5000);
-    QTcpSocket& socket() { return _socket; }
+    // The same over TLS, trusting whatever certificate the server shows.
+    bool connectEncrypted(quint16 port, int msecs = 5000);
+    QTcpSocket& socket() { return *_socket; }
 
     // Writes and waits (at most `msecs`) until the kernel has taken the bytes.
     void sendBytes(const QByteArray& bytes, int msecs = 5000);
@@ -27,7 +30,7 @@ public:
     static bool loggedIn(const QJsonObject& answer);
     // True when the server has closed the connection within `msecs`.
     bool waitForDrop(int msecs);
-    bool isConnected() const { return _socket.state() == QAbstractSocket::ConnectedState; }
+    bool isConnected() const { return _socket->state() == QAbstractSocket::ConnectedState; }
 
     static QByteArray frame(const QList<QJsonObject>& records);
 
@@ -35,7 +38,8 @@ private:
     // Records of the frames complete so far.
     QList<QJsonObject> takeRecords();
 
-    QTcpSocket _socket;
+    // A QSslSocket once connectEncrypted was called.
+    std::unique_ptr<QTcpSocket> _socket = std::make_unique<QTcpSocket>();
     ClientBase::MessageFraming _framing;
     QList<QJsonObject> _unread;
 };

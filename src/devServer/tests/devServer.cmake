@@ -35,3 +35,9 @@ okulon_add_gtest(devServerDesktopLayoutTests QT_MAIN
     LIBS devServerTestSupport
     TIMEOUT 120)
 add_dependencies(devServerDesktopLayoutTests vorozizevodidureruziz)
+
+okulon_add_gtest(devServerTlsTests QT_MAIN
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/DevServerTlsTest.cpp
+    LIBS devServerTestSupport
+    TIMEOUT 120)
+add_dependencies(devServerTlsTests vorozizevodidureruziz)

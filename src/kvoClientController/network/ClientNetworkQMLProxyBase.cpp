@@ -24,6 +24,15 @@ ClientNetworkQMLProxyBase::ClientNetworkQMLProxyBase(const SharedPointerEx<Clien
             &ClientNetworkQMLProxyBase::forwardInitFinished);
     connect(source, &ClientNetworkSimple::fireTrAuth, this, &ClientNetworkQMLProxyBase::fireTrAuth);
     connect(source, &ClientNetworkSimple::fireTrSignUp, this, &ClientNetworkQMLProxyBase::fireTrSignUp);
+    connect(source, &ClientNetworkBase::tlsFingerprint, this,
+            [this](const QString& pinKey, const QString& fingerprint) {
+                setTlsState(pinKey, fingerprint, false, QString());
+            });
+    connect(source, &ClientNetworkBase::tlsPinMismatch, this,
+            [this](const QString& pinKey, const QString& pinned, const QString& presented) {
+                setTlsState(pinKey, presented, true, pinned);
+            });
+    connect(source, &ClientNetworkBase::tlsPinLearned, this, &ClientNetworkQMLProxyBase::tlsPinLearned);
     // The link thread is started before the proxy exists and may have announced itself already;
     // then announce it here, queued, so that QML loaded meanwhile still hears it. forwardInitFinished
     // passes it on once whichever way comes first.
@@ -31,6 +40,27 @@ ClientNetworkQMLProxyBase::ClientNetworkQMLProxyBase(const SharedPointerEx<Clien
         QMetaObject::invokeMethod(this, &ClientNetworkQMLProxyBase::forwardInitFinished,
                                   Qt::QueuedConnection);
     }
+}
+
+void ClientNetworkQMLProxyBase::setTlsState(const QString& pinKey, const QString& fingerprint, bool mismatch,
+                                            const QString& pinned) {
+    m_tlsPinKey = pinKey;
+    m_tlsFingerprint = fingerprint;
+    m_tlsPinMismatch = mismatch;
+    m_tlsPinned = pinned;
+    Q_EMIT tlsChanged();
+}
+
+void ClientNetworkQMLProxyBase::trustPresentedCertificate() {
+    if (!m_tlsPinMismatch || m_tlsFingerprint.isEmpty()) {
+        return;
+    }
+    const QString pinKey = m_tlsPinKey;
+    const QString fingerprint = m_tlsFingerprint;
+    m_link->setParam(QStringLiteral("tlsPin"), fingerprint);
+    setTlsState(pinKey, fingerprint, false, QString());
+    Q_EMIT tlsPinLearned(pinKey, fingerprint);
+    makeConnection();
 }
 
 void ClientNetworkQMLProxyBase::forwardInitFinished() {

@@ -20,6 +20,12 @@ class ClientNetworkQMLProxyBase : public QObject {
                    setAmountAuthorizedConnections NOTIFY amountAuthorizedConnectionsChanged)
     Q_PROPERTY(qlonglong isWrapMessageForP2P READ isWrapMessageForP2P WRITE setIsWrapMessageForP2P NOTIFY
                    isWrapMessageForP2PChanged)
+    // The SHA-256 fingerprint of the server's certificate on the current (or refused) encrypted
+    // connection; "" on a plain one.
+    Q_PROPERTY(QString tlsFingerprint READ tlsFingerprint NOTIFY tlsChanged)
+    // The server presented another certificate than the one trusted for it: not connected.
+    Q_PROPERTY(bool tlsPinMismatch READ tlsPinMismatch NOTIFY tlsChanged)
+    Q_PROPERTY(QString tlsPinnedFingerprint READ tlsPinnedFingerprint NOTIFY tlsChanged)
 public:
     explicit ClientNetworkQMLProxyBase(const SharedPointerEx<ClientNetworkSimple>& link,
                                        QObject* parent = nullptr);
@@ -41,6 +47,13 @@ public:
     Q_INVOKABLE void closeConnection();
     Q_INVOKABLE void setDefaultActionAfterConnected(QString value);
     Q_INVOKABLE QString defaultActionAfterConnected();
+    // The user compared the refused certificate with the server's and trusts it: it becomes the
+    // pin (tlsPinLearned) and the link connects again.
+    Q_INVOKABLE void trustPresentedCertificate();
+
+    QString tlsFingerprint() const { return m_tlsFingerprint; }
+    bool tlsPinMismatch() const { return m_tlsPinMismatch; }
+    QString tlsPinnedFingerprint() const { return m_tlsPinned; }
 
 Q_SIGNALS:
     void connectionState(bool isConnected);
@@ -51,12 +64,20 @@ Q_SIGNALS:
     void initFinished();
     void fireTrAuth();
     void fireTrSignUp();
+    void tlsChanged();
+    // A certificate to keep as trusted for `pinKey` ("<host>_<port>") in the settings.
+    void tlsPinLearned(QString pinKey, QString fingerprint);
 
 private:
     void forwardInitFinished();
+    void setTlsState(const QString& pinKey, const QString& fingerprint, bool mismatch, const QString& pinned);
 
     SharedPointerEx<ClientNetworkSimple> m_link;
     bool m_initForwarded = false;
+    QString m_tlsPinKey;
+    QString m_tlsFingerprint;
+    QString m_tlsPinned;
+    bool m_tlsPinMismatch = false;
 };
 
 } // namespace ClientBase

@@ -1,8 +1,10 @@
 #include "ClientNetworkBase.h"
 
+#include "TlsFingerprint.h"
 #include "kvoCore/Location.h"
 
-#include <QTcpSocket>
+#include <QSslConfiguration>
+#include <QSslSocket>
 #include <QTimer>
 #include <spdlog/spdlog.h>
 
@@ -61,12 +63,15 @@ void ClientNetworkBase::run() {
     }
     m_reconnectTimer = makeTimer();
 
-    m_socket = std::make_shared<QTcpSocket>();
+    m_socket = std::make_shared<QSslSocket>();
     m_socket->moveToThread(this);
     m_socket->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
     m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
 
-    connect(m_socket.get(), &QTcpSocket::connected, this, &ClientNetworkBase::onSocketConnected);
+    connect(m_socket.get(), &QTcpSocket::connected, this, &ClientNetworkBase::onTcpConnected);
+    connect(m_socket.get(), &QSslSocket::encrypted, this, &ClientNetworkBase::onEncrypted);
+    connect(m_socket.get(), qOverload<const QList<QSslError>&>(&QSslSocket::sslErrors), this,
+            &ClientNetworkBase::onSslErrors);
     connectDisconnectedSignal();
     connect(m_socket.get(), &QTcpSocket::readyRead, this, &ClientNetworkBase::onSocketReadyRead);
     connect(m_reconnectTimer.get(), &QTimer::timeout, this, &ClientNetworkBase::makeConnectionSlot);
@@ -106,9 +111,98 @@ void ClientNetworkBase::makeConnectionSlot() {
                              .arg(KVO_LOCATION("ClientNetworkBase::makeConnectionSlot"), host)
                              .arg(port)
                              .toStdString());
-    m_socket->connectToHost(host, port, QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
+    m_encrypted = KvoCore::TlsFingerprint::encrypts(param(QStringLiteral("tls")).toString(), host);
+    if (m_encrypted) {
+        if (!QSslSocket::supportsSsl()) {
+            // Plain TCP is no fallback: the log-in would cross the network readable.
+            logger()->error("{}. '{}' needs TLS, but no TLS library can be loaded (Qt was built with '{}')",
+                            KVO_LOCATION("ClientNetworkBase::makeConnectionSlot").toStdString(),
+                            host.toStdString(), QSslSocket::sslLibraryBuildVersionString().toStdString());
+            m_connectionMode = false;
+            return;
+        }
+        QSslConfiguration configuration = m_socket->sslConfiguration();
+        configuration.setProtocol(QSsl::TlsV1_2OrLater);
+        m_socket->setSslConfiguration(configuration);
+        m_socket->connectToHostEncrypted(host, port, QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
+    } else {
+        m_socket->connectToHost(host, port, QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
+    }
     m_connectionMode = true;
     m_reconnectTimer->start(static_cast<int>(m_reconnectInterval * 1000));
+}
+
+QString ClientNetworkBase::pinKey() const {
+    return QStringLiteral("%1_%2")
+        .arg(param(QStringLiteral("host")).toString())
+        .arg(param(QStringLiteral("port")).toUInt());
+}
+
+void ClientNetworkBase::onTcpConnected() {
+    if (m_encrypted) {
+        return; // connected once the handshake is done and the certificate is trusted
+    }
+    Q_EMIT tlsFingerprint(pinKey(), QString());
+    onSocketConnected();
+}
+
+bool ClientNetworkBase::presentedIsTrusted(QString* presented) const {
+    *presented = KvoCore::TlsFingerprint::of(m_socket->peerCertificate());
+    const QString pinned = param(QStringLiteral("tlsPin")).toString();
+    return !presented->isEmpty() &&
+           (pinned.isEmpty() || pinned.compare(*presented, Qt::CaseInsensitive) == 0);
+}
+
+void ClientNetworkBase::onSslErrors(const QList<QSslError>& errors) {
+    // A self-signed certificate is expected; the pin, not a certificate authority, says whose it is.
+    QString presented;
+    if (m_socket && presentedIsTrusted(&presented)) {
+        m_socket->ignoreSslErrors(errors);
+    } else {
+        refuseCertificate(presented);
+    }
+}
+
+void ClientNetworkBase::onEncrypted() {
+    QString presented;
+    if (!presentedIsTrusted(&presented)) {
+        refuseCertificate(presented);
+        return;
+    }
+    const QString key = pinKey();
+    if (param(QStringLiteral("tlsPin")).toString().isEmpty()) {
+        setParam(QStringLiteral("tlsPin"), presented);
+        logger()->info("{}. First connection to '{}': its certificate {} is trusted from now on",
+                       KVO_LOCATION("ClientNetworkBase::onEncrypted").toStdString(), key.toStdString(),
+                       presented.toStdString());
+        Q_EMIT tlsPinLearned(key, presented);
+    }
+    Q_EMIT tlsFingerprint(key, presented);
+    onSocketConnected();
+}
+
+void ClientNetworkBase::refuseCertificate(const QString& presented) {
+    const QString key = pinKey();
+    const QString pinned = param(QStringLiteral("tlsPin")).toString();
+    logger()->warn("{}. The certificate of '{}' has changed: {} is trusted, {} was presented. Not connecting "
+                   "until the new certificate is trusted",
+                   KVO_LOCATION("ClientNetworkBase::refuseCertificate").toStdString(), key.toStdString(),
+                   pinned.toStdString(), presented.toStdString());
+    // The failed handshake ends the connection: that is no loss to recover from by trying again.
+    disconnect(m_socket.get(), &QTcpSocket::disconnected, this, &ClientNetworkBase::onSocketDisconnected);
+    if (m_reconnectTimer) {
+        m_reconnectTimer->stop();
+    }
+    m_connectionMode = false;
+    // Closed after the socket's own handshake code has returned, not from inside it.
+    QMetaObject::invokeMethod(
+        this,
+        [this]() {
+            closeConnectionBase();
+            Q_EMIT connectionState(false);
+        },
+        Qt::QueuedConnection);
+    Q_EMIT tlsPinMismatch(key, pinned, presented);
 }
 
 void ClientNetworkBase::onSocketConnected() {

@@ -4,15 +4,23 @@
 
 #include <QAbstractSocket>
 #include <QByteArray>
+#include <QList>
+#include <QSslError>
+#include <QSslSocket>
 #include <atomic>
 #include <memory>
 
-class QTcpSocket;
 class QTimer;
 
 // The TCP client under every server link: socket, reconnect watchdog, ping/pong hooks and the raw
 // write. Everything it owns lives in its own thread; other threads reach it through its signals and
 // the locked accessors of KvoThreadBase.
+//
+// The link is encrypted (TLS) when the parameter "tls" is "on", or "auto"/unset and "host" is not a
+// loopback address. The server's certificate is pinned: parameter "tlsPin" holds the SHA-256
+// fingerprint trusted for this host and port; without one the first certificate seen is trusted and
+// announced (tlsPinLearned) for the caller to keep. A different certificate ends the attempt before
+// anything is sent (tlsPinMismatch) and the link does not try again until asked to connect.
 class ClientNetworkBase : public KvoCore::KvoThreadBase {
     Q_OBJECT
     Q_PROPERTY(
@@ -37,9 +45,16 @@ Q_SIGNALS:
     void stopgPongTimer();
     void amountConnectedChanged(qlonglong amountConnected);
     void connectionState(bool isConnected);
+    // `pinKey` is "<host>_<port>". The fingerprint of every encrypted connection ("" when plain).
+    void tlsFingerprint(QString pinKey, QString fingerprint);
+    void tlsPinLearned(QString pinKey, QString fingerprint);
+    void tlsPinMismatch(QString pinKey, QString pinned, QString presented);
 
 private Q_SLOTS:
     void disconnectByPongTimer();
+    void onTcpConnected();
+    void onEncrypted();
+    void onSslErrors(const QList<QSslError>& errors);
     void slotStopgPongTimer();
 
 protected Q_SLOTS:
@@ -73,13 +88,18 @@ protected:
 
 private:
     void closeConnectionBase();
+    // True when the certificate presented now may be used: it is the pinned one, or none is pinned.
+    bool presentedIsTrusted(QString* presented) const;
+    void refuseCertificate(const QString& presented);
+    QString pinKey() const;
     void connectDisconnectedSignal();
 
     std::shared_ptr<QTimer> m_reconnectTimer;
     std::shared_ptr<QTimer> m_pingTimer;
-    std::shared_ptr<QTcpSocket> m_socket;
+    std::shared_ptr<QSslSocket> m_socket;
     std::shared_ptr<QTimer> m_pongTimer;
     std::atomic<bool> m_connectionMode{false};
     std::atomic<bool> m_connected{false};
+    bool m_encrypted = false; // the current attempt uses TLS (link thread only)
     std::atomic<qint64> m_amountConnected{0};
 };

@@ -13,6 +13,10 @@ QtObject {
     property int hiddenSuspendMs: 3000
     property bool decoding: true
 
+    signal mediaPlayerPlaying()
+    signal mediaPlayerEncounteredError()
+    signal mediaPlayerEndReached()
+
     function play(mrl) {
         player.mrl = mrl
         var p = played.slice()
