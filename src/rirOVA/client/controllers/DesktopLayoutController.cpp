@@ -151,7 +151,16 @@ void DesktopLayoutController::removeLayout(const QString& id) {
         editWaitingCreate(id, QJsonObject(), true);
         return;
     }
-    submit(QStringLiteral("trRemove"), QJsonObject{{"id", id.toLongLong()}});
+    // Waiting changes of a removed layout would only be refused.
+    const qint64 gone = id.toLongLong();
+    _pending.erase(
+        std::remove_if(_pending.begin(), _pending.end(),
+                       [gone](const Pending& edit) {
+                           return edit.sentSession == 0 &&
+                                  edit.params.value(QStringLiteral("id")).toVariant().toLongLong() == gone;
+                       }),
+        _pending.end());
+    submit(QStringLiteral("trRemove"), QJsonObject{{"id", gone}});
 }
 
 double DesktopLayoutController::markShown(const QString& id) {
