@@ -103,7 +103,10 @@ Item {
         }
     }
 
-    // Bytes per millisecond × 8 is kbit/s; a new media starts its count again.
+    // Bytes per millisecond × 8 is kbit/s; a new media starts its count again. libvlc counts the
+    // bytes only where its input thread demuxes (avformat); its own RTP access leaves the count
+    // still after the first packets. So a rate is shown only while the count grew at each of the
+    // last three samples, and none (the field hidden) otherwise.
     function updateBitrate(now, bytes) {
         var samples = _byteSamples
         if (samples.length > 0 && bytes < samples[samples.length - 1].bytes)
@@ -112,8 +115,11 @@ Item {
         while (samples.length > 2 && now - samples[1].at >= bitrateWindowMs)
             samples.shift()
         _byteSamples = samples
+        var growing = samples.length >= 3
+        for (var i = Math.max(1, samples.length - 3); i < samples.length && growing; ++i)
+            growing = samples[i].bytes > samples[i - 1].bytes
         var first = samples[0]
-        bitrateKbps = now > first.at ? (bytes - first.bytes) * 8 / (now - first.at) : 0
+        bitrateKbps = growing && now > first.at ? (bytes - first.bytes) * 8 / (now - first.at) : 0
     }
 
     function statusText() {

@@ -164,6 +164,26 @@ TEST(StreamDescription, APlayerWhoseStreamEndedStopsAtOnce) {
     EXPECT_LT(neverMs, 2000) << "stopping a stream that never came waited " << neverMs << " ms";
 }
 
+// Where avformat reads a stream, libvlc counts the bytes it demuxes: the count grows with the
+// stream, second by second, which is what a tile's bit rate is taken from.
+TEST(StreamDescription, AvformatCountsTheBytesOfALiveStream) {
+    vlc::stream_description::set_rtp_access_enabled(false);
+    LiveTile tile;
+    const quint16 port = MpegTsSender::freePort();
+    ASSERT_TRUE(tile.describe(port));
+    MpegTsSender sender(mediaPath("pattern.mp4"), port);
+    tile.play();
+    ASSERT_TRUE(waitUntil([&] { return tile.surface.currentFrame() != nullptr; }, 20000));
+    double last = tile.player.input()->receivedBytes();
+    for (int second = 0; second < 3; ++second) {
+        QTest::qWait(1000);
+        const double now = tile.player.input()->receivedBytes();
+        EXPECT_GT(now, last) << "no bytes counted in second " << second;
+        last = now;
+    }
+    tile.player.stop();
+}
+
 TEST(LiveProfile, LivePlayersGetTheLowLatencyOptionsAndTheSettingChangesThem) {
     QmlVlcConfig& config = QmlVlcConfig::instance();
     config.setLiveLatencyMs(QmlVlcConfig::defaultLiveLatencyMs);
