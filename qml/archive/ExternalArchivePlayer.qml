@@ -7,6 +7,7 @@ import "../misc"
 import "../components"
 import "../components/text"
 import "../components/toolBar"
+import "../desktop/zoom"
 
 // One event in a window of its own: its clip file when it can be read here, otherwise the
 // recording of that moment streamed by the server; a slider moves within the event. An event whose
@@ -111,10 +112,16 @@ Window {
             Layout.fillHeight: true
             color: KvoAppStyle.tileBg
             VlcVideoSurface {
+                id: eventSurface
                 anchors.fill: parent
                 fillMode: VlcVideoSurface.PreserveAspectFit
                 source: vlcPlayer
                 visible: !window.fileError
+            }
+            ZoomArea {
+                anchors.fill: parent
+                surface: eventSurface
+                enabled: !window.fileError
             }
             Column {
                 objectName: "fileErrorPanel"

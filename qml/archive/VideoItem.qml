@@ -1,6 +1,7 @@
 import QtQuick 2.13
 import QmlVlc 0.1
 import "../misc"
+import "../desktop/zoom"
 
 // The picture of one playing camera. It follows the archive's cursor: streamed by the server
 // (one stream per line, jumped and paused with the cursor) or played from the clip files when they
@@ -213,6 +214,14 @@ Rectangle {
             font.family: KvoAppStyle.fontFamily
             font.pointSize: KvoAppStyle.fontSizeBig
         }
+    }
+
+    // Below the information line, whose close button stays reachable.
+    ZoomArea {
+        anchors.fill: parent
+        anchors.topMargin: infoPanel.height + 1
+        surface: vlcVideoSurface
+        enabled: item.hasRecording
     }
 
     Rectangle {

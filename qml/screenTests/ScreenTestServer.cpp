@@ -143,6 +143,11 @@ bool ScreenTestServer::fileExists(const QString& path) const {
     return QFileInfo::exists(path);
 }
 
+double ScreenTestServer::fileSize(const QString& path) const {
+    const QFileInfo info(path);
+    return info.isFile() ? double(info.size()) : -1.0;
+}
+
 bool ScreenTestServer::copyFile(const QString& from, const QString& to) const {
     QFile::remove(to);
     return QDir().mkpath(QFileInfo(to).absolutePath()) && QFile::copy(from, to);

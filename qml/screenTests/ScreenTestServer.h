@@ -52,6 +52,8 @@ public:
 
     // Files: for tests that check what landed on disk.
     Q_INVOKABLE bool fileExists(const QString& path) const;
+    // Size in bytes; -1 when there is no such file.
+    Q_INVOKABLE double fileSize(const QString& path) const;
     // Copies a file (its folder is made when missing); false when it cannot.
     Q_INVOKABLE bool copyFile(const QString& from, const QString& to) const;
     // Removes a folder of the test's server (only below `folder`); false when it cannot.

@@ -3,7 +3,8 @@ import QtTest 1.2
 
 // The Archive tab against the development server: camera lines from recorded clips, a click that
 // plays the clip under it at the right moment (streamed by the server and from the local files),
-// pause, play and jump, two cameras kept on one cursor, a gap in one camera's recording, the event
+// pause, play and jump, two cameras kept on one cursor, a gap in one camera's recording, digital
+// zoom of a playing picture, the event
 // player, and export of a range to MP4 with cancel. The clips are the demo clip (10 s) listed
 // under chosen times, so the timeline is known exactly.
 TestCase {
@@ -206,6 +207,54 @@ TestCase {
         archive.jump(base + 39000)
         tryVerify(function() { return item1.hasRecording }, 5000)
         tryVerify(function() { return item1.picturePosition >= base + 40000 }, 8000)
+    }
+
+    // The wheel zooms the playing picture around the cursor, dragging pans, a double-click or the
+    // button resets: the same zoom as a live tile's, in the surface's texture coordinates.
+    function test_5a_wheelZoomsIntoTheArchivePicture() {
+        var item = itemOf(cam1)
+        tryVerify(function() { return item.hasRecording && item.player.input.hasVout }, 10000)
+        var surface = item.surface
+        var area = fx.find("zoomArea", item)
+        verify(area !== null && area.enabled)
+        var c = surface.contentRect
+        verify(c.width > 0 && c.height > 0, "the picture is drawn")
+        // About a quarter into the picture, where the wheel turns (mouse events are in whole pixels).
+        var p = surface.mapToItem(area, c.x + c.width / 4, c.y + c.height / 4)
+        p = Qt.point(Math.round(p.x), Math.round(p.y))
+        var s = surface.mapFromItem(area, p.x, p.y)
+        var picturePoint = Qt.rect((s.x - c.x) / c.width, (s.y - c.y) / c.height, 0, 0)
+        for (var i = 0; i < 6; ++i)
+            mouseWheel(area, p.x, p.y, 0, 120)
+        verify(near(surface.zoom, Math.pow(1.25, 6), 0.001), "zoom " + surface.zoom)
+        var under = surface.mapFromItem(area, p.x, p.y)
+        var kept = surface.mapFromPicture(picturePoint)
+        verify(near(kept.x, under.x, 0.5) && near(kept.y, under.y, 0.5),
+               "the picture point under the cursor stays: " + kept.x + "," + kept.y + " vs " + under.x + "," + under.y)
+        verify(near(surface.sourceRect.width, 1 / surface.zoom, 0.001))
+        wait(300)
+        saveShot(item, "archive-zoomed.png")
+
+        // Dragging moves the picture with the mouse.
+        mouseDrag(area, p.x, p.y, -40, -30)
+        var moved = surface.mapFromPicture(picturePoint)
+        verify(near(moved.x, kept.x - 40, 2) && near(moved.y, kept.y - 30, 2),
+               "dragged by (-40, -30): " + (moved.x - kept.x) + "," + (moved.y - kept.y))
+        verify(near(surface.zoom, Math.pow(1.25, 6), 0.001), "panning keeps the zoom")
+
+        mouseDoubleClickSequence(area, p.x, p.y)
+        compare(surface.zoom, 1)
+        compare(surface.sourceRect, Qt.rect(0, 0, 1, 1))
+
+        // Up to 8×; the button resets too.
+        for (i = 0; i < 20; ++i)
+            mouseWheel(area, p.x, p.y, 0, 120)
+        compare(surface.zoom, 8)
+        var reset = fx.find("zoomReset", area)
+        verify(reset.visible)
+        mouseClick(reset)
+        compare(surface.zoom, 1)
+        verify(!reset.visible)
     }
 
     function test_6_localModeFindsTheClipAndMovesOnAtItsEnd() {

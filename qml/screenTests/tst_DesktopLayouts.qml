@@ -3,7 +3,8 @@ import QtTest 1.2
 
 // Saved layouts on the real desktop against the development server: two layouts saved and
 // switched with the shortcuts, the last one back after a restart of the client, another user's
-// own list, and switching from the last known list while the server is away.
+// own list, switching and saving while the server is away (sent after the log-in), and a switch
+// made on another workstation shown at the next log-in.
 TestCase {
     id: testCase
     name: "DesktopLayouts"
@@ -186,10 +187,28 @@ TestCase {
         compare(k.layouts[0].name, "Night")
     }
 
+    function serverLayouts() {
+        var answer = SERVER.request({ FN: "desktopLayout_trGetList", _receiver: "9" }, "desktopLayout_saGetList", 30000)
+        compare(answer.RES, true, answer.error)
+        return answer.entries
+    }
+    function lastShownName(entries) {
+        var last = null
+        for (var i = 0; i < entries.length; ++i) {
+            if (!last || Number(entries[i].lastShown) > Number(last.lastShown))
+                last = entries[i]
+        }
+        return last ? last.name : ""
+    }
+
     function test_4_knownLayoutsSwitchWhileTheServerIsAway() {
         var k = keeper()
         var g = grid()
         tryVerify(function() { return k.restored })
+        fx.window.requestActivate()
+        keyClick(Qt.Key_1, Qt.ControlModifier)
+        tryVerify(function() { return lastShownName(serverLayouts()) === "Night" }, 10000,
+                  "a switch is kept by the server")
         SERVER.stop()
         tryVerify(function() { return !fx.globalObjects.networkConnectionState }, 20000, "the client sees the loss")
         fx.window.requestActivate()
@@ -197,15 +216,73 @@ TestCase {
         tryVerify(function() { return g.currentSize === "S2_2" && g.slotDevices[0] === cameras[1] }, 5000)
         keyClick(Qt.Key_1, Qt.ControlModifier)
         tryVerify(function() { return g.currentSize === "S3_3" && g.slotDevices[4] === cameras[0] }, 5000)
+        keyClick(Qt.Key_2, Qt.ControlModifier)
+        tryVerify(function() { return g.currentSize === "S2_2" }, 5000)
+        compare(k.controller.pendingEdits, 1, "only the last switch waits")
 
-        // A client started while the server is away still knows the user's layouts.
+        // Saved while the server is away: listed at once, sent after the log-in.
+        verify(k.saveAs("Away"))
+        compare(k.layouts.length, 3)
+        compare(k.layouts[2].name, "Away")
+        compare(k.controller.pendingEdits, 2)
+
+        // A client started while the server is away still knows the user's layouts and what waits.
         openClientAs("admin")
         k = keeper()
-        tryVerify(function() { return k.layouts.length === 2 }, 10000, "the layouts from the last session")
+        g = grid()
+        tryVerify(function() { return k.layouts.length === 3 }, 10000, "the layouts from the last session")
         verify(k.controller.fromCache)
         compare(k.layouts[1].name, "Day")
+        compare(k.layouts[2].name, "Away")
+        compare(k.controller.pendingEdits, 2)
+        tryVerify(function() { return k.restored }, 20000)
+        fx.window.requestActivate()
+        keyClick(Qt.Key_3, Qt.ControlModifier)
+        tryVerify(function() { return k.currentName === "Away" }, 5000, "a layout saved while away switches too")
+        verify(k.renameCurrent("Away view"))
+        compare(k.layouts[2].name, "Away view")
+        compare(k.controller.pendingEdits, 2, "edits of a waiting layout go with it")
+
         verify(SERVER.start())
         fx.waitForLogin()
-        tryVerify(function() { return !k.controller.fromCache }, 10000, "the server's list replaces the cache")
+        tryVerify(function() { return k.controller.pendingEdits === 0 && !k.controller.fromCache }, 10000,
+                  "the waiting edits are sent after the log-in")
+        tryVerify(function() { return k.layouts.length === 3 && k.layouts[2].name === "Away view" }, 10000)
+        verify(k.layouts[2].id.indexOf("new-") < 0, "the server's id replaces the local one")
+        var entries = serverLayouts()
+        compare(entries.length, 3, "the other workstation sees the layout saved while away")
+        compare(lastShownName(entries), "Away view", "and the switch made while away")
+        compare(k.currentName, "Away view")
+    }
+
+    function test_5_aSwitchOnAnotherWorkstationIsShownAtTheNextLogIn() {
+        var entries = serverLayouts()
+        var night = null
+        for (var i = 0; i < entries.length; ++i) {
+            if (entries[i].name === "Night")
+                night = entries[i]
+        }
+        verify(night !== null)
+        var made = SERVER.request({ FN: "desktopLayout_trUpdate", _receiver: "9", id: night.id,
+                                    lastShown: Date.now() + 1000 }, "desktopLayout_saUpdate")
+        compare(made.RES, true, made.error)
+        compare(keeper().currentName, "Away view", "a logged-in workstation keeps what it shows")
+
+        openClientAs("admin")
+        fx.waitForLogin()
+        var k = keeper()
+        var g = grid()
+        tryVerify(function() { return k.currentName === "Night" }, 10000, "the user's last choice is shown")
+        compare(g.currentSize, "S3_3")
+        compare(g.slotDevices[4], cameras[0])
+        // Shown once: the next start keeps what this workstation shows.
+        k.apply(k.layouts[1])
+        wait(400)
+        openClientAs("admin")
+        fx.waitForLogin()
+        k = keeper()
+        tryVerify(function() { return k.restored && !k.controller.fromCache }, 10000)
+        wait(300)
+        compare(k.currentName, "Day")
     }
 }

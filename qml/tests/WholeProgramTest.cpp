@@ -1,11 +1,15 @@
 // The installed program against the development server: start without a server, connect when it
-// comes up, survive its loss and return, and show the interface in Russian on request.
+// comes up, survive its loss and return, bring the desktop back after a kill, and show the
+// interface in Russian on request.
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPixmap>
 #include <QProcess>
 #include <QRegularExpression>
@@ -170,7 +174,7 @@ bool tilePixelsChange() {
 
 // Clicks at a point of the X screen through the XTest extension, as a user would. The libraries
 // are loaded at run time, so the test needs no X development headers.
-bool clickAt(int x, int y) {
+bool clickAt(int x, int y, unsigned int buttonNumber = 1) {
     void* x11 = dlopen("libX11.so.6", RTLD_NOW);
     void* xtst = dlopen("libXtst.so.6", RTLD_NOW);
     bool done = false;
@@ -188,8 +192,8 @@ bool clickAt(int x, int y) {
         void* display = open && close && flush && motion && button ? open(nullptr) : nullptr;
         if (display) {
             motion(display, -1, x, y, 0);
-            button(display, 1, 1, 0);
-            button(display, 1, 0, 50);
+            button(display, buttonNumber, 1, 0);
+            button(display, buttonNumber, 0, 50);
             flush(display);
             close(display);
             done = true;
@@ -197,6 +201,51 @@ bool clickAt(int x, int y) {
     }
     if (xtst)
         dlclose(xtst);
+    if (x11)
+        dlclose(x11);
+    return done;
+}
+
+// The geometry of the top-level window named `title` (absolute position and size); empty when
+// there is none.
+QRect windowGeometry(const QString& title) {
+    QProcess info;
+    info.start("xwininfo", {"-name", title});
+    if (!info.waitForFinished(10000) || info.exitCode() != 0)
+        return {};
+    const QString text = QString::fromUtf8(info.readAllStandardOutput());
+    auto number = [&text](const char* label) {
+        const QRegularExpressionMatch m = QRegularExpression(QString(label) + ":\\s+(-?\\d+)").match(text);
+        return m.hasMatch() ? m.captured(1).toInt() : -1;
+    };
+    return QRect(number("Absolute upper-left X"), number("Absolute upper-left Y"), number("Width"),
+                 number("Height"));
+}
+
+// Moves the top-level window named `title`, as a window manager would for a user dragging it.
+bool moveWindow(const QString& title, int x, int y) {
+    QProcess info;
+    info.start("xwininfo", {"-name", title});
+    if (!info.waitForFinished(10000) || info.exitCode() != 0)
+        return false;
+    const QRegularExpressionMatch id =
+        QRegularExpression("Window id: (0x[0-9a-f]+)").match(QString::fromUtf8(info.readAllStandardOutput()));
+    void* x11 = dlopen("libX11.so.6", RTLD_NOW);
+    bool done = false;
+    if (x11 && id.hasMatch()) {
+        using Open = void* (*)(const char*);
+        using Close = int (*)(void*);
+        using Move = int (*)(void*, unsigned long, int, int);
+        auto open = reinterpret_cast<Open>(dlsym(x11, "XOpenDisplay"));
+        auto close = reinterpret_cast<Close>(dlsym(x11, "XCloseDisplay"));
+        auto move = reinterpret_cast<Move>(dlsym(x11, "XMoveWindow"));
+        void* display = open && close && move ? open(nullptr) : nullptr;
+        if (display) {
+            move(display, id.captured(1).toULong(nullptr, 16), x, y);
+            close(display);
+            done = true;
+        }
+    }
     if (x11)
         dlclose(x11);
     return done;
@@ -445,4 +494,75 @@ TEST_F(WholeProgram, SwitchesToRussian) {
     const int english = client->output.indexOf("Tabs: Desktop, Devices, Archive, Settings");
     ASSERT_GE(english, 0) << client->output.toStdString();
     EXPECT_LT(english, client->output.indexOf(russian));
+}
+
+// The desktop comes back as it was left when the client is killed: the operator picks the 3×3 grid
+// and detaches the camera's tile into a window moved aside, the client dies by SIGKILL, and the next
+// start shows the same grid and the same window at the same place. The time from the start to the
+// restored desktop is printed.
+TEST_F(WholeProgram, DesktopComesBackAfterAKill) {
+    giveServerDemoCamera();
+    writeClientSettings("eng");
+    auto server = startServer();
+    auto client = startClient();
+    ASSERT_TRUE(client->waitFor("shows device", 1, 60000)) << client->output.toStdString();
+    ASSERT_TRUE(client->waitFor("Desktop restored", 1, 10000)) << client->output.toStdString();
+    ASSERT_TRUE(client->output.contains("grid S2_2, detached windows 0")) << client->output.toStdString();
+
+    // The 3×3 button of the tool bar, then "Detach to window" in the menu of the first tile.
+    ASSERT_TRUE(clickAt(90, 94)) << "no XTest on this display";
+    QTest::qWait(1500);
+    ASSERT_TRUE(clickAt(395, 185, 3));
+    QTest::qWait(800);
+    ASSERT_TRUE(clickAt(489, 235));
+    QElapsedTimer t;
+    t.start();
+    while (!windowGeometry("Demo camera").isValid() && t.elapsed() < 10000)
+        QTest::qWait(100);
+    ASSERT_TRUE(windowGeometry("Demo camera").isValid()) << "the tile's window opened";
+    ASSERT_TRUE(moveWindow("Demo camera", 1400, 600));
+    t.restart();
+    while (windowGeometry("Demo camera").topLeft() != QPoint(1400, 600) && t.elapsed() < 5000)
+        QTest::qWait(100);
+    const QRect detached = windowGeometry("Demo camera");
+    ASSERT_EQ(detached.topLeft(), QPoint(1400, 600));
+
+    // The state is on disk shortly after the change; then the client dies without a chance to write.
+    const QString stateFile = dir.filePath("var/lib/vizEDA/screenState.json");
+    t.restart();
+    QByteArray state;
+    auto written = [&] {
+        QFile file(stateFile);
+        state = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        const QJsonObject saved = QJsonDocument::fromJson(state).object();
+        const QJsonObject window = saved.value("detached").toArray().at(0).toObject();
+        return saved.value("layout").toObject().value("gridSize").toString() == "S3_3" &&
+               window.value("x").toInt() == 1400 && window.value("y").toInt() == 600;
+    };
+    while (!written() && t.elapsed() < 5000)
+        QTest::qWait(100);
+    ASSERT_TRUE(written()) << stateFile.toStdString() << ": " << state.toStdString();
+    ::kill(static_cast<pid_t>(client->process.processId()), SIGKILL);
+    ASSERT_TRUE(client->process.waitForFinished(10000));
+    t.restart();
+    while (windowGeometry("Demo camera").isValid() && t.elapsed() < 5000)
+        QTest::qWait(100);
+    ASSERT_FALSE(windowGeometry("Demo camera").isValid()) << "the killed client's windows are gone";
+
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    auto again = startClient();
+    ASSERT_TRUE(again->waitFor("Desktop restored", 1, 30000)) << again->output.toStdString();
+    const qint64 restoreMs = sinceStart.elapsed();
+    const QRegularExpressionMatch inside =
+        QRegularExpression("Desktop restored (\\d+) ms after the screen state was read").match(again->output);
+    std::cout << "Start to restored desktop: " << restoreMs << " ms (" << inside.captured(1).toStdString()
+              << " ms of it after the screen state was read)" << std::endl;
+    RecordProperty("startToRestoredDesktopMs", static_cast<int>(restoreMs));
+    EXPECT_TRUE(again->output.contains("grid S3_3, detached windows 1")) << again->output.toStdString();
+    t.restart();
+    while (windowGeometry("Demo camera") != detached && t.elapsed() < 10000)
+        QTest::qWait(100);
+    EXPECT_EQ(windowGeometry("Demo camera"), detached) << "the tile's window at the same place and size";
+    EXPECT_TRUE(again->waitFor("shows device", 1, 30000)) << again->output.toStdString();
 }

@@ -89,13 +89,26 @@ void QmlVlcInput::nextChapter() {
 }
 
 double QmlVlcInput::receivedBytes() const {
+    return statistics().value(QStringLiteral("demuxReadBytes"), 0.0).toDouble();
+}
+
+QVariantMap QmlVlcInput::statistics() const {
     libvlc_media_player_t* player = mp();
     libvlc_media_t* media = player ? libvlc_media_player_get_media(player) : nullptr;
     if (!media) {
-        return 0;
+        return {};
     }
     libvlc_media_stats_t stats{};
     const bool ok = libvlc_media_get_stats(media, &stats) != 0;
     libvlc_media_release(media);
-    return ok ? double(stats.i_read_bytes) : 0.0;
+    if (!ok) {
+        return {};
+    }
+    return {{QStringLiteral("readBytes"), double(stats.i_read_bytes)},
+            {QStringLiteral("inputBitrate"), double(stats.f_input_bitrate)},
+            {QStringLiteral("demuxReadBytes"), double(stats.i_demux_read_bytes)},
+            {QStringLiteral("demuxBitrate"), double(stats.f_demux_bitrate)},
+            {QStringLiteral("decodedVideo"), double(stats.i_decoded_video)},
+            {QStringLiteral("displayedPictures"), double(stats.i_displayed_pictures)},
+            {QStringLiteral("lostPictures"), double(stats.i_lost_pictures)}};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QVariantMap>
 #include <vlc/vlc.h>
 
 class QmlVlcPlayerProxy;
@@ -40,8 +41,13 @@ public:
 
     Q_INVOKABLE void prevChapter();
     Q_INVOKABLE void nextChapter();
-    // Bytes of the stream read so far (its bit rate is the growth of this); 0 without media.
+    // Bytes of the media's elementary streams that the demuxer handed on so far (its bit rate is
+    // the growth of this); 0 without media. libvlc's read-byte count would not do: when avformat
+    // reads a network stream itself, libvlc counts only the bytes of the SDP file.
     Q_INVOKABLE double receivedBytes() const;
+    // libvlc's statistics of the media as they are now (byte counts, bit rates in kB/s, pictures);
+    // empty without media.
+    Q_INVOKABLE QVariantMap statistics() const;
 
 private:
     libvlc_media_player_t* mp() const;

@@ -29,7 +29,10 @@ Item {
     property double _nextRetryAt: 0
     property double _lastCount: 0
     property double _lastCountAt: 0
-    property double _lastBytes: 0
+    // {at, bytes} of the last seconds: the bit rate is taken over a few seconds, as one second
+    // swings with each key frame.
+    property var _byteSamples: []
+    property int bitrateWindowMs: 4000
     readonly property var player: tile ? tile.player : null
     readonly property string deviceId: tile ? tile.deviceId : ""
     readonly property var deviceController: typeof globalObjects !== "undefined" && globalObjects ? globalObjects.deviceController : null
@@ -41,6 +44,8 @@ Item {
         _nextRetryAt = _watchedSince + lostMs
         retries = 0
         fps = 0
+        bitrateKbps = 0
+        _byteSamples = []
         _lastCount = surface ? surface.frameCount() : 0
         _lastCountAt = _watchedSince
     }
@@ -90,15 +95,31 @@ Item {
         }
         var count = surface.frameCount()
         if (now - _lastCountAt >= 1000) {
-            // Bytes per millisecond × 8 is kbit/s; a new media starts its count again.
-            var bytes = player && player.input ? player.input.receivedBytes() : 0
-            bitrateKbps = bytes >= _lastBytes ? (bytes - _lastBytes) * 8 / (now - _lastCountAt) : 0
-            _lastBytes = bytes
+            updateBitrate(now, player && player.input ? player.input.receivedBytes() : 0)
             fps = (count - _lastCount) * 1000 / (now - _lastCountAt)
             _lastCount = count
             _lastCountAt = now
             resolution = surface.frameSize()
         }
+    }
+
+    // Bytes per millisecond × 8 is kbit/s; a new media starts its count again. libvlc counts the
+    // bytes only where its input thread demuxes (avformat); its own RTP access leaves the count
+    // still after the first packets. So a rate is shown only while the count grew at each of the
+    // last three samples, and none (the field hidden) otherwise.
+    function updateBitrate(now, bytes) {
+        var samples = _byteSamples
+        if (samples.length > 0 && bytes < samples[samples.length - 1].bytes)
+            samples = []
+        samples.push({ at: now, bytes: bytes })
+        while (samples.length > 2 && now - samples[1].at >= bitrateWindowMs)
+            samples.shift()
+        _byteSamples = samples
+        var growing = samples.length >= 3
+        for (var i = Math.max(1, samples.length - 3); i < samples.length && growing; ++i)
+            growing = samples[i].bytes > samples[i - 1].bytes
+        var first = samples[0]
+        bitrateKbps = growing && now > first.at ? (bytes - first.bytes) * 8 / (now - first.at) : 0
     }
 
     function statusText() {

@@ -121,9 +121,37 @@ Item {
 
     function switchTo(index) {
         var list = layoutController.layouts
-        if (index < 0 || index >= list.length)
+        if (index < 0 || index >= list.length || !apply(list[index]))
             return false
-        return apply(list[index])
+        stateStore.setValue("layoutShownAt", layoutController.markShown(list[index].id))
+        return true
+    }
+    // After a log-in: the layout the user last switched to, when that was on another workstation
+    // (or here while the link was down and is already sent) later than the last switch here.
+    property bool _followServer: false
+    function followServer() {
+        if (!_followServer || !restored || layoutController.fromCache)
+            return
+        _followServer = false
+        var list = layoutController.layouts
+        var last = null
+        for (var i = 0; i < list.length; ++i) {
+            if (list[i].lastShown > 0 && (!last || list[i].lastShown > last.lastShown))
+                last = list[i]
+        }
+        if (!last || last.lastShown <= Number(stateStore.value("layoutShownAt", 0)))
+            return
+        stateStore.setValue("layoutShownAt", last.lastShown)
+        if (last.name !== currentName)
+            apply(last)
+    }
+    function renameCurrent(name) {
+        var index = layoutController.indexOfName(currentName)
+        if (currentName === "" || index < 0 || !layoutController.renameLayout(layoutController.layouts[index].id, name))
+            return false
+        currentName = String(name).trim()
+        saveState()
+        return true
     }
     function saveAs(name) {
         var c = capture()
@@ -231,8 +259,10 @@ Item {
         restoreDetached()
         restoreSplit()
         restored = true
-        console.info("Desktop restored " + (Date.now() - startTime) + " ms after the screen state was read")
+        console.info("Desktop restored " + (Date.now() - startTime) + " ms after the screen state was read: grid "
+                     + (tileGrid ? tileGrid.currentSize : "") + ", detached windows " + detachedTiles().length)
         saveState()
+        followServer()
     }
     property double startTime: 0
 
@@ -247,9 +277,15 @@ Item {
         target: keeper.go ? keeper.go : null
         ignoreUnknownSignals: true
         function onIsAuthorizedChanged() {
-            if (keeper.go.isAuthorized)
+            if (keeper.go.isAuthorized) {
+                keeper._followServer = true
                 layoutController.refresh()
+            }
         }
+    }
+    Connections {
+        target: layoutController
+        function onLayoutsChanged() { keeper.followServer() }
     }
     Connections {
         target: keeper.go && keeper.go.deviceController ? keeper.go.deviceController.originalModel : null
@@ -299,8 +335,10 @@ Item {
         stateStore.filePath = stateFile()
         layoutController.cacheFile = cacheFile()
         restoreWindow()
-        if (go && go.isAuthorized)
+        if (go && go.isAuthorized) {
+            _followServer = true
             layoutController.refresh()
+        }
         // Nothing is written before the cameras are known, so a start without server keeps the
         // saved state for the next start.
         if (go && go.deviceController && go.deviceController.originalModel.rowCount > 0)

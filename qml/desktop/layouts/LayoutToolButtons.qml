@@ -87,9 +87,7 @@ RowLayout {
             if (name === "")
                 return
             if (mode === "rename")
-                entries.keeper.controller.renameLayout(entries.layouts[entries.currentIndex].id, name)
-            if (mode === "rename")
-                entries.keeper.currentName = name
+                entries.keeper.renameCurrent(name)
             else
                 entries.keeper.saveAs(name)
             close()

@@ -5,6 +5,7 @@
 
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <algorithm>
 #include <spdlog/spdlog.h>
 #include <stdexcept>
@@ -139,6 +140,28 @@ QStringList ModelTableCreator::tableStatements(ModelBase& model, const SqlServer
     QStringList statements;
     statements << QStringLiteral("CREATE TABLE IF NOT EXISTS ") + table + QStringLiteral(" (") +
                       columns.join(QLatin1Char(',')) + QStringLiteral(");");
+
+    // A table made by an older build gets the plain columns added since (both servers add those
+    // with their default); key, unique, reference and required columns without a default would need
+    // the table made anew.
+    const QSqlRecord present = db ? db->sqlDb().record(table) : QSqlRecord();
+    if (!present.isEmpty()) {
+        int column = 0;
+        for (const QString& name : model.fieldNamesInOrder()) {
+            const FieldDescr& f = fields[name];
+            if (f.hasProperty(fpJoined) || f.hasProperty(fpNotStored)) {
+                continue;
+            }
+            const QString& def = columns[column++];
+            if (present.contains(name) || present.contains(name.toLower()) || f.hasProperty(fpPrimaryKey) ||
+                f.hasProperty(fpUnique) || f.hasProperty(fpReference) ||
+                (f.notNull && !f.defaultValue.isValid())) {
+                continue;
+            }
+            statements << QStringLiteral("ALTER TABLE ") + table + QStringLiteral(" ADD COLUMN ") + def +
+                              QLatin1Char(';');
+        }
+    }
 
     // PostgreSQL knows identifiers in lower case.
     QStringList existing;

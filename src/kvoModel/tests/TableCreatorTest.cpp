@@ -215,6 +215,30 @@ TEST_P(TableCreatorTest, PlaceholderRowFillsColumnsWithoutDefault) {
     EXPECT_FALSE(q.next());
 }
 
+TEST_P(TableCreatorTest, AnOlderTableGetsTheColumnsAddedSince) {
+    ModelBase::init(QStringLiteral("tstOwner"), QStringLiteral("tstGroup"), QStringLiteral("tstSessions"),
+                    stDevServer);
+    ModelTableCreator creator;
+    creator.checkTables({kind()}, db.data(), false);
+    // The item table as an older build made it: no amount, ratio or flag yet.
+    db->exec(QStringLiteral("CREATE TABLE item (id INTEGER PRIMARY KEY, dtUpdate INTEGER NOT NULL DEFAULT 0, "
+                            "dtInsert INTEGER NOT NULL DEFAULT 0, rstIdKind INTEGER NOT NULL DEFAULT 1, "
+                            "title TEXT NOT NULL DEFAULT 'x', uid TEXT, serial TEXT, secret TEXT)"));
+    db->exec(QStringLiteral("INSERT INTO item (id, title) VALUES (5, 'old')"));
+
+    creator.checkTables({kind(), item()}, db.data(), false);
+    QSqlQuery q = db->exec(QStringLiteral("SELECT title, amount, ratio, flag FROM item WHERE id = 5"));
+    ASSERT_TRUE(q.next());
+    EXPECT_EQ(q.value(0).toString(), QStringLiteral("old"));
+    EXPECT_EQ(q.value(1).toInt(), 0);
+    EXPECT_DOUBLE_EQ(q.value(2).toDouble(), 0.5);
+    EXPECT_FALSE(q.value(3).toBool());
+
+    const QStringList again =
+        ModelTableCreator::tableStatements(*item(), postgres() ? sstPostgreSQL : sstSQLite, db.data());
+    EXPECT_TRUE(again.filter(QStringLiteral("ADD COLUMN")).isEmpty()) << again.join('\n').toStdString();
+}
+
 TEST_P(TableCreatorTest, AFailedPassLeavesNothingBehind) {
     ModelBase::init(QStringLiteral("tstOwner"), QStringLiteral("tstGroup"), QStringLiteral("tstSessions"),
                     stDevServer);

@@ -7,9 +7,11 @@
 #include "qmlVlc/QmlVlcVideoSurface.h"
 #include "qmlVlc/vlc/stream_description.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QUrl>
 #include <gtest/gtest.h>
 #include <memory>
@@ -33,6 +35,28 @@ QString writeDescription(const QTemporaryDir& dir, const QString& name, quint16 
     file.write(mpegTsDescription(QStringLiteral("127.0.0.1"), port).toUtf8());
     return path;
 }
+
+// A live player and its surface (in no window) playing the description file of a loopback stream.
+struct LiveTile {
+    LiveTile() {
+        VlcTestSupport::configureQuietLibvlc();
+        player.classBegin();
+        player.setLiveProfile(true);
+        player.setHiddenSuspendMs(0); // the surface is in no window
+        surface.setSource(&player);
+    }
+    ~LiveTile() { surface.setSource(nullptr); }
+    // Writes the description of a stream to `port` on loopback, as a tile does for its camera.
+    bool describe(quint16 port) {
+        return port != 0 && writeDescription(dir, QStringLiteral("17.sdp"), port) == sdpPath;
+    }
+    void play() { player.play(QUrl::fromLocalFile(sdpPath).toString()); }
+
+    QTemporaryDir dir;
+    const QString sdpPath = dir.filePath(QStringLiteral("17.sdp"));
+    QmlVlcPlayer player;
+    QmlVlcVideoSurface surface;
+};
 
 TEST(StreamDescription, MpegTsOverRtpIsOpenedWithLibvlcsRtpAccessAndEverythingElseWithAvformat) {
     using vlc::stream_description;
@@ -60,6 +84,12 @@ TEST(StreamDescription, MpegTsOverRtpIsOpenedWithLibvlcsRtpAccessAndEverythingEl
         EXPECT_TRUE(stream_description::parse(text).rtp_access_mrl().empty()) << text;
     }
 
+    // The ports the media arrive on, whatever reads them; bad ports are none.
+    EXPECT_EQ(stream_description::parse(others[2]).ports(), (std::vector<int>{5004, 5006}));
+    EXPECT_FALSE(stream_description::parse(others[2]).ipv6());
+    EXPECT_TRUE(stream_description::parse(others[3]).ports().empty());
+    EXPECT_TRUE(stream_description::parse(mpegTsDescription("::1", 6000).toStdString()).ipv6());
+
     EXPECT_EQ(stream_description::sdp_path("file:///tmp/a%20b/17.sdp"), "/tmp/a b/17.sdp");
     EXPECT_EQ(stream_description::sdp_path("/tmp/CAM.SDP"), "/tmp/CAM.SDP");
     EXPECT_TRUE(stream_description::sdp_path("/tmp/clip.mp4").empty());
@@ -69,33 +99,89 @@ TEST(StreamDescription, MpegTsOverRtpIsOpenedWithLibvlcsRtpAccessAndEverythingEl
 
 TEST(StreamDescription, AServerLikeDescriptionPlaysThroughTheRtpAccess) {
     vlc::stream_description::set_rtp_access_enabled(true);
-    VlcTestSupport::configureQuietLibvlc();
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
+    LiveTile tile;
     const quint16 port = MpegTsSender::freePort();
-    ASSERT_NE(port, 0);
-    const QString sdpPath = writeDescription(dir, QStringLiteral("17.sdp"), port);
-    ASSERT_FALSE(sdpPath.isEmpty());
+    ASSERT_TRUE(tile.describe(port));
     MpegTsSender sender(mediaPath("pattern.mp4"), port);
 
-    QmlVlcPlayer player;
-    player.classBegin();
-    player.setLiveProfile(true);
-    player.setHiddenSuspendMs(0); // the surface is in no window
-    QmlVlcVideoSurface surface;
-    surface.setSource(&player);
-    QSignalSpy error(&player, &QmlVlcPlayerProxy::mediaPlayerEncounteredError);
-    player.play(QUrl::fromLocalFile(sdpPath).toString());
-    EXPECT_EQ(player.mrl(), QStringLiteral("rtp://@:%1").arg(port)) << "the file chose the access";
-    ASSERT_TRUE(waitUntil([&] { return surface.currentFrame() != nullptr || error.count() > 0; }, 20000));
+    QSignalSpy error(&tile.player, &QmlVlcPlayerProxy::mediaPlayerEncounteredError);
+    tile.play();
+    EXPECT_EQ(tile.player.mrl(), QStringLiteral("rtp://@:%1").arg(port)) << "the file chose the access";
+    ASSERT_TRUE(
+        waitUntil([&] { return tile.surface.currentFrame() != nullptr || error.count() > 0; }, 20000));
     EXPECT_EQ(error.count(), 0);
-    ASSERT_TRUE(surface.currentFrame());
+    ASSERT_TRUE(tile.surface.currentFrame());
     // The stream tells its size only to the decoder; libvlc may pad the buffer, the picture is
     // shown at its own size.
-    ASSERT_TRUE(waitUntil([&] { return surface.displaySize() == QSize(320, 240); }, 5000))
-        << surface.displaySize().width() << "x" << surface.displaySize().height();
-    player.stop();
-    surface.setSource(nullptr);
+    ASSERT_TRUE(waitUntil([&] { return tile.surface.displaySize() == QSize(320, 240); }, 5000))
+        << tile.surface.displaySize().width() << "x" << tile.surface.displaySize().height();
+    tile.player.stop();
+}
+
+// A camera's stream that stopped or never came leaves avformat waiting for packets for up to 10 s;
+// stopping or replacing the player must not wait for that in the GUI thread.
+TEST(StreamDescription, APlayerWhoseStreamEndedStopsAtOnce) {
+    vlc::stream_description::set_rtp_access_enabled(false);
+    LiveTile tile;
+    auto playing = [&] { return waitUntil([&] { return tile.surface.currentFrame() != nullptr; }, 20000); };
+    const quint16 port = MpegTsSender::freePort();
+    ASSERT_TRUE(tile.describe(port));
+    auto sender = std::make_unique<MpegTsSender>(mediaPath("pattern.mp4"), port);
+    tile.play();
+    ASSERT_TRUE(playing());
+    sender.reset();
+    QTest::qWait(1000);
+    QElapsedTimer clock;
+    clock.start();
+    // A new stream of the camera on another port, its description in the same file, as a tile
+    // asks for its stream again.
+    const quint16 second = MpegTsSender::freePort();
+    ASSERT_TRUE(tile.describe(second));
+    tile.play();
+    const qint64 replaceMs = clock.elapsed();
+    EXPECT_LT(replaceMs, 2000) << "replacing the ended stream waited " << replaceMs << " ms";
+    sender = std::make_unique<MpegTsSender>(mediaPath("pattern.mp4"), second);
+    tile.surface.setSource(nullptr);
+    tile.surface.setSource(&tile.player);
+    EXPECT_TRUE(playing()) << "the new stream plays";
+
+    // Stopped a second after the stream went: how long the stop took.
+    auto stopLater = [&] {
+        QTest::qWait(1000);
+        clock.restart();
+        tile.player.stop();
+        return clock.elapsed();
+    };
+    sender.reset();
+    const qint64 stopMs = stopLater();
+    EXPECT_LT(stopMs, 2000) << "stopping the ended stream waited " << stopMs << " ms";
+
+    // A stream that never comes (the server could not start it): avformat waits for its first
+    // packets.
+    ASSERT_TRUE(tile.describe(MpegTsSender::freePort()));
+    tile.play();
+    const qint64 neverMs = stopLater();
+    EXPECT_LT(neverMs, 2000) << "stopping a stream that never came waited " << neverMs << " ms";
+}
+
+// Where avformat reads a stream, libvlc counts the bytes it demuxes: the count grows with the
+// stream, second by second, which is what a tile's bit rate is taken from.
+TEST(StreamDescription, AvformatCountsTheBytesOfALiveStream) {
+    vlc::stream_description::set_rtp_access_enabled(false);
+    LiveTile tile;
+    const quint16 port = MpegTsSender::freePort();
+    ASSERT_TRUE(tile.describe(port));
+    MpegTsSender sender(mediaPath("pattern.mp4"), port);
+    tile.play();
+    ASSERT_TRUE(waitUntil([&] { return tile.surface.currentFrame() != nullptr; }, 20000));
+    double last = tile.player.input()->receivedBytes();
+    for (int second = 0; second < 3; ++second) {
+        QTest::qWait(1000);
+        const double now = tile.player.input()->receivedBytes();
+        EXPECT_GT(now, last) << "no bytes counted in second " << second;
+        last = now;
+    }
+    tile.player.stop();
 }
 
 TEST(LiveProfile, LivePlayersGetTheLowLatencyOptionsAndTheSettingChangesThem) {

@@ -1,5 +1,7 @@
 #include "player_handle.h"
 
+#include "qmlVlc/vlc/rtp_goodbye.h"
+
 namespace vlc {
 
 player_handle::~player_handle() {
@@ -21,6 +23,7 @@ bool player_handle::open(libvlc_instance_t* instance) {
 
 void player_handle::close() {
     if (m_player) {
+        end_stream_reading();
         libvlc_media_player_release(m_player);
     }
     m_player = nullptr;
@@ -47,13 +50,33 @@ void player_handle::toggle_pause() {
 
 void player_handle::stop() {
     if (m_player) {
+        end_stream_reading();
         libvlc_media_player_stop(m_player);
     }
 }
 
 void player_handle::set_media(const media_ref& media) {
     if (m_player) {
+        end_stream_reading();
         libvlc_media_player_set_media(m_player, media.get());
+        m_description = stream_description();
+        if (char* mrl = media ? libvlc_media_get_mrl(media.get()) : nullptr) {
+            m_description = stream_description::from_mrl(mrl);
+            libvlc_free(mrl);
+        }
+    }
+}
+
+void player_handle::end_stream_reading() {
+    switch (get_state()) {
+    case libvlc_Opening:
+    case libvlc_Buffering:
+    case libvlc_Playing:
+    case libvlc_Paused:
+        rtp_goodbye::send(m_description);
+        break;
+    default:
+        break;
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "qmlVlc/vlc/media_ref.h"
+#include "qmlVlc/vlc/stream_description.h"
 
 #include <vlc/vlc.h>
 
@@ -30,8 +31,14 @@ public:
     int get_state() const;
 
 private:
+    // A stream-description media still being read ends its reading first, so that libvlc does not
+    // wait for a stream that stopped before it lets the player go.
+    void end_stream_reading();
+
     libvlc_instance_t* m_instance = nullptr;
     libvlc_media_player_t* m_player = nullptr;
+    // The description of the media set last (read when it was set: the file may change later).
+    stream_description m_description;
 };
 
 } // namespace vlc

@@ -68,8 +68,12 @@ stream_description stream_description::parse(const std::string& text) {
                      p < 65536 && fields[2] == QLatin1String("RTP/AVP") &&
                      fields[3] == QString::number(staticMpegTsPayload);
             port = p;
+            if (portOk && p > 0 && p < 65536) {
+                result.m_ports.push_back(p);
+            }
         }
     }
+    result.m_ipv6 = ipv6;
     if (mediaCount == 1 && mpegTs) {
         result.m_rtpMrl = (ipv6 ? "rtp://@[::]:" : "rtp://@:") + std::to_string(port);
     }

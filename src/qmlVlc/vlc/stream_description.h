@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace vlc {
 
@@ -22,6 +23,10 @@ public:
     // The MRL of libvlc's RTP access for this stream ("rtp://@:PORT", "rtp://@[::]:PORT" for IPv6),
     // or empty when the description must go through avformat.
     const std::string& rtp_access_mrl() const { return m_rtpMrl; }
+    // The local ports the media of the description arrive on (its "m=" lines), and whether they
+    // are IPv6 ("c=IN IP6").
+    const std::vector<int>& ports() const { return m_ports; }
+    bool ipv6() const { return m_ipv6; }
 
     // Whether players open such streams with the RTP access (off: every ".sdp" goes through avformat).
     // Off by default until a tile is known to notice the end of a stream read this way.
@@ -30,6 +35,8 @@ public:
 
 private:
     std::string m_rtpMrl;
+    std::vector<int> m_ports;
+    bool m_ipv6 = false;
 };
 
 } // namespace vlc

@@ -10,6 +10,9 @@ DesktopLayoutModel::DesktopLayoutModel() : ModelBase(), RstIdOwnerAttachedFieldM
     declareField(QStringLiteral("tiles"), fpNormal, sftText, true, QStringLiteral("[]"));
     // Order of the layouts in the tool bar (and of their shortcuts).
     declareField(QStringLiteral("position"), fpNormal, sftInt, true, 0);
+    // When the user last switched to this layout on any workstation (ms since the epoch, 0 never),
+    // so that a workstation that logs in shows the layout the user last chose.
+    declareField(QStringLiteral("lastShown"), fpNormal, sftBigInt, true, 0);
 
     appendTblIndex({QStringLiteral("rstIdOwner"), QStringLiteral("name")});
 }

@@ -8,6 +8,7 @@ okulon_add_gtest(featureControllerTests QT_MAIN
         ${CMAKE_CURRENT_LIST_DIR}/ArchiveSyncControllerTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/AppAndSettingsControllersTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/LiveTileRoundTripTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/DesktopLayoutControllerTest.cpp
     LIBS rirOVA Qt5::Quick)
 
 # Event filter, desktop services and the translator, with the compiled Russian translation.
