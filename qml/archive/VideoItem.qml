@@ -157,10 +157,14 @@ Rectangle {
     function playSdp(path) {
         vlcPlayer.play(fileUrl(path))
     }
+    // The server's position less the time its stream takes to the screen is where the picture is;
+    // until the first picture shows there is none to report.
     function streamPosition(position, paused) {
-        picturePosition = position
+        if (!vlcPlayer.input.hasVout)
+            return
+        picturePosition = position - vlcPlayer.archiveStreamDelayMs
         if (hasRecording && !paused && sync.playing)
-            sync.reportPosition(lineKey, position)
+            sync.reportPosition(lineKey, picturePosition)
     }
     function streamJumped(mapParams) {
         if (mapParams.RES === false)
@@ -169,6 +173,8 @@ Rectangle {
 
     VlcPlayer {
         id: vlcPlayer
+        // Every streamed line shows its stream with the same short delay.
+        archiveStreamProfile: !item.localMode
         onTimeChanged: {
             if (!item.localMode || !item.hasEntry(item.loadedClip) || item.pendingSeek >= 0)
                 return
