@@ -101,9 +101,10 @@ Rectangle {
             streamKey = archive.makeTrCreateVideo(deviceId, at)
             streamStarted = true
         } else {
-            archive.archivePlayerController.trJumpVideo({ streamKey: streamKey, position: Math.round(at) })
+            archive.archivePlayerController.trJumpVideo({ streamKey: streamKey, position: Math.round(at),
+                                                         speed: sync.speed })
             if (wasIdle && sync.playing)
-                archive.archivePlayerController.trPlayVideo({ streamKey: streamKey })
+                archive.archivePlayerController.trPlayVideo({ streamKey: streamKey, speed: sync.speed })
         }
     }
 
@@ -116,10 +117,11 @@ Rectangle {
             else
                 vlcPlayer.pause()
         } else if (streamStarted) {
+            // The server sends the stream at the cursor's speed.
             if (playing)
-                archive.archivePlayerController.trPlayVideo({ streamKey: streamKey })
+                archive.archivePlayerController.trPlayVideo({ streamKey: streamKey, speed: sync.speed })
             else
-                archive.archivePlayerController.trPauseVideo({ streamKey: streamKey })
+                archive.archivePlayerController.trPauseVideo({ streamKey: streamKey, speed: sync.speed })
         }
     }
 
@@ -157,8 +159,9 @@ Rectangle {
     function playSdp(path) {
         vlcPlayer.play(fileUrl(path))
     }
-    // The server's position less the time its stream takes to the screen is where the picture is;
-    // until the first picture shows there is none to report.
+    // The server's position less the stream's delay is where the picture is (measured at x1 and x2:
+    // the delay is about the same stretch of the recording at either speed); until the first
+    // picture shows there is none to report.
     function streamPosition(position, paused) {
         if (!vlcPlayer.input.hasVout)
             return
@@ -269,7 +272,12 @@ Rectangle {
             holdTimer.stop()
             item.setPlaying(playing)
         }
-        function onSpeedChanged(speed) { if (item.localMode) vlcPlayer.input.rate = speed }
+        function onSpeedChanged(speed) {
+            if (item.localMode)
+                vlcPlayer.input.rate = speed
+            else
+                item.setPlaying(item.sync.playing)
+        }
     }
 
     Timer {

@@ -254,6 +254,47 @@ TestCase {
         tryVerify(function() { return item1.picturePosition >= base + 40000 }, 8000)
     }
 
+    // Twice as fast, streamed: the server sends both cameras at that speed, the pictures move twice
+    // as fast as the clock and stay together (how far they are from the cursor is printed).
+    function test_5a_streamedLinesPlayAtTheCursorsSpeed() {
+        var item1 = itemOf(cam1), item2 = itemOf(cam2)
+        verify(item1 && item2 && !item1.localMode)
+        var sync = archive.syncController
+        archive.jump(base + 500)
+        sync.speed = 2
+        archive.play()
+        // The server makes its scaled copies first, and the lines settle on the cursor.
+        wait(4000)
+        var started = Date.now(), first = null, last = null, spreads = [], offsets = []
+        while (Date.now() - started < 3000 && sync.cursor < base + 19000) {
+            var shown = shownPositions([item1, item2])
+            if (!isNaN(shown[0]) && !isNaN(shown[1])) {
+                var sample = { at: Date.now(), position: (shown[0] + shown[1]) / 2 }
+                if (first === null)
+                    first = sample
+                last = sample
+                spreads.push(Math.abs(shown[0] - shown[1]))
+                offsets.push(Math.max(Math.abs(shown[0] - shown.cursor), Math.abs(shown[1] - shown.cursor)))
+            }
+            wait(100)
+        }
+        verify(first !== null && last.at - first.at >= 1000, "pictures read over a second at least")
+        var rate = (last.position - first.position) / (last.at - first.at)
+        spreads.sort(function(a, b) { return a - b })
+        var medianSpread = spreads[Math.floor(spreads.length / 2)]
+        offsets.sort(function(a, b) { return a - b })
+        var medianOffset = offsets[Math.floor(offsets.length / 2)]
+        console.info("[ archive ] two streamed cameras at x2: pictures move " + rate.toFixed(2)
+                     + " times as fast as the clock, spread median " + medianSpread.toFixed(0)
+                     + " ms, picture to cursor median " + medianOffset.toFixed(0) + " ms over " + spreads.length + " grabs")
+        // Clearly faster than the clock (at x1 it is 1); a line that catches up after waiting for the
+        // cursor moves faster for a moment.
+        verify(rate > 1.5 && rate < 3, "the pictures move " + rate + " times as fast as the clock")
+        verify(medianSpread <= 500, "the pictures are " + medianSpread + " ms apart")
+        archive.pause()
+        sync.speed = 1
+    }
+
     function test_6_localModeFindsTheClipAndMovesOnAtItsEnd() {
         archive.stopAllLines()
         archive.preferLocalPlay = true
