@@ -176,47 +176,52 @@
         <translation>Выбрать день архива</translation>
     </message>
     <message>
-        <location filename="../qml/archive/ArchiveToolBar.qml" line="52"/>
+        <location filename="../qml/archive/ArchiveToolBar.qml" line="48"/>
+        <source>d MMM yyyy</source>
+        <translation>d MMM yyyy</translation>
+    </message>
+    <message>
+        <location filename="../qml/archive/ArchiveToolBar.qml" line="54"/>
         <source>Play</source>
         <translation>Воспроизвести</translation>
     </message>
     <message>
-        <location filename="../qml/archive/ArchiveToolBar.qml" line="59"/>
+        <location filename="../qml/archive/ArchiveToolBar.qml" line="61"/>
         <source>Pause</source>
         <translation>Пауза</translation>
     </message>
     <message>
-        <location filename="../qml/archive/ArchiveToolBar.qml" line="73"/>
+        <location filename="../qml/archive/ArchiveToolBar.qml" line="75"/>
         <source>Show time-lapse recordings</source>
         <translation>Показывать непрерывную запись</translation>
     </message>
     <message>
-        <location filename="../qml/archive/ArchiveToolBar.qml" line="88"/>
+        <location filename="../qml/archive/ArchiveToolBar.qml" line="90"/>
         <source>Local files</source>
         <translation>Локальные файлы</translation>
     </message>
     <message>
-        <location filename="../qml/archive/ArchiveToolBar.qml" line="88"/>
+        <location filename="../qml/archive/ArchiveToolBar.qml" line="90"/>
         <source>Streamed by the server</source>
         <translation>Поток от сервера</translation>
     </message>
     <message>
-        <location filename="../qml/archive/ArchiveToolBar.qml" line="89"/>
+        <location filename="../qml/archive/ArchiveToolBar.qml" line="91"/>
         <source>Play the clip files here when they can be read, or have the server stream them</source>
         <translation>Воспроизводить файлы записей здесь, если они доступны, или получать поток от сервера</translation>
     </message>
     <message>
-        <location filename="../qml/archive/ArchiveToolBar.qml" line="105"/>
+        <location filename="../qml/archive/ArchiveToolBar.qml" line="107"/>
         <source>Export the selected range to MP4</source>
         <translation>Экспортировать выбранный интервал в MP4</translation>
     </message>
     <message>
-        <location filename="../qml/archive/ArchiveToolBar.qml" line="130"/>
+        <location filename="../qml/archive/ArchiveToolBar.qml" line="132"/>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
     <message>
-        <location filename="../qml/archive/ArchiveToolBar.qml" line="138"/>
+        <location filename="../qml/archive/ArchiveToolBar.qml" line="140"/>
         <source>Archive extended</source>
         <translation>Архив: выгрузки</translation>
     </message>
@@ -768,10 +773,6 @@ recognition
         <location filename="../qml/devicePassword/table/DevicePasswordTable.qml" line="71"/>
         <source>Login</source>
         <translation>Логин</translation>
-    </message>
-    <message>
-        <source>Password</source>
-        <translation>Пароль</translation>
     </message>
 </context>
 <context>

@@ -15,7 +15,9 @@
 // Options: --tiles N[,N...] (4), --seconds S (15), --warmup S (3), --paths P[,P...]
 // (software,opengl,vlc,ffplay), --stream ts|h264 (ts: MPEG-TS over RTP, payload type 33, as the
 // development server sends; h264: H.264 over RTP described by libvlc's own SDP), --vlc-arg ARG
-// (repeatable), --default-buffering (players without the live profile, as before it), --only
+// (repeatable), --default-buffering (players without the live profile, as before it), --avformat
+// (MPEG-TS descriptions through the avformat demuxer instead of libvlc's RTP access),
+// --live-latency MS (the live players' caching, as the setting "video/liveLatencyMs"), --only
 // nodraw|rects (our path without surfaces / plain rectangles, in-process).
 // Latency mode: --latency [--tiles N] [--seconds S]: a sender (ffmpeg) whose pictures carry their
 // frame number as a row of boxes; the screen is sampled and every picture's first appearance is
@@ -26,6 +28,7 @@
 #include "qmlVlc/QmlVlcTypes.h"
 #include "qmlVlc/QmlVlcVideoStats.h"
 #include "qmlVlc/vlc/media_ref.h"
+#include "qmlVlc/vlc/stream_description.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -74,6 +77,8 @@ struct Options {
     QStringList vlcArgs; // extra libvlc arguments for the libvlc paths (--vlc-arg, repeatable)
     bool latency = false;
     bool liveProfile = true; // --default-buffering: players as before the live profile
+    bool rtpAccess = true;   // --avformat: MPEG-TS descriptions through the avformat demuxer
+    int liveLatencyMs = -1;  // --live-latency MS: the live players' caching ("video/liveLatencyMs")
 };
 
 double processCpuSeconds() {
@@ -850,7 +855,9 @@ LatencyResult measureLatency(const Options& o, int tiles, const QString& path, c
         players.back()->start(program,
                               {"--run", path, "--tiles", QString::number(tiles), "--sdp-dir", dir.path(),
                                "--seconds", QString::number(o.seconds + 5), "--warmup", "1", "--stream",
-                               o.stream, o.liveProfile ? "--live" : "--default-buffering"});
+                               o.stream, o.liveProfile ? "--live" : "--default-buffering",
+                               o.rtpAccess ? "--rtp-access" : "--avformat", "--live-latency",
+                               QString::number(o.liveLatencyMs)});
     }
     const double playersStartedMs = clock.nsecsElapsed() / 1e6;
     const int columns = columnsFor(tiles);
@@ -922,6 +929,10 @@ Options parseOptions(const QStringList& args) {
             o.liveProfile = false;
             continue;
         }
+        if (a == QLatin1String("--avformat")) {
+            o.rtpAccess = false;
+            continue;
+        }
         if (a == QLatin1String("--tiles")) {
             o.tiles.clear();
             for (const QString& n : v.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
@@ -943,6 +954,8 @@ Options parseOptions(const QStringList& args) {
             o.vlcArgs << v;
         } else if (a == QLatin1String("--sdp-dir")) {
             o.sdpDir = v;
+        } else if (a == QLatin1String("--live-latency")) {
+            o.liveLatencyMs = v.toInt();
         } else {
             continue;
         }
@@ -964,6 +977,10 @@ QStringList childArguments(const Options& o, const QString& path, int tiles, con
     if (!o.liveProfile) {
         args << "--default-buffering";
     }
+    if (!o.rtpAccess) {
+        args << "--avformat";
+    }
+    args << "--live-latency" << QString::number(o.liveLatencyMs);
     return args;
 }
 
@@ -981,6 +998,9 @@ int main(int argc, char** argv) {
     config.setNetworkCachingMs(250);
     config.setHardwareDecodingEnabled(true);
     config.setExtraArguments(QStringList{"--no-xlib", "--quiet", "--no-audio"} + o.vlcArgs);
+    // As the client opens the server's streams ("video/rtpAccess").
+    vlc::stream_description::set_rtp_access_enabled(o.rtpAccess);
+    config.setLiveLatencyMs(o.liveLatencyMs); // negative: the default
     if (!o.run.isEmpty()) {
         // Before the first window, as the client chooses it.
         QmlVlcRenderPath::apply(o.run == QLatin1String("software") ? QmlVlcRenderPath::Software

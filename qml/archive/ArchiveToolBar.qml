@@ -43,7 +43,9 @@ KvoToolBar {
         }
     }
     KvoText {
-        text: Qt.formatDate(bar.selectedDate, "d MMM yyyy")
+        objectName: "archiveDateText"
+        // In the language of the window; qsTr makes a language switch write the date again.
+        text: bar.selectedDate.toLocaleDateString(Qt.locale(), qsTr("d MMM yyyy"))
         color: KvoAppStyle.textDim
     }
     KvoToolButton {

@@ -8,8 +8,9 @@ RowLayout {
     property alias label: caption.text
     property alias text: field.text
     property alias field: field
+    // Captions line up at this width; a longer one (a translation) takes what it needs.
     property int labelWidth: 140
     spacing: KvoAppStyle.spacing
-    KvoText { id: caption; Layout.preferredWidth: parent.labelWidth }
+    KvoText { id: caption; Layout.preferredWidth: Math.max(parent.labelWidth, implicitWidth) }
     KvoTextField { id: field; Layout.fillWidth: true }
 }

@@ -85,6 +85,7 @@ bool ScreenTestServer::logInOther(const QString& sign, const QString& password) 
         // A client that never connected would fail every later request: the next one tries anew.
         _other.reset();
         qWarning() << "second client did not connect";
+        qWarning().noquote() << "the server's log says:\n" << logLinesAbout(QStringLiteral("Connection"));
         return false;
     }
     return _other->logIn(sign, KvoCore::Utils::getPwdHash(password));
@@ -102,7 +103,26 @@ QVariantMap ScreenTestServer::request(const QVariantMap& record, const QString& 
     if (!client) {
         return {};
     }
-    return client->request(QJsonObject::fromVariantMap(record), answerFn, msecs).toVariantMap();
+    const QJsonObject answer = client->request(QJsonObject::fromVariantMap(record), answerFn, msecs);
+    if (answer.isEmpty()) {
+        qWarning().noquote() << "no" << answerFn << "within" << msecs << "ms; the server's log says:\n"
+                             << logLinesAbout(answerFn.section(QLatin1Char('_'), 0, 0) + QLatin1Char('_'));
+    }
+    return answer.toVariantMap();
+}
+
+// The server's lines that mention `needle`, log-ins, warnings and errors: why a request went
+// unanswered.
+QString ScreenTestServer::logLinesAbout(const QString& needle) const {
+    QStringList lines;
+    const QStringList all = _server->logText().split(QLatin1Char('\n'));
+    for (const QString& line : all) {
+        if (line.contains(needle) || line.contains(QLatin1String("auth_")) ||
+            line.contains(QLatin1String("[W]")) || line.contains(QLatin1String("[E]"))) {
+            lines.append(line.left(400));
+        }
+    }
+    return lines.mid(qMax(0, lines.size() - 40)).join(QLatin1Char('\n'));
 }
 
 QVariantList ScreenTestServer::received(const QString& fn) const {

@@ -67,6 +67,7 @@ Q_SIGNALS:
 
 private:
     LinkClient* other();
+    QString logLinesAbout(const QString& needle) const;
 
     QString _clientFolder;
     std::unique_ptr<ServerProcess> _server;

@@ -145,13 +145,30 @@ TestCase {
         tryVerify(function() { return k.layouts.length === 2 && !k.controller.fromCache }, 10000)
     }
 
+    // A request of the second workstation; a connection that gets no answer is made anew.
+    function ask(record, answerFn) {
+        var answer = null
+        tryVerify(function() {
+            answer = SERVER.request(record, answerFn)
+            if (answer && answer.RES !== undefined)
+                return true
+            SERVER.dropOther()
+            return false
+        }, 40000, "the server answers " + answerFn)
+        return answer
+    }
+
     function test_3_anotherUserHasOwnLayouts() {
         // A second account of the administrator's making (sample accounts have no password); the
         // second workstation logs in anew, its link went with the server stopped earlier.
         SERVER.dropOther()
-        var made = SERVER.request({ FN: "users_trCreate", _receiver: "9", sign: "anna", name: "Anna",
-                                    pwd: SERVER.pwdHash("anna-pw") }, "users_saCreate")
-        compare(made.RES, true, made.error)
+        var made = ask({ FN: "users_trCreate", _receiver: "9", sign: "anna", name: "Anna",
+                         pwd: SERVER.pwdHash("anna-pw") }, "users_saCreate")
+        // An answer lost with a dropped connection leaves the account made all the same.
+        if (made.RES !== true) {
+            var users = ask({ FN: "users_trGetList", _receiver: "9" }, "users_saGetList").entries
+            verify(users.some(function(u) { return u.sign === "anna" }), made.error)
+        }
         openClientAs("anna", "anna-pw")
         fx.waitForLogin()
         var k = keeper()
@@ -159,7 +176,7 @@ TestCase {
         compare(k.layouts.length, 0, "none of admin's layouts")
         verify(k.saveAs("Anna's view"))
         tryVerify(function() { return k.layouts.length === 1 }, 10000)
-        var answer = SERVER.request({ FN: "desktopLayout_trGetList", _receiver: "9" }, "desktopLayout_saGetList", 30000)
+        var answer = ask({ FN: "desktopLayout_trGetList", _receiver: "9" }, "desktopLayout_saGetList")
         compare(answer.RES, true, "the second workstation (admin) gets its list")
         compare(answer.entries.length, 2, "admin's own list is unchanged")
         openClientAs("admin")

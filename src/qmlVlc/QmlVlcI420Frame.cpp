@@ -41,3 +41,24 @@ bool QmlVlcI420Frame::sameGeometry(const QmlVlcI420Frame& other) const {
     return rgb == other.rgb && width == other.width && height == other.height &&
            yPlaneSize == other.yPlaneSize && uPlaneSize == other.uPlaneSize && vPlaneSize == other.vPlaneSize;
 }
+
+uint64_t QmlVlcI420Frame::contentFingerprint() const {
+    if (!yPlane || height == 0 || yPlaneSize == 0) {
+        return 0;
+    }
+    constexpr unsigned sampledRows = 64;
+    constexpr size_t samplesPerRow = 256;
+    const size_t pitch = yPlaneSize / height;
+    const unsigned rowStep = height > sampledRows ? height / sampledRows : 1;
+    const size_t byteStep = pitch > samplesPerRow ? pitch / samplesPerRow : 1;
+    // FNV-1a: cheap, and any changed sample changes the result.
+    uint64_t hash = 14695981039346656037ull;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(yPlane);
+    for (unsigned row = 0; row < height; row += rowStep) {
+        const unsigned char* line = bytes + size_t(row) * pitch;
+        for (size_t x = 0; x < pitch; x += byteStep) {
+            hash = (hash ^ line[x]) * 1099511628211ull;
+        }
+    }
+    return hash;
+}

@@ -22,6 +22,8 @@ struct QmlVlcI420Frame {
     // Steady-clock time (ns) at which libvlc last handed this buffer over for display; 0 = never.
     // Atomic because a buffer taken back at the pool limit may still be read by the render thread.
     std::atomic<int64_t> displayedAtNs{0};
+    // `contentFingerprint()` of the picture last handed over in this buffer.
+    std::atomic<uint64_t> fingerprint{0};
 
     // Sizes the buffer for an even `w` x `h` picture with the given pitches and points the planes into it.
     void allocate(uint16_t w, uint16_t h, unsigned yPitch, unsigned uPitch, unsigned vPitch);
@@ -32,4 +34,8 @@ struct QmlVlcI420Frame {
     // Same geometry as `other`, own buffer.
     void allocateLike(const QmlVlcI420Frame& other);
     bool sameGeometry(const QmlVlcI420Frame& other) const;
+    // A hash of a grid of samples of the first plane (64 rows, up to 256 bytes each): libvlc shows
+    // its last picture again, copied into another buffer, while a stream waits for data; the same
+    // fingerprint tells such a copy from a new picture at a small fraction of a full comparison.
+    uint64_t contentFingerprint() const;
 };

@@ -280,17 +280,23 @@ void QmlVlcVideoOutput::video_unlock_cb(void* picture, void* const*) {
 }
 
 void QmlVlcVideoOutput::video_display_cb(void* picture) {
+    bool repeated = false;
     {
         std::lock_guard<std::mutex> lock(m_guard);
         size_t index = 0;
         if (!poolIndex(picture, m_pool.size(), &index)) {
             return;
         }
+        const uint64_t print = m_pool[index]->contentFingerprint();
+        repeated = m_renderFrame && m_renderFrame->fingerprint == print;
         m_renderFrame = m_pool[index];
+        m_renderFrame->fingerprint = print;
         m_renderFrame->displayedAtNs = QmlVlcVideoStats::nowNs();
         m_lastDisplayed[index] = ++m_displaySequence;
     }
-    ++QmlVlcVideoStats::instance().decoded;
+    if (!repeated) {
+        ++QmlVlcVideoStats::instance().decoded;
+    }
     ++m_displayedCount;
     // One queued hand-over at a time: a busy GUI thread sees only the newest picture, and the
     // decoding thread never waits for it.

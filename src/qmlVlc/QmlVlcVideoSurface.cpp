@@ -119,9 +119,13 @@ void QmlVlcVideoSurface::presentFrame(std::shared_ptr<const QmlVlcI420Frame> fra
         return;
     }
     const QSize shownBefore = displaySize();
-    // libvlc shows its last picture again while no new one comes (the same pool buffer): that is
-    // no new picture for the tile's health.
-    const bool newPicture = frame && frame != m_frame;
+    // libvlc shows its last picture again while no new one comes (in the same or another pool
+    // buffer): that is no new picture for the tile's health.
+    const uint64_t print = frame ? frame->fingerprint.load() : 0;
+    const bool newPicture = frame && (!m_sinceFrame.isValid() || print != m_lastFingerprint);
+    if (newPicture) {
+        m_lastFingerprint = print;
+    }
     m_displaySize = m_source ? m_source->videoOutput().displaySize() : QSize();
     m_frame = std::move(frame);
     m_frameUpdated = true;

@@ -101,4 +101,5 @@ private:
     bool m_holdLastFrame = false;
     quint64 m_frameCount = 0;
     QElapsedTimer m_sinceFrame;
+    uint64_t m_lastFingerprint = 0;
 };

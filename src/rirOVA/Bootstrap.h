@@ -46,8 +46,8 @@ public:
     static void initContextProperties(QQmlEngine& engine);
     static void initQmlEngine(QQmlApplicationEngine& engine);
     // Probes the configured address and starts the server program beside the client (or on the
-    // PATH) when nothing answers and `startAllowed`.
-    static void initServer(bool startAllowed = true);
+    // PATH) when nothing answers and `startAllowed`. True when it started the server.
+    static bool initServer(bool startAllowed = true);
 
 private:
     // Tells the link to connect as soon as a just started server accepts connections.

@@ -37,7 +37,7 @@ bool PrivateXServer::start(const QString& screen) {
     std::string number;
     pollfd p{fds[0], POLLIN, 0};
     while (number.find('\n') == std::string::npos) {
-        if (poll(&p, 1, 20000) <= 0) {
+        if (poll(&p, 1, 60000) <= 0) { // Xvfb starts slowly on a loaded machine
             break;
         }
         char buf[16];

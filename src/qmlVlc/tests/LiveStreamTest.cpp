@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QUrl>
 #include <gtest/gtest.h>
+#include <memory>
 
 using VlcTestSupport::mediaPath;
 using VlcTestSupport::waitUntil;
@@ -20,6 +21,17 @@ namespace {
 
 QString mpegTsDescription(const QString& host, quint16 port) {
     return QString::fromUtf8(MpegTsSender::description(host, port));
+}
+
+// A loopback description of `port` written to `name` in `dir`; empty when it cannot be written.
+QString writeDescription(const QTemporaryDir& dir, const QString& name, quint16 port) {
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return {};
+    }
+    file.write(mpegTsDescription(QStringLiteral("127.0.0.1"), port).toUtf8());
+    return path;
 }
 
 TEST(StreamDescription, MpegTsOverRtpIsOpenedWithLibvlcsRtpAccessAndEverythingElseWithAvformat) {
@@ -62,12 +74,8 @@ TEST(StreamDescription, AServerLikeDescriptionPlaysThroughTheRtpAccess) {
     ASSERT_TRUE(dir.isValid());
     const quint16 port = MpegTsSender::freePort();
     ASSERT_NE(port, 0);
-    const QString sdpPath = dir.filePath(QStringLiteral("17.sdp"));
-    {
-        QFile file(sdpPath);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(mpegTsDescription("127.0.0.1", port).toUtf8());
-    }
+    const QString sdpPath = writeDescription(dir, QStringLiteral("17.sdp"), port);
+    ASSERT_FALSE(sdpPath.isEmpty());
     MpegTsSender sender(mediaPath("pattern.mp4"), port);
 
     QmlVlcPlayer player;
@@ -157,14 +165,14 @@ TEST(LiveProfile, LivePlayersGetTheLowLatencyOptionsAndTheSettingChangesThem) {
 
     EXPECT_TRUE(archive.mediaOptions().isEmpty()) << "archive players keep libvlc's buffering";
     const QStringList options = live.mediaOptions();
-    EXPECT_TRUE(options.contains(":network-caching=200")) << options.join(' ').toStdString();
-    EXPECT_TRUE(options.contains(":live-caching=200"));
+    EXPECT_TRUE(options.contains(":network-caching=100")) << options.join(' ').toStdString();
+    EXPECT_TRUE(options.contains(":live-caching=100"));
     EXPECT_TRUE(options.contains(":clock-jitter=0"));
 
     // The setting applies to the next media of every live player.
     config.setLiveLatencyMs(800);
     EXPECT_TRUE(live.mediaOptions().contains(":network-caching=800"));
-    EXPECT_FALSE(live.mediaOptions().contains(":network-caching=200"));
+    EXPECT_FALSE(live.mediaOptions().contains(":network-caching=100"));
     EXPECT_TRUE(archive.mediaOptions().isEmpty());
     config.setLiveLatencyMs(-5);
     EXPECT_EQ(config.liveLatencyMs(), QmlVlcConfig::defaultLiveLatencyMs) << "a negative value is not kept";
@@ -191,3 +199,36 @@ TEST(LiveProfile, ALivePlayerPlaysAClipWithItsOptions) {
 }
 
 } // namespace
+
+// While a stream read through the RTP access waits for data, libvlc shows its last picture again
+// many times a second, copied into other buffers: a tile must see that no new picture comes.
+TEST(StreamDescription, PicturesShownAgainAfterTheStreamStopsAreNotNewPictures) {
+    vlc::stream_description::set_rtp_access_enabled(true);
+    VlcTestSupport::configureQuietLibvlc();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const quint16 port = MpegTsSender::freePort();
+    ASSERT_NE(port, 0);
+    const QString sdpPath = writeDescription(dir, QStringLiteral("18.sdp"), port);
+    ASSERT_FALSE(sdpPath.isEmpty());
+    auto sender = std::make_unique<MpegTsSender>(mediaPath("pattern.mp4"), port);
+    QmlVlcPlayer player;
+    player.classBegin();
+    player.setLiveProfile(true);
+    player.setHiddenSuspendMs(0);
+    QmlVlcVideoSurface surface;
+    surface.setSource(&player);
+    player.play(QUrl::fromLocalFile(sdpPath).toString());
+    ASSERT_TRUE(waitUntil([&] { return surface.currentFrame() != nullptr; }, 20000));
+    const double before = surface.frameCount();
+    waitUntil([] { return false; }, 3000);
+    EXPECT_GT(surface.frameCount() - before, 25) << "a 25 fps stream gives new pictures while it plays";
+
+    sender.reset();
+    waitUntil([] { return false; }, 5000);
+    EXPECT_EQ(player.state(), QmlVlcPlayerProxy::Playing) << "the access still waits for data";
+    EXPECT_GT(surface.msSinceLastFrame(), 3000) << "no new picture since the stream stopped";
+    player.stop();
+    surface.setSource(nullptr);
+    vlc::stream_description::set_rtp_access_enabled(false);
+}
