@@ -70,6 +70,11 @@ TestCase {
         addClip("c2a", cam2, "Yard camera", 1, 0, clipMs, true)
         addClip("c2b", cam2, "Yard camera", 1, clipMs, 2 * clipMs, true)
         addClip("c2c", cam2, "Yard camera", 1, 2 * clipMs, 3 * clipMs, true)
+        // Both: [50, 80 s], for playing faster than the clock.
+        for (var i = 5; i < 8; ++i) {
+            addClip("c1f" + i, cam1, "Demo camera", 1, i * clipMs, (i + 1) * clipMs, true)
+            addClip("c2f" + i, cam2, "Yard camera", 1, i * clipMs, (i + 1) * clipMs, true)
+        }
 
         fx.openTab(2)
         archive = fx.waitFor("archive", 20000)
@@ -260,13 +265,13 @@ TestCase {
         var item1 = itemOf(cam1), item2 = itemOf(cam2)
         verify(item1 && item2 && !item1.localMode)
         var sync = archive.syncController
-        archive.jump(base + 500)
+        archive.jump(base + 50500)
         sync.speed = 2
         archive.play()
         // The server makes its scaled copies first, and the lines settle on the cursor.
         wait(4000)
         var started = Date.now(), first = null, last = null, spreads = [], offsets = []
-        while (Date.now() - started < 3000 && sync.cursor < base + 19000) {
+        while (Date.now() - started < 5000 && sync.cursor < base + 78000) {
             var shown = shownPositions([item1, item2])
             if (!isNaN(shown[0]) && !isNaN(shown[1])) {
                 var sample = { at: Date.now(), position: (shown[0] + shown[1]) / 2 }
@@ -278,7 +283,7 @@ TestCase {
             }
             wait(100)
         }
-        verify(first !== null && last.at - first.at >= 1000, "pictures read over a second at least")
+        verify(first !== null && last.at - first.at >= 2000, "pictures read over two seconds at least")
         var rate = (last.position - first.position) / (last.at - first.at)
         spreads.sort(function(a, b) { return a - b })
         var medianSpread = spreads[Math.floor(spreads.length / 2)]
@@ -287,9 +292,9 @@ TestCase {
         console.info("[ archive ] two streamed cameras at x2: pictures move " + rate.toFixed(2)
                      + " times as fast as the clock, spread median " + medianSpread.toFixed(0)
                      + " ms, picture to cursor median " + medianOffset.toFixed(0) + " ms over " + spreads.length + " grabs")
-        // Clearly faster than the clock (at x1 it is 1); a line that catches up after waiting for the
-        // cursor moves faster for a moment.
-        verify(rate > 1.5 && rate < 3, "the pictures move " + rate + " times as fast as the clock")
+        // Clearly faster than the clock (at x1 at most 1): a line that waits for the cursor stands still
+        // for a moment, one that catches up moves faster for a moment.
+        verify(rate > 1.2 && rate < 3, "the pictures move " + rate + " times as fast as the clock")
         verify(medianSpread <= 500, "the pictures are " + medianSpread + " ms apart")
         archive.pause()
         sync.speed = 1
