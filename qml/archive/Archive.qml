@@ -70,7 +70,8 @@ KvoFrame {
 
     // Creates the server stream of a device from `at`; returns its key.
     function makeTrCreateVideo(deviceId, at) {
-        archivePlayerController.trCreateVideo({ rstIDDevice: Number(deviceId), dtStart: Math.round(at) })
+        archivePlayerController.trCreateVideo({ rstIDDevice: Number(deviceId), dtStart: Math.round(at),
+                                                speed: syncController.speed })
         streamKey = archivePlayerController.lastCreatedStreamKey()
         return streamKey
     }
@@ -371,10 +372,10 @@ KvoFrame {
                 item.jumpTo(at)
         }
         onLineAhead: {
-            console.info("Archive camera " + line + " waits " + Math.round(leadMs) + " ms for the others")
+            console.info("Archive camera " + line + " waits " + Math.round(waitMs) + " ms for the others")
             var item = archive.playerOfDevice(line)
             if (item)
-                item.hold(leadMs)
+                item.hold(waitMs)
         }
     }
 

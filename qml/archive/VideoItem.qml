@@ -102,9 +102,10 @@ Rectangle {
             streamKey = archive.makeTrCreateVideo(deviceId, at)
             streamStarted = true
         } else {
-            archive.archivePlayerController.trJumpVideo({ streamKey: streamKey, position: Math.round(at) })
+            archive.archivePlayerController.trJumpVideo({ streamKey: streamKey, position: Math.round(at),
+                                                         speed: sync.speed })
             if (wasIdle && sync.playing)
-                archive.archivePlayerController.trPlayVideo({ streamKey: streamKey })
+                archive.archivePlayerController.trPlayVideo({ streamKey: streamKey, speed: sync.speed })
         }
     }
 
@@ -117,10 +118,11 @@ Rectangle {
             else
                 vlcPlayer.pause()
         } else if (streamStarted) {
+            // The server sends the stream at the cursor's speed.
             if (playing)
-                archive.archivePlayerController.trPlayVideo({ streamKey: streamKey })
+                archive.archivePlayerController.trPlayVideo({ streamKey: streamKey, speed: sync.speed })
             else
-                archive.archivePlayerController.trPauseVideo({ streamKey: streamKey })
+                archive.archivePlayerController.trPauseVideo({ streamKey: streamKey, speed: sync.speed })
         }
     }
 
@@ -158,10 +160,15 @@ Rectangle {
     function playSdp(path) {
         vlcPlayer.play(fileUrl(path))
     }
+    // The server's position less the stream's delay is where the picture is (measured at x1 and x2:
+    // the delay is about the same stretch of the recording at either speed); until the first
+    // picture shows there is none to report.
     function streamPosition(position, paused) {
-        picturePosition = position
+        if (!vlcPlayer.input.hasVout)
+            return
+        picturePosition = position - vlcPlayer.archiveStreamDelayMs
         if (hasRecording && !paused && sync.playing)
-            sync.reportPosition(lineKey, position)
+            sync.reportPosition(lineKey, picturePosition)
     }
     function streamJumped(mapParams) {
         if (mapParams.RES === false)
@@ -170,6 +177,8 @@ Rectangle {
 
     VlcPlayer {
         id: vlcPlayer
+        // Every streamed line shows its stream with the same short delay.
+        archiveStreamProfile: !item.localMode
         onTimeChanged: {
             if (!item.localMode || !item.hasEntry(item.loadedClip) || item.pendingSeek >= 0)
                 return
@@ -272,7 +281,12 @@ Rectangle {
             holdTimer.stop()
             item.setPlaying(playing)
         }
-        function onSpeedChanged(speed) { if (item.localMode) vlcPlayer.input.rate = speed }
+        function onSpeedChanged(speed) {
+            if (item.localMode)
+                vlcPlayer.input.rate = speed
+            else
+                item.setPlaying(item.sync.playing)
+        }
     }
 
     Timer {

@@ -1,5 +1,6 @@
 // Screen tests: the real QML screens with the real controllers, players and link, against the
 // development server started by the test on a free loopback port, on a private X display.
+#include "DemoClipPicture.h"
 #include "FakeOAuthProvider.h"
 #include "PrivateXServer.h"
 #include "ScreenTestServer.h"
@@ -44,6 +45,8 @@ public Q_SLOTS:
         Bootstrap::initQmlTypes();
         // A local sign-in provider for the YouTube screens.
         qmlRegisterType<FakeOAuthProvider>("ScreenTests", 1, 0, "FakeOAuthProvider");
+        // Tells which moment of the demo clip a picture shows.
+        qmlRegisterType<DemoClipPicture>("ScreenTests", 1, 0, "DemoClipPicture");
         Bootstrap::initClientNetwork();
         _server = std::make_unique<ScreenTestServer>(_root->path());
     }

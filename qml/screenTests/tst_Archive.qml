@@ -1,5 +1,6 @@
 import QtQuick 2.13
 import QtTest 1.2
+import ScreenTests 1.0
 
 // The Archive tab against the development server: camera lines from recorded clips, a click that
 // plays the clip under it at the right moment (streamed by the server and from the local files),
@@ -16,6 +17,8 @@ TestCase {
         id: fx
         testCase: testCase
     }
+
+    DemoClipPicture { id: clipReader }
 
     SignalSpy {
         id: exportSpy
@@ -68,6 +71,11 @@ TestCase {
         addClip("c2a", cam2, "Yard camera", 1, 0, clipMs, true)
         addClip("c2b", cam2, "Yard camera", 1, clipMs, 2 * clipMs, true)
         addClip("c2c", cam2, "Yard camera", 1, 2 * clipMs, 3 * clipMs, true)
+        // Both: [50, 80 s], for playing faster than the clock.
+        for (var i = 5; i < 8; ++i) {
+            addClip("c1f" + i, cam1, "Demo camera", 1, i * clipMs, (i + 1) * clipMs, true)
+            addClip("c2f" + i, cam2, "Yard camera", 1, i * clipMs, (i + 1) * clipMs, true)
+        }
 
         fx.openTab(2)
         archive = fx.waitFor("archive", 20000)
@@ -84,6 +92,27 @@ TestCase {
         var line = fx.waitFor("archiveLine_" + deviceId, 10000)
         var p = line.mapToItem(box(), 0, line.height / 2)
         mouseClick(box(), box().xAt(base + ms), p.y)
+    }
+    // Where each camera's picture is on the screen now (epoch ms), read from the demo clip's square in
+    // one grab of the screen; NaN where no picture is seen. Every clip here starts a whole number of
+    // clip lengths after the base, so a picture's moment is the one of its clip nearest the cursor.
+    function shownPositions(items) {
+        var grab = null
+        var before = archive.syncController.cursor
+        // The result lives only during the call.
+        archive.grabToImage(function(result) { grab = result.image })
+        tryVerify(function() { return grab !== null }, 5000, "the screen is grabbed")
+        var at = (before + archive.syncController.cursor) / 2
+        var shown = []
+        for (var i = 0; i < items.length; ++i) {
+            var surface = items[i].surface
+            var p = surface.mapToItem(archive, 0, 0)
+            var t = clipReader.timeIn(grab, Math.round(p.x), Math.round(p.y), Math.round(surface.width),
+                                      Math.round(surface.height), (at - base) % clipMs)
+            shown.push(t < 0 ? NaN : base + Math.round((at - base - t) / clipMs) * clipMs + t)
+        }
+        shown.cursor = at
+        return shown
     }
     function near(a, b, tolerance) { return Math.abs(a - b) <= tolerance }
     // Pictures to look at go beside the test programs (the demo clip's folder is one below them);
@@ -176,22 +205,44 @@ TestCase {
                   "both cameras report where they are")
         tryVerify(function() { return item1.player.input.hasVout && item2.player.input.hasVout }, 20000,
                   "both cameras show pictures")
-        // After the jump has settled, in the middle of both cameras' clips.
+        // After the jump has settled, in the middle of both cameras' clips (the server is a little
+        // ahead of the pictures and must not reach the end of the first camera's clip meanwhile).
         tryVerify(function() { return sync.cursor >= base + 13000 }, 10000)
+        // The server's positions of both, and what the screen shows: both pictures, read from the clip
+        // itself, near each other and the cursor.
         var worst = 0, sum = 0, samples = 0
+        var shownSpread = [], shownOffset = []
         while (sync.cursor < base + 17000 && samples < 40) {
             var spread = sync.spread
             worst = Math.max(worst, spread)
             sum += spread
             ++samples
+            var shown = shownPositions([item1, item2])
+            if (!isNaN(shown[0]) && !isNaN(shown[1])) {
+                shownSpread.push(Math.abs(shown[0] - shown[1]))
+                shownOffset.push(Math.max(Math.abs(shown[0] - shown.cursor), Math.abs(shown[1] - shown.cursor)))
+            }
             wait(100)
         }
-        console.info("[ archive ] two streamed cameras after a jump: spread worst " + worst.toFixed(0) + " ms, mean "
-                     + (sum / samples).toFixed(0) + " ms over " + samples + " samples")
+        console.info("[ archive ] two streamed cameras after a jump, server positions: spread worst " + worst.toFixed(0)
+                     + " ms, mean " + (sum / samples).toFixed(0) + " ms over " + samples + " samples")
         // Each report of the server is a quarter-second step of libvlc's clock: single samples jitter
         // by that much, the mean is what the cameras are apart.
         verify(sum / samples <= 500, "mean spread " + (sum / samples) + " ms")
         verify(worst <= 1000, "worst spread " + worst + " ms")
+        shownSpread.sort(function(a, b) { return a - b })
+        shownOffset.sort(function(a, b) { return a - b })
+        verify(shownSpread.length >= samples / 2, "both pictures are read in " + shownSpread.length + " of " + samples + " grabs")
+        var medianSpread = shownSpread[Math.floor(shownSpread.length / 2)]
+        var medianOffset = shownOffset[Math.floor(shownOffset.length / 2)]
+        console.info("[ archive ] two streamed cameras after a jump, on the screen: spread median " + medianSpread.toFixed(0)
+                     + " ms, worst " + shownSpread[shownSpread.length - 1].toFixed(0) + " ms; picture to cursor median "
+                     + medianOffset.toFixed(0) + " ms, worst " + shownOffset[shownOffset.length - 1].toFixed(0) + " ms over "
+                     + shownSpread.length + " grabs")
+        // A grab reads a picture to within a frame (67 ms); a few places of the square's path are
+        // ambiguous, hence the median.
+        verify(medianSpread <= 500, "the pictures are " + medianSpread + " ms apart")
+        verify(medianOffset <= 500, "a picture is " + medianOffset + " ms from the cursor")
         box().setView(base - 5000, 60000)
         wait(300)
         saveShot(archive, "archive-two-lines.png")
@@ -255,6 +306,47 @@ TestCase {
         mouseClick(reset)
         compare(surface.zoom, 1)
         verify(!reset.visible)
+    }
+
+    // Twice as fast, streamed: the server sends both cameras at that speed, the pictures move twice
+    // as fast as the clock and stay together (how far they are from the cursor is printed).
+    function test_5b_streamedLinesPlayAtTheCursorsSpeed() {
+        var item1 = itemOf(cam1), item2 = itemOf(cam2)
+        verify(item1 && item2 && !item1.localMode)
+        var sync = archive.syncController
+        archive.jump(base + 50500)
+        sync.speed = 2
+        archive.play()
+        // The server makes its scaled copies first, and the lines settle on the cursor.
+        wait(4000)
+        var started = Date.now(), first = null, last = null, spreads = [], offsets = []
+        while (Date.now() - started < 5000 && sync.cursor < base + 78000) {
+            var shown = shownPositions([item1, item2])
+            if (!isNaN(shown[0]) && !isNaN(shown[1])) {
+                var sample = { at: Date.now(), position: (shown[0] + shown[1]) / 2 }
+                if (first === null)
+                    first = sample
+                last = sample
+                spreads.push(Math.abs(shown[0] - shown[1]))
+                offsets.push(Math.max(Math.abs(shown[0] - shown.cursor), Math.abs(shown[1] - shown.cursor)))
+            }
+            wait(100)
+        }
+        verify(first !== null && last.at - first.at >= 2000, "pictures read over two seconds at least")
+        var rate = (last.position - first.position) / (last.at - first.at)
+        spreads.sort(function(a, b) { return a - b })
+        var medianSpread = spreads[Math.floor(spreads.length / 2)]
+        offsets.sort(function(a, b) { return a - b })
+        var medianOffset = offsets[Math.floor(offsets.length / 2)]
+        console.info("[ archive ] two streamed cameras at x2: pictures move " + rate.toFixed(2)
+                     + " times as fast as the clock, spread median " + medianSpread.toFixed(0)
+                     + " ms, picture to cursor median " + medianOffset.toFixed(0) + " ms over " + spreads.length + " grabs")
+        // Clearly faster than the clock (at x1 at most 1): a line that waits for the cursor stands still
+        // for a moment, one that catches up moves faster for a moment.
+        verify(rate > 1.2 && rate < 3, "the pictures move " + rate + " times as fast as the clock")
+        verify(medianSpread <= 500, "the pictures are " + medianSpread + " ms apart")
+        archive.pause()
+        sync.speed = 1
     }
 
     function test_6_localModeFindsTheClipAndMovesOnAtItsEnd() {

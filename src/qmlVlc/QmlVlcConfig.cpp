@@ -60,6 +60,11 @@ QStringList QmlVlcConfig::liveMediaOptions() const {
             QStringLiteral(":clock-jitter=0"), QStringLiteral(":clock-synchro=0")};
 }
 
+QStringList QmlVlcConfig::archiveStreamMediaOptions() const {
+    const QString ms = QString::number(archiveStreamCachingMs);
+    return {QStringLiteral(":network-caching=") + ms, QStringLiteral(":clock-jitter=0")};
+}
+
 libvlc_instance_t* QmlVlcConfig::acquireInstance() {
     std::lock_guard<std::mutex> lock(m_guard);
     if (m_instance) {

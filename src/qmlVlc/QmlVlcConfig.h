@@ -35,6 +35,17 @@ public:
     // clock jitter allowance and pictures shown as they are decoded.
     QStringList liveMediaOptions() const;
 
+    // Buffering of players of archive streams sent by the server, in ms: equal and small for every
+    // such player, so that their pictures lag the server's position by one known amount.
+    static constexpr int archiveStreamCachingMs = 200;
+    // What an archive stream takes besides that caching from the server's position to the screen
+    // (the server's sending and muxing, the decoder's frames): measured with the development server
+    // on loopback from the pictures shown, about one second for every line alike.
+    static constexpr int archiveStreamTransitMs = 1000;
+    // Media options of those players: that caching, and no growth of it when a packet is late (the
+    // clock starts again instead), so that one late moment does not delay a line for good.
+    QStringList archiveStreamMediaOptions() const;
+
     // The libvlc arguments the next instance is created with.
     QStringList arguments() const;
     // The shared instance, created on first use (null when libvlc cannot start); counted.

@@ -48,8 +48,24 @@ void QmlVlcPlayerProxy::setLiveProfile(bool live) {
     Q_EMIT liveProfileChanged();
 }
 
+void QmlVlcPlayerProxy::setArchiveStreamProfile(bool on) {
+    if (on == m_archiveStreamProfile) {
+        return;
+    }
+    m_archiveStreamProfile = on;
+    m_player->set_rtp_access(on);
+    Q_EMIT archiveStreamProfileChanged();
+}
+
+int QmlVlcPlayerProxy::archiveStreamDelayMs() const {
+    return QmlVlcConfig::archiveStreamCachingMs + QmlVlcConfig::archiveStreamTransitMs;
+}
+
 QStringList QmlVlcPlayerProxy::mediaOptions() const {
-    return m_liveProfile ? QmlVlcConfig::instance().liveMediaOptions() : QStringList();
+    if (m_liveProfile) {
+        return QmlVlcConfig::instance().liveMediaOptions();
+    }
+    return m_archiveStreamProfile ? QmlVlcConfig::instance().archiveStreamMediaOptions() : QStringList();
 }
 
 void QmlVlcPlayerProxy::setHiddenSuspendMs(int ms) {

@@ -39,6 +39,14 @@ class QmlVlcPlayerProxy : public QmlVlcVideoSource, private vlc::media_player_ev
     // keep the last picture) and resumes when one is seen again; 0 never stops.
     Q_PROPERTY(
         int hiddenSuspendMs READ hiddenSuspendMs WRITE setHiddenSuspendMs NOTIFY hiddenSuspendMsChanged)
+    // Players of archive streams sent by the server open their stream descriptions with libvlc's
+    // RTP access (no probing, which takes each player a different while) and the archive stream
+    // buffering of QmlVlcConfig, so that every line shows its stream with the same short delay.
+    // Takes effect with the next media.
+    Q_PROPERTY(bool archiveStreamProfile READ archiveStreamProfile WRITE setArchiveStreamProfile NOTIFY
+                   archiveStreamProfileChanged)
+    // How long after the server sends a moment of an archive stream this player shows it, in ms.
+    Q_PROPERTY(int archiveStreamDelayMs READ archiveStreamDelayMs CONSTANT)
     // False while decoding is stopped because no surface is seen.
     Q_PROPERTY(bool decoding READ isDecoding NOTIFY decodingChanged)
 public:
@@ -93,6 +101,9 @@ public:
     static constexpr int defaultHiddenSuspendMs = 3000;
     bool liveProfile() const { return m_liveProfile; }
     void setLiveProfile(bool live);
+    bool archiveStreamProfile() const { return m_archiveStreamProfile; }
+    void setArchiveStreamProfile(bool on);
+    int archiveStreamDelayMs() const;
     int hiddenSuspendMs() const { return m_hiddenSuspendMs; }
     void setHiddenSuspendMs(int ms);
     bool isDecoding() const { return !m_suspended; }
@@ -132,6 +143,7 @@ Q_SIGNALS:
     void mediaPlayerLengthChanged(double length);
     void volumeChanged();
     void liveProfileChanged();
+    void archiveStreamProfileChanged();
     void hiddenSuspendMsChanged();
     void decodingChanged();
 
@@ -161,6 +173,7 @@ private:
     QmlVlcCurrentMedia m_currentMedia;
     QTimer m_errorTimer;
     bool m_liveProfile = false;
+    bool m_archiveStreamProfile = false;
     int m_hiddenSuspendMs = defaultHiddenSuspendMs;
     QTimer m_hiddenTimer;
     bool m_suspended = false;

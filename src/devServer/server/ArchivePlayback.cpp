@@ -1,5 +1,6 @@
 #include "ArchivePlayback.h"
 
+#include "ArchiveRetiming.h"
 #include "LiveStreams.h"
 #include "RecordStore.h"
 #include "RecordedClips.h"
@@ -7,6 +8,8 @@
 #include "ServerLog.h"
 #include "VlcStream.h"
 #include "kvoCore/clientNetwork/RtpPortPicker.h"
+
+#include <cmath>
 
 namespace DevServer {
 
@@ -89,8 +92,17 @@ Outcome ArchivePlayback::create(const Request& request) {
         outcome.replies.append(reply);
         return outcome;
     }
+    Stream fresh;
+    if (!readSpeed(params, fresh, error)) {
+        KvoCore::DTO reply = RequestHandler::failure(request, error);
+        reply.params.insert("status", "ERROR");
+        reply.params.insert("streamKey", key);
+        outcome.replies.append(reply);
+        return outcome;
+    }
     _streams.erase(key);
     Stream& stream = _streams[key];
+    stream.speed = fresh.speed;
     stream.session = request.sessionNumber;
     stream.host = host;
     stream.port = quint16(port);
@@ -131,11 +143,26 @@ Outcome ArchivePlayback::control(const Request& request) {
     Stream& stream = it->second;
     KvoCore::DTO reply = RequestHandler::answer(request, true);
     reply.params.insert("streamKey", key);
+    const double speedBefore = stream.speed;
+    QString error;
+    if (!readSpeed(request.dto.params, stream, error)) {
+        reply = RequestHandler::failure(request, error);
+        reply.params.insert("streamKey", key);
+        outcome.replies.append(reply);
+        return outcome;
+    }
     if (request.action == QLatin1String("trPlayVideo") || request.action == QLatin1String("trPauseVideo")) {
         stream.paused = request.action == QLatin1String("trPauseVideo");
         if (stream.sender) {
             stream.sender->setPaused(stream.paused);
         }
+        // A new speed goes on from where the stream is.
+        const qint64 at = position(stream);
+        if (stream.speed != speedBefore && at >= 0) {
+            const qint64 clipStart = number(stream.clips.at(stream.index).toObject().value("dtStart"));
+            playClip(key, stream, stream.index, qMax<qint64>(0, at - clipStart));
+        }
+        reply.params.insert("speed", stream.speed);
     } else if (request.action == QLatin1String("trJumpVideo")) {
         const qint64 at = number(request.dto.params.value("position"));
         const int index = clipAt(stream.clips, at);
@@ -158,18 +185,93 @@ Outcome ArchivePlayback::control(const Request& request) {
     return outcome;
 }
 
+bool ArchivePlayback::readSpeed(const QJsonObject& params, Stream& stream, QString& error) {
+    const QJsonValue value = params.value("speed");
+    if (value.isUndefined() || value.isNull()) {
+        return true;
+    }
+    const double speed = value.toDouble(-1);
+    if (!value.isDouble() || !std::isfinite(speed) || speed < minSpeed || speed > maxSpeed) {
+        error = QStringLiteral("\"speed\" must be a number from %1 to %2").arg(minSpeed).arg(maxSpeed);
+        return false;
+    }
+    stream.speed = speed;
+    return true;
+}
+
 bool ArchivePlayback::playClip(const QString& key, Stream& stream, int index, qint64 offsetMs) {
-    const QJsonObject clip = stream.clips.at(index).toObject();
-    VlcEngine::Source source = VlcEngine::source(VlcEngine::File, clip.value("filePath").toString(), false);
+    const QString file = stream.clips.at(index).toObject().value("filePath").toString();
+    if (stream.speed == 1.0) {
+        if (!send(key, stream, file, offsetMs, 1.0)) {
+            return false;
+        }
+        stream.index = index;
+        stream.copy.reset();
+        return true;
+    }
+    stream.copyIndex = index;
+    stream.copyOffsetMs = offsetMs;
+    if (stream.copy && stream.copy->clipFile() == file && stream.copy->speed() == stream.speed) {
+        if (!stream.copy->isReady()) {
+            return true; // sent from the moment asked for when it is made
+        }
+        const bool sent =
+            send(key, stream, stream.copy->outputPath(), qint64(offsetMs / stream.speed), stream.speed);
+        if (sent) {
+            stream.index = index;
+        }
+        return sent;
+    }
+    // Meanwhile the stream goes on as it was.
+    auto copy = std::make_unique<ArchiveRetiming>(file, stream.speed);
+    const ArchiveRetiming* made = copy.get();
+    connect(
+        copy.get(), &ArchiveRetiming::finished, this,
+        [this, key, made](bool ok) { onCopyMade(key, made, ok); }, Qt::QueuedConnection);
+    if (!copy->start()) {
+        serverLog()->warn("Archive stream '{}' at speed {}: {}", key.toStdString(), stream.speed,
+                          copy->error().toStdString());
+        return false;
+    }
+    stream.copy = std::move(copy);
+    return true;
+}
+
+void ArchivePlayback::onCopyMade(const QString& key, const ArchiveRetiming* copy, bool ok) {
+    const auto it = _streams.find(key);
+    // A copy that was replaced (another clip or speed) is no longer there to compare with.
+    if (it == _streams.end() || it->second.copy.get() != copy) {
+        return;
+    }
+    Stream& stream = it->second;
+    if (!ok) {
+        serverLog()->warn("Archive stream '{}': {}", key.toStdString(), stream.copy->error().toStdString());
+        stream.copy.reset();
+        return;
+    }
+    // While the copy was made the stream went on: it goes on from there when that is the same clip.
+    qint64 offset = stream.copyOffsetMs;
+    if (stream.index == stream.copyIndex && !stream.paused) {
+        const qint64 at = position(stream);
+        const qint64 clipStart = number(stream.clips.at(stream.index).toObject().value("dtStart"));
+        offset = at >= 0 ? qMax<qint64>(0, at - clipStart) : offset;
+    }
+    playClip(key, stream, stream.copyIndex, offset);
+}
+
+bool ArchivePlayback::send(const QString& key, Stream& stream, const QString& file, qint64 fileOffsetMs,
+                           double speed) {
+    VlcEngine::Source source = VlcEngine::source(VlcEngine::File, file, false);
     if (!source.error.isEmpty()) {
         return false;
     }
     QStringList extra;
-    if (offsetMs > 0) {
-        extra << QStringLiteral(":start-time=%1").arg(offsetMs / 1000.0, 0, 'f', 3);
+    if (fileOffsetMs > 0) {
+        extra << QStringLiteral(":start-time=%1").arg(fileOffsetMs / 1000.0, 0, 'f', 3);
     }
-    stream.index = index;
-    stream.startOffsetMs = offsetMs > 0 ? offsetMs : -1;
+    stream.sentSpeed = speed;
+    stream.startOffsetMs = fileOffsetMs > 0 ? fileOffsetMs : -1;
+    stream.lastTime = -1;
     if (stream.sender && stream.sender->switchTo(source, extra)) {
         if (stream.paused) {
             stream.sender->setPaused(true);
@@ -234,7 +336,8 @@ qint64 ArchivePlayback::position(Stream& stream) {
             stream.startOffsetMs = -1;
         }
     }
-    return number(stream.clips.at(stream.index).toObject().value("dtStart")) + time;
+    return number(stream.clips.at(stream.index).toObject().value("dtStart")) +
+           qint64(double(time) * stream.sentSpeed);
 }
 
 void ArchivePlayback::reportPositions() {

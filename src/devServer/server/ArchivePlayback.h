@@ -14,13 +14,18 @@
 
 namespace DevServer {
 
+class ArchiveRetiming;
 class RecordStore;
 class VlcEngine;
 class VlcStream;
 
 // The "archivePlayer" group: a recorded span of one device sent as an RTP stream (MPEG-TS), clip
-// after clip, to the client that asked; play, pause, jump, remove, and "srPosition" twice a second;
-// and the export of a recorded range to MP4.
+// after clip, to the client that asked; play, pause, jump, speed, remove, and "srPosition" twice a
+// second; and the export of a recorded range to MP4.
+//
+// libvlc cannot change the rate of a player whose output is a network stream, so at a speed other
+// than 1 the clip is sent from a copy whose timestamps ffmpeg has scaled (not re-encoded): the same
+// output paces it, and the client's player shows it at that speed as it arrives.
 class ArchivePlayback : public QObject {
     Q_OBJECT
 public:
@@ -37,6 +42,9 @@ public:
     // The clip of `clips` (ordered by "dtStart") that covers `at`, or else the first one after it; -1
     // when none.
     static int clipAt(const QJsonArray& clips, qint64 at);
+    // Slowest and fastest speed of a stream.
+    static constexpr double minSpeed = 0.125;
+    static constexpr double maxSpeed = 16.0;
 
 private:
     struct Stream {
@@ -46,6 +54,9 @@ private:
         QJsonArray clips;
         int index = -1;
         bool paused = false;
+        // The speed asked for, and that of the file being sent (a scaled copy comes a moment later).
+        double speed = 1.0;
+        double sentSpeed = 1.0;
         // Where a clip was started into, until the player's time shows it (a seek takes a moment).
         qint64 startOffsetMs = -1;
         // libvlc moves a player's time in steps of about a quarter second: the last step and when
@@ -53,11 +64,20 @@ private:
         qint64 lastTime = -1;
         qint64 lastTimeAt = 0;
         std::unique_ptr<VlcStream> sender;
+        // The scaled copy being sent or being made, and the clip moment it is for when made.
+        std::unique_ptr<ArchiveRetiming> copy;
+        int copyIndex = -1;
+        qint64 copyOffsetMs = 0;
     };
     Outcome create(const Request& request);
     Outcome control(const Request& request);
     // Sends clip `index` from `offsetMs` into it; false when the clip cannot be opened.
     bool playClip(const QString& key, Stream& stream, int index, qint64 offsetMs);
+    // Sends `file` from `fileOffsetMs` into it; its time runs `speed` times as fast as the clip's.
+    bool send(const QString& key, Stream& stream, const QString& file, qint64 fileOffsetMs, double speed);
+    void onCopyMade(const QString& key, const ArchiveRetiming* copy, bool ok);
+    // Reads an optional "speed" of a request into the stream; false (with `error`) when it is no speed.
+    static bool readSpeed(const QJsonObject& params, Stream& stream, QString& error);
     void onClipEnded(const QString& key);
     void reportPositions();
     void sampleTimes();

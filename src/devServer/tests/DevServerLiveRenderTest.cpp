@@ -1,5 +1,6 @@
 // Real pixels under X: the client's video surface in a Qt Quick window shows the demo camera's live
 // stream from the server, with its square moving. The last picture is kept as a screenshot.
+#include "DemoClipPicture.h"
 #include "LinkClient.h"
 #include "LiveTestSupport.h"
 #include "ServerProcess.h"
@@ -38,21 +39,6 @@ Window {
     VlcVideoSurface { anchors.fill: parent; source: player; fillMode: VlcVideoSurface.Stretch }
 }
 )";
-
-// Centre of the demo clip's bright yellow square (#F0E060) in a picture; (-1, -1) when not seen.
-QPointF squareCentre(const QImage& image) {
-    double sumX = 0, sumY = 0;
-    int count = 0;
-    for (int y = 0; y < image.height(); y += 2) {
-        for (int x = 0; x < image.width(); x += 2) {
-            const QRgb c = image.pixel(x, y);
-            if (qRed(c) > 200 && qGreen(c) > 190 && qBlue(c) < 140) {
-                sumX += x, sumY += y, ++count;
-            }
-        }
-    }
-    return count < 20 ? QPointF(-1, -1) : QPointF(sumX / count, sumY / count);
-}
 
 } // namespace
 
@@ -100,7 +86,7 @@ TEST(DevServerLiveRender, TheClientPlayerShowsTheMovingDemoPicture) {
     ASSERT_TRUE(waitUntil(
         [&] {
             shot = window->grabWindow();
-            first = squareCentre(shot);
+            first = DemoClipPicture::squareCentre(shot);
             return first.x() >= 0;
         },
         20000))
@@ -113,7 +99,7 @@ TEST(DevServerLiveRender, TheClientPlayerShowsTheMovingDemoPicture) {
     EXPECT_TRUE(waitUntil(
         [&] {
             shot = window->grabWindow();
-            later = squareCentre(shot);
+            later = DemoClipPicture::squareCentre(shot);
             return later.x() >= 0 && QLineF(first, later).length() > 10;
         },
         5000))

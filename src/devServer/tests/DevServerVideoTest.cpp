@@ -9,6 +9,7 @@
 #include "qmlVlc/QmlVlcVideoSurface.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -22,6 +23,7 @@
 #include <cstdio>
 #include <functional>
 #include <gtest/gtest.h>
+#include <iostream>
 #include <memory>
 
 using LiveTestSupport::freeRtpPort;
@@ -42,6 +44,12 @@ int datagramsWithin(QUdpSocket& socket, int msecs) {
         },
         msecs);
     return count;
+}
+
+// Writes `text` into a new file; false when it cannot.
+bool writeFile(const QString& path, const QString& text) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) >= 0;
 }
 
 class DevServerVideoTest : public ::testing::Test {
@@ -115,11 +123,7 @@ TEST_F(DevServerVideoTest, DemoCameraStreamsLiveToTheClientPlayerUntilTheClientL
 
     QTemporaryDir dir;
     const QString sdpPath = dir.filePath(QStringLiteral("%1.sdp").arg(id));
-    {
-        QFile file(sdpPath);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content.toUtf8());
-    }
+    ASSERT_TRUE(writeFile(sdpPath, content));
     {
         QmlVlcPlayer player;
         player.classBegin();
@@ -366,11 +370,7 @@ TEST_F(DevServerVideoTest, ArchivePlaybackStreamsPausesJumpsAndReportsItsPositio
 
     QTemporaryDir dir;
     const QString sdpPath = dir.filePath("k1.sdp");
-    {
-        QFile file(sdpPath);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(sdp.value("sdp").toString().toUtf8());
-    }
+    ASSERT_TRUE(writeFile(sdpPath, sdp.value("sdp").toString()));
     {
         QmlVlcPlayer player;
         player.classBegin();
@@ -414,6 +414,126 @@ TEST_F(DevServerVideoTest, ArchivePlaybackStreamsPausesJumpsAndReportsItsPositio
     EXPECT_TRUE(removed.value("RES").toBool());
     datagramsWithin(receiver, 800);
     EXPECT_EQ(datagramsWithin(receiver, 1200), 0) << "a removed stream still sends";
+}
+
+TEST_F(DevServerVideoTest, ArchiveStreamPlaysAtTheSpeedAskedFor) {
+    startServer({{"video/record", false}});
+    auto client = adminClient();
+    const qint64 id = demoCamera(*client).value("id").toVariant().toLongLong();
+    // The 10 s demo clip, listed as a recording that ended a minute ago.
+    const QString clipFile = server->folder() + "/video/speed/demo.mp4";
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(clipFile).path()));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(DEVSERVER_DEMO_CLIP), clipFile));
+    const qint64 start = QDateTime::currentMSecsSinceEpoch() - 70000;
+    const QJsonObject clip = client->request({{"FN", "archive_trCreate"},
+                                              {"rstIDDevice", id},
+                                              {"type", 1},
+                                              {"dtStart", start},
+                                              {"dtEnd", start + 10000},
+                                              {"duration", 10000},
+                                              {"final", true},
+                                              {"filePath", clipFile}},
+                                             "archive_saCreate");
+    ASSERT_TRUE(clip.value("RES").toBool()) << clip.value("error").toString().toStdString();
+
+    const quint16 port = freeRtpPort();
+    const QJsonObject refused = client->request({{"FN", "archivePlayer_trCreateVideo"},
+                                                 {"streamKey", "fast"},
+                                                 {"rstIDDevice", id},
+                                                 {"dtStart", start},
+                                                 {"rtpVideoPort", port},
+                                                 {"speed", 100}},
+                                                "archivePlayer_saCreateVideo");
+    EXPECT_FALSE(refused.value("RES").toBool(true)) << "a speed out of range";
+    EXPECT_TRUE(refused.value("error").toString().contains("speed"));
+
+    const QJsonObject created = client->request({{"FN", "archivePlayer_trCreateVideo"},
+                                                 {"streamKey", "fast"},
+                                                 {"rstIDDevice", id},
+                                                 {"dtStart", start},
+                                                 {"rtpVideoPort", port},
+                                                 {"speed", 4}},
+                                                "archivePlayer_saCreateVideo");
+    ASSERT_EQ(created.value("status").toString(), "OK") << created.value("error").toString().toStdString();
+    const QJsonObject sdp = client->waitFor("archivePlayer_srNewSDP");
+    QTemporaryDir dir;
+    const QString sdpPath = dir.filePath("fast.sdp");
+    ASSERT_TRUE(writeFile(sdpPath, sdp.value("sdp").toString()));
+    // Four times as fast, the 10 s clip is sent in about 2.5 s (at the normal speed it takes 10 s):
+    // the position stops where the stream ends, and the client's player shows the stream meanwhile.
+    QmlVlcPlayer player;
+    player.classBegin();
+    player.setArchiveStreamProfile(true);
+    QmlVlcVideoSurface surface;
+    surface.setSource(&player);
+    player.play(sdpPath);
+    // The rate is taken from the first report to the last change, wherever the start took long.
+    QElapsedTimer clock;
+    clock.start();
+    qint64 first = -1, furthest = 0, firstMs = 0, lastChangeMs = 0;
+    int unchanged = 0;
+    waitUntil(
+        [&] {
+            const QJsonObject next = client->waitFor("archivePlayer_srPosition", 100);
+            if (next.isEmpty()) {
+                return false;
+            }
+            const qint64 at = next.value("position").toVariant().toLongLong();
+            if (first < 0) {
+                first = furthest = at;
+                firstMs = lastChangeMs = clock.elapsed();
+            } else if (at != furthest) {
+                furthest = at;
+                lastChangeMs = clock.elapsed();
+                unchanged = 0;
+            }
+            return ++unchanged >= 4 && surface.currentFrame() != nullptr;
+        },
+        20000);
+    EXPECT_TRUE(surface.currentFrame() != nullptr) << "no picture of the fast stream";
+    ASSERT_GE(unchanged, 4) << "the stream did not end";
+    const double fastRate = double(furthest - first) / double(qMax<qint64>(1, lastChangeMs - firstMs));
+    EXPECT_GE(furthest - start, 3000) << "the stream got to " << furthest - start << " ms of the clip";
+    EXPECT_GE(fastRate, 2.0) << "the clip moved " << fastRate << " times as fast as the clock";
+    std::cout << "[ speed ] at x4 the clip moved " << fastRate << " times as fast as the clock" << std::endl;
+
+    // Back to the normal speed from the clip's first second: about a second of the clip per second.
+    const QJsonObject jumped = client->request({{"FN", "archivePlayer_trJumpVideo"},
+                                                {"streamKey", "fast"},
+                                                {"position", start + 1000},
+                                                {"speed", 1}},
+                                               "archivePlayer_saJumpVideo");
+    EXPECT_TRUE(jumped.value("RES").toBool()) << jumped.value("error").toString().toStdString();
+    const QJsonObject badSpeed =
+        client->request({{"FN", "archivePlayer_trPlayVideo"}, {"streamKey", "fast"}, {"speed", "fast"}},
+                        "archivePlayer_saPlayVideo");
+    EXPECT_FALSE(badSpeed.value("RES").toBool(true)) << "a speed that is no number";
+    // Measured once the jump shows (reports of the fast stream may still be on their way) and the
+    // position has moved on from the moment jumped to.
+    qint64 from = -1, last = -1;
+    bool jumpSeen = false;
+    QElapsedTimer span;
+    waitUntil(
+        [&] {
+            const QJsonObject next = client->waitFor("archivePlayer_srPosition", 100);
+            if (next.isEmpty()) {
+                return false;
+            }
+            last = next.value("position").toVariant().toLongLong();
+            jumpSeen = jumpSeen || last < start + 2000;
+            if (jumpSeen && from < 0 && last > start + 1300) {
+                from = last;
+                span.start();
+            }
+            return span.isValid() && span.elapsed() >= 3000;
+        },
+        15000);
+    ASSERT_GE(from, 0) << "the stream does not move on from the jump";
+    const double rate = double(last - from) / double(qMax<qint64>(1, span.elapsed()));
+    std::cout << "[ speed ] back at x1 the clip moves " << rate << " times as fast as the clock" << std::endl;
+    EXPECT_NEAR(rate, 1.0, 0.4) << "the clip moves " << rate << " times as fast as the clock";
+    player.stop();
+    surface.setSource(nullptr);
 }
 
 // Duration of a media file in milliseconds as ffprobe reads it; -1 when it cannot.

@@ -184,6 +184,61 @@ TEST(StreamDescription, AvformatCountsTheBytesOfALiveStream) {
     tile.player.stop();
 }
 
+TEST(StreamDescription, AnArchiveStreamPlayerUsesTheRtpAccessAndItsOwnBufferingWhereOthersDoNot) {
+    const bool wasEnabled = vlc::stream_description::rtp_access_enabled();
+    vlc::stream_description::set_rtp_access_enabled(false);
+    VlcTestSupport::configureQuietLibvlc();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const quint16 port = MpegTsSender::freePort();
+    ASSERT_NE(port, 0);
+    const QString sdpPath = dir.filePath(QStringLiteral("archive.sdp"));
+    {
+        QFile file(sdpPath);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(mpegTsDescription("127.0.0.1", port).toUtf8());
+    }
+    const QString sdpUrl = QUrl::fromLocalFile(sdpPath).toString();
+
+    QmlVlcPlayer plain;
+    plain.classBegin();
+    plain.play(sdpUrl);
+    EXPECT_EQ(plain.mrl(), sdpUrl) << "other players read the description through avformat";
+    plain.stop();
+
+    QmlVlcPlayer archive;
+    archive.classBegin();
+    QSignalSpy changed(&archive, &QmlVlcPlayerProxy::archiveStreamProfileChanged);
+    archive.setArchiveStreamProfile(true);
+    archive.setArchiveStreamProfile(true);
+    EXPECT_EQ(changed.count(), 1);
+    const QStringList options = archive.mediaOptions();
+    EXPECT_TRUE(
+        options.contains(QStringLiteral(":network-caching=%1").arg(QmlVlcConfig::archiveStreamCachingMs)))
+        << options.join(' ').toStdString();
+    EXPECT_TRUE(options.contains(":clock-jitter=0"));
+    EXPECT_GT(archive.archiveStreamDelayMs(), QmlVlcConfig::archiveStreamCachingMs);
+    QmlVlcVideoSurface surface;
+    surface.setSource(&archive);
+    QSignalSpy error(&archive, &QmlVlcPlayerProxy::mediaPlayerEncounteredError);
+    MpegTsSender sender(mediaPath("pattern.mp4"), port);
+    archive.play(sdpUrl);
+    EXPECT_EQ(archive.mrl(), QStringLiteral("rtp://@:%1").arg(port)) << "no probing for the archive stream";
+    EXPECT_TRUE(waitUntil([&] { return surface.currentFrame() != nullptr || error.count() > 0; }, 20000));
+    EXPECT_EQ(error.count(), 0);
+    EXPECT_TRUE(surface.currentFrame()) << "the stream plays with these options";
+    archive.stop();
+    surface.setSource(nullptr);
+
+    // Off again: the next media is the description's own.
+    archive.setArchiveStreamProfile(false);
+    EXPECT_TRUE(archive.mediaOptions().isEmpty());
+    archive.play(sdpUrl);
+    EXPECT_EQ(archive.mrl(), sdpUrl);
+    archive.stop();
+    vlc::stream_description::set_rtp_access_enabled(wasEnabled);
+}
+
 TEST(LiveProfile, LivePlayersGetTheLowLatencyOptionsAndTheSettingChangesThem) {
     QmlVlcConfig& config = QmlVlcConfig::instance();
     config.setLiveLatencyMs(QmlVlcConfig::defaultLiveLatencyMs);

@@ -78,13 +78,13 @@ std::vector<std::string> media_ref::stream_description_options(const std::string
 
 media_ref media_ref::create(libvlc_instance_t* instance, const std::string& mrl, bool is_path,
                             const std::vector<std::string>& untrusted,
-                            const std::vector<std::string>& trusted) {
+                            const std::vector<std::string>& trusted, bool rtp_access) {
     if (!instance || mrl.empty()) {
         return media_ref();
     }
     // A description that libvlc's RTP access can open directly is opened that way (see
     // stream_description); the file stays the interface, the player picks the access.
-    const std::string rtpMrl = stream_description::rtp_access_enabled()
+    const std::string rtpMrl = rtp_access || stream_description::rtp_access_enabled()
                                    ? stream_description::from_mrl(mrl).rtp_access_mrl()
                                    : std::string();
     const std::string& target = rtpMrl.empty() ? mrl : rtpMrl;

@@ -19,11 +19,12 @@ public:
 
     // A media for `mrl`: a local path or, else, a location (a location without a scheme is taken as a
     // path, which libvlc could not open as a location). Untrusted options are added before trusted ones.
-    // A stream description (".sdp") of MPEG-TS over RTP is opened with libvlc's RTP access, any
-    // other one gets the options that open it through the avformat demuxer.
+    // A stream description (".sdp") of MPEG-TS over RTP is opened with libvlc's RTP access when that
+    // is enabled for every player or `rtp_access` asks for it; any other one gets the options that
+    // open it through the avformat demuxer.
     static media_ref create(libvlc_instance_t* instance, const std::string& mrl, bool is_path,
                             const std::vector<std::string>& untrusted = {},
-                            const std::vector<std::string>& trusted = {});
+                            const std::vector<std::string>& trusted = {}, bool rtp_access = false);
     // The options that every ".sdp" media gets; empty for any other MRL.
     static std::vector<std::string> stream_description_options(const std::string& mrl);
 

@@ -21,7 +21,8 @@ int playlist_player_core::add_media(const char* mrl, unsigned untrusted_count, c
         const std::vector<std::string> extra = m_media_options();
         trustedList.insert(trustedList.end(), extra.begin(), extra.end());
     }
-    return add_media(media_ref::create(get_instance(), mrl, is_path, untrustedList, trustedList));
+    return add_media(
+        media_ref::create(get_instance(), mrl, is_path, untrustedList, trustedList, m_rtp_access));
 }
 
 const std::string& playlist_player_core::empty_data() {

@@ -45,12 +45,17 @@ public:
     // each media so that a changed setting applies to the next one.
     using options_provider = std::function<std::vector<std::string>()>;
     void set_media_options_provider(options_provider provider) { m_media_options = std::move(provider); }
+    // Stream descriptions of MPEG-TS over RTP are opened with libvlc's RTP access by this player even
+    // where players in general read them through avformat (see stream_description).
+    void set_rtp_access(bool on) { m_rtp_access = on; }
+    bool rtp_access() const { return m_rtp_access; }
 
 protected:
     static const std::string& empty_data();
 
 private:
     options_provider m_media_options;
+    bool m_rtp_access = false;
 };
 
 } // namespace vlc

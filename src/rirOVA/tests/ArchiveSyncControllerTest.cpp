@@ -14,6 +14,12 @@ struct ManualClock {
     void install(ArchiveSyncController& sync) {
         sync.setClock([this] { return now; });
     }
+    // On this clock, with lines kept within 500 ms of each other and 2 s to settle after a change.
+    void installWithTolerance(ArchiveSyncController& sync) {
+        install(sync);
+        sync.setToleranceMs(500);
+        sync.setSettleMs(2000);
+    }
 };
 
 } // namespace
@@ -63,9 +69,7 @@ TEST(ArchiveSyncControllerTest, CursorMovesWithTheClockAtItsSpeedOnlyWhilePlayin
 TEST(ArchiveSyncControllerTest, LinesAreKeptWithinHalfTheToleranceOfTheCursor) {
     ArchiveSyncController sync;
     ManualClock clock;
-    clock.install(sync);
-    sync.setToleranceMs(500);
-    sync.setSettleMs(2000);
+    clock.installWithTolerance(sync);
     QSignalSpy far(&sync, &ArchiveSyncController::lineOutOfStep);
     QSignalSpy ahead(&sync, &ArchiveSyncController::lineAhead);
     sync.jump(100000);
@@ -123,6 +127,36 @@ TEST(ArchiveSyncControllerTest, LinesAreKeptWithinHalfTheToleranceOfTheCursor) {
     clock.now += 3000;
     sync.reportPosition("a", 199000);
     EXPECT_DOUBLE_EQ(sync.cursor(), paused);
+}
+
+TEST(ArchiveSyncControllerTest, AtAHigherSpeedALineThatStartsLateIsWaitedForNotJumped) {
+    ArchiveSyncController sync;
+    ManualClock clock;
+    clock.installWithTolerance(sync);
+    QSignalSpy far(&sync, &ArchiveSyncController::lineOutOfStep);
+    sync.setSpeed(4);
+    sync.jump(100000);
+    sync.play();
+    sync.reportPosition("a", 100000);
+    clock.now += 2500;
+    // A line that started a second and a half late is 6 s behind a cursor at four times the speed.
+    sync.reportPosition("a", 104000);
+    EXPECT_EQ(far.count(), 0) << "a jump would start it as late again";
+    EXPECT_DOUBLE_EQ(sync.cursor(), 104000) << "the cursor waits for it";
+    // Ahead, it waits while the cursor makes up its lead at four times the clock.
+    QSignalSpy ahead(&sync, &ArchiveSyncController::lineAhead);
+    clock.now += 2500;
+    sync.reportPosition("a", 116000);
+    ASSERT_EQ(ahead.count(), 1);
+    EXPECT_DOUBLE_EQ(ahead.first().at(1).toDouble(), 500);
+    EXPECT_DOUBLE_EQ(sync.linePosition("a"), 116000) << "it stands still meanwhile";
+    clock.now += 500;
+    EXPECT_DOUBLE_EQ(sync.linePosition("a"), 116000);
+    EXPECT_DOUBLE_EQ(sync.cursor(), 116000);
+    // Further off than a start can explain, it jumps.
+    clock.now += 2500;
+    sync.reportPosition("a", 104000);
+    EXPECT_EQ(far.count(), 1);
 }
 
 TEST(ArchiveSyncControllerTest, SpreadCountsOnlyLinesThatPlay) {

@@ -10,6 +10,8 @@ QtObject {
     // Size of the decoded picture, as libvlc reports it once playing.
     property var video: ({ width: 0, height: 0 })
     property bool liveProfile: false
+    property bool archiveStreamProfile: false
+    property int archiveStreamDelayMs: 1200
     property int hiddenSuspendMs: 3000
     property bool decoding: true
 

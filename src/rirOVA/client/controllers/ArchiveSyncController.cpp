@@ -153,10 +153,11 @@ bool ArchiveSyncController::reportPosition(const QString& name, double position)
         if (std::abs(lead) > farMs()) {
             Q_EMIT lineOutOfStep(name, at);
         } else if (lead > 0) {
-            // Waiting is exact where a jump is not: the line pauses for its lead, and stands still
-            // meanwhile.
-            line.reportedAt = now + qint64(lead);
-            Q_EMIT lineAhead(name, lead);
+            // Waiting is exact where a jump is not: the line pauses while the cursor makes up its
+            // lead, and stands still meanwhile.
+            const double waitMs = lead / _speed;
+            line.reportedAt = now + qint64(waitMs);
+            Q_EMIT lineAhead(name, waitMs);
         } else if (_playing) {
             // A camera a little behind (a slower start) holds the cursor back: the others wait for it.
             _base = position;

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QObject>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 
 namespace ClientController {
@@ -40,8 +41,10 @@ public:
     void setSettleMs(int ms);
     int tickMs() const { return _tick.interval(); }
     void setTickMs(int ms);
-    // Distance from the cursor beyond which a line jumps instead of waiting or being waited for.
-    double farMs() const { return 4.0 * _toleranceMs; }
+    // Distance from the cursor beyond which a line jumps instead of waiting or being waited for. A
+    // faster cursor runs further while a line (re)starts, so a jump would leave it as far behind:
+    // the distance grows with the speed.
+    double farMs() const { return 4.0 * _toleranceMs * std::max(1.0, _speed); }
     // Largest distance in milliseconds between the lines that play now; 0 with fewer than two.
     double spread() const;
 
@@ -73,8 +76,9 @@ Q_SIGNALS:
     void jumped(double at);
     // One line is far out of step and is to go to `at`.
     void lineOutOfStep(const QString& line, double at);
-    // One line is ahead of the cursor by `leadMs` and is to pause that long.
-    void lineAhead(const QString& line, double leadMs);
+    // One line is ahead of the cursor and is to pause for `waitMs` of the clock (its lead at the
+    // cursor's speed).
+    void lineAhead(const QString& line, double waitMs);
 
 private:
     struct Line {
