@@ -159,6 +159,36 @@ Item {
             compare(player.played.length, 1, "nothing to open without a description")
         }
 
+        function test_a_hidden_tile_that_stops_decoding_is_not_stalled() {
+            var health = findChild(tile, "tileHealth")
+            verify(health !== null)
+            var surface = tile.videoSurface
+            health.restartWatch()
+            surface.fakeMsSinceLastFrame = 100
+            health.evaluate()
+            compare(health.status, "live")
+            var asked = deviceController.requestsOf("trGetSDP").length
+            // Hidden: decoding stops and the picture grows old.
+            player.decoding = false
+            surface.fakeMsSinceLastFrame = 12000
+            health.evaluate()
+            compare(health.status, "live", "an old picture of a hidden tile is not a stall")
+            wait(health.firstRetryMs / 8)
+            health.evaluate()
+            compare(deviceController.requestsOf("trGetSDP").length, asked, "the server is not asked again")
+            // Shown again: the next picture is awaited from now on, not from the hidden time.
+            player.decoding = true
+            health.evaluate()
+            compare(health.status, "live")
+            verify(health.lastPictureMs < health.stalledMs, "age counted from the resumption: " + health.lastPictureMs)
+            health.stalledMs = 200
+            wait(300)
+            health.evaluate()
+            compare(health.status, "stalled", "no picture after the resumption is a stall again")
+            health.stalledMs = 2000
+            surface.fakeMsSinceLastFrame = -1
+        }
+
         function test_youtube_badge_for_streamed_device() {
             var badge = findChild(tile, "youtubeBadge")
             verify(!badge.visible)

@@ -26,6 +26,9 @@ Item {
     property double bitrateKbps: 0
     property size resolution: Qt.size(0, 0)
     property double _watchedSince: 0
+    // When the player last began decoding again after being hidden (0: it never stopped).
+    property double _resumedAt: 0
+    property bool _wasDecoding: true
     property double _nextRetryAt: 0
     property double _lastCount: 0
     property double _lastCountAt: 0
@@ -41,6 +44,7 @@ Item {
 
     function restartWatch() {
         _watchedSince = Date.now()
+        _resumedAt = 0
         _nextRetryAt = _watchedSince + lostMs
         retries = 0
         fps = 0
@@ -66,6 +70,20 @@ Item {
         }
         var now = Date.now()
         var age = surface.msSinceLastFrame()
+        if (player.decoding === false) {
+            // A tile nobody sees stops decoding on purpose: its picture is old, not stalled, and
+            // asking the server again would only restart a stream that works.
+            _wasDecoding = false
+            _nextRetryAt = 0
+            return
+        }
+        if (!_wasDecoding) {
+            _wasDecoding = true
+            _resumedAt = now
+        }
+        // Shown again: the next key frame is awaited from the moment decoding resumed.
+        if (age >= 0 && _resumedAt > 0 && now - _resumedAt < age)
+            age = now - _resumedAt
         lastPictureMs = age
         var next
         if (age < 0)
