@@ -76,6 +76,16 @@ FocusScope {
 
     onDeviceIdChanged: load()
     Component.onCompleted: load()
+    // Asked for while the connection was being lost, the lists never come: ask again after the
+    // next log-in.
+    Connections {
+        target: typeof globalObjects !== "undefined" ? globalObjects : null
+        ignoreUnknownSignals: true
+        function onIsAuthorizedChanged() {
+            if (globalObjects.isAuthorized)
+                detection.load()
+        }
+    }
 
     ModuleSystemController {
         id: moduleSystemController
