@@ -174,8 +174,11 @@ qint64 ServerProcess::logBytes() const {
     return bytes;
 }
 
-qint64 ServerProcess::cpuTicks() const {
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(_process.processId()));
+qint64 ServerProcess::cpuTicksOf(qint64 pid) {
+    if (pid <= 0) {
+        return 0;
+    }
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
     if (!stat.open(QIODevice::ReadOnly)) {
         return 0;
     }
@@ -185,8 +188,11 @@ qint64 ServerProcess::cpuTicks() const {
     return fields.value(11).toLongLong() + fields.value(12).toLongLong();
 }
 
-qint64 ServerProcess::residentKiB() const {
-    QFile status(QStringLiteral("/proc/%1/status").arg(_process.processId()));
+qint64 ServerProcess::residentKiBOf(qint64 pid) {
+    if (pid <= 0) {
+        return 0;
+    }
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
     if (!status.open(QIODevice::ReadOnly)) {
         return 0;
     }

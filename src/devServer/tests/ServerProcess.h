@@ -25,14 +25,14 @@ public:
     // Open files the program may hold (through prlimit); 0 = inherited. Set before start().
     void setFileLimit(int files) { _fileLimit = files; }
     // CPU time the running server has used so far, in clock ticks (0 when unknown).
-    qint64 cpuTicks() const;
+    qint64 cpuTicks() const { return cpuTicksOf(pid()); }
     // The address from the server's "LISTENING" line.
     QString listeningAddress() const { return _address; }
     // Everything in the server's log folder so far.
     QString logText() const;
     qint64 logBytes() const;
     // Resident memory of the running server in KiB (0 when unknown).
-    qint64 residentKiB() const;
+    qint64 residentKiB() const { return residentKiBOf(pid()); }
     qint64 pid() const { return _process.processId(); }
 
     // Stops the program (politely, then by force) and starts it again on the same port with the same
@@ -46,6 +46,10 @@ public:
     bool isRunning() const { return _process.state() != QProcess::NotRunning; }
     int exitCode() const { return _process.exitCode(); }
     QProcess::ExitStatus exitStatus() const { return _process.exitStatus(); }
+
+    // The same for any process, from /proc.
+    static qint64 cpuTicksOf(qint64 pid);
+    static qint64 residentKiBOf(qint64 pid);
 
     // True when the environment names a PostgreSQL server for tests.
     static bool postgresAvailable();
