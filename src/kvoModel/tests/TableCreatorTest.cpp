@@ -224,6 +224,8 @@ TEST_P(TableCreatorTest, AnOlderTableGetsTheColumnsAddedSince) {
     db->exec(QStringLiteral("CREATE TABLE item (id INTEGER PRIMARY KEY, dtUpdate INTEGER NOT NULL DEFAULT 0, "
                             "dtInsert INTEGER NOT NULL DEFAULT 0, rstIdKind INTEGER NOT NULL DEFAULT 1, "
                             "title TEXT NOT NULL DEFAULT 'x', uid TEXT, serial TEXT, secret TEXT)"));
+    // The old row's kind exists: PostgreSQL checks the rows when the foreign key is added.
+    db->exec(QStringLiteral("INSERT INTO kind (id, code, name) VALUES (1, 1, 'first')"));
     db->exec(QStringLiteral("INSERT INTO item (id, title) VALUES (5, 'old')"));
 
     creator.checkTables({kind(), item()}, db.data(), false);
