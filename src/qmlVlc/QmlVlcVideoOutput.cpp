@@ -341,6 +341,10 @@ void QmlVlcVideoOutput::presentNewest() {
     }
     if (frame) {
         ++QmlVlcVideoStats::instance().presented;
+    } else if (m_holdPicture) {
+        // The decoder was ended on purpose (a hidden live tile): a hand-over queued before that
+        // must not clear the picture the surfaces keep.
+        return;
     }
     const QList<QmlVlcVideoSurface*> surfaces = m_surfaces;
     for (QmlVlcVideoSurface* surface : surfaces) {
