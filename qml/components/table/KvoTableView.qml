@@ -156,6 +156,7 @@ TableView {
             if (settings[role].visible !== undefined)
                 c.visible = settings[role].visible
         }
+        Qt.callLater(stretchLast)
     }
     function sortRows(role, order) {
         if (!model || !Utils.hasFunction(model, "sortRows"))
@@ -202,6 +203,32 @@ TableView {
             getNewList(startRequestParams)
     }
     onIsReadyForStartInitChanged: startInit()
+
+    // The last column takes the width the others leave, so a long value (a camera's address)
+    // is not cut while the table has room for it.
+    property bool stretchLastColumn: true
+    function stretchLast() {
+        if (!stretchLastColumn)
+            return
+        var last = null
+        var used = 0
+        for (var i = 0; i < columnCount; ++i) {
+            var c = getColumn(i)
+            if (!c || !c.visible)
+                continue
+            if (last)
+                used += last.width
+            last = c
+        }
+        if (!last || !(last.declaredWidth > 0))
+            return
+        last.width = Math.max(last.declaredWidth, Math.floor(viewport.width - used - 1))
+    }
+    onColumnCountChanged: Qt.callLater(stretchLast)
+    Connections {
+        target: table.viewport
+        function onWidthChanged() { Qt.callLater(table.stretchLast) }
+    }
     Component.onCompleted: {
         isCompleted = true
         startInit()
