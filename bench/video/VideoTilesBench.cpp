@@ -17,7 +17,8 @@
 // development server sends; h264: H.264 over RTP described by libvlc's own SDP), --vlc-arg ARG
 // (repeatable), --default-buffering (players without the live profile, as before it), --avformat
 // (MPEG-TS descriptions through the avformat demuxer instead of libvlc's RTP access),
-// --live-latency MS (the live players' caching, as the setting "video/liveLatencyMs"), --only
+// --live-latency MS (the live players' caching, as the setting "video/liveLatencyMs"), --decoder-nice
+// N (libvlc threads' nice value, as "video/decoderNice"; 0 leaves them at the window's), --only
 // nodraw|rects (our path without surfaces / plain rectangles, in-process).
 // Latency mode: --latency [--tiles N] [--seconds S]: a sender (ffmpeg) whose pictures carry their
 // frame number as a row of boxes; the screen is sampled and every picture's first appearance is
@@ -79,6 +80,7 @@ struct Options {
     bool liveProfile = true; // --default-buffering: players as before the live profile
     bool rtpAccess = true;   // --avformat: MPEG-TS descriptions through the avformat demuxer
     int liveLatencyMs = -1;  // --live-latency MS: the live players' caching ("video/liveLatencyMs")
+    int decoderNice = -1;    // --decoder-nice N: libvlc threads' nice value ("video/decoderNice")
 };
 
 double processCpuSeconds() {
@@ -241,6 +243,51 @@ struct Figures {
     double startSeconds = -1; // until every tile showed a picture
     int fewestPerTile = 0;    // pictures libvlc displayed in the run by the slowest tile
     int mostPerTile = 0;
+    // How late the window's event loop ran a 50 ms timer (what a click waits for before it is
+    // handled), ms; our paths only.
+    double guiLateP50 = -1;
+    double guiLateP99 = -1;
+    double guiLateMax = -1;
+};
+
+// Samples how late the window's thread runs a 50 ms timer while the tiles play.
+class GuiLagProbe {
+public:
+    GuiLagProbe() {
+        m_timer.setTimerType(Qt::PreciseTimer);
+        m_timer.setInterval(intervalMs);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            const double now = m_clock.nsecsElapsed() / 1e6;
+            m_late.push_back(std::max(0.0, now - m_last - intervalMs));
+            m_last = now;
+        });
+    }
+    void start() {
+        m_late.clear();
+        m_clock.start();
+        m_last = 0;
+        m_timer.start();
+    }
+    void stop(Figures* f) {
+        m_timer.stop();
+        if (m_late.empty()) {
+            return;
+        }
+        std::sort(m_late.begin(), m_late.end());
+        const auto at = [this](double q) {
+            return m_late[std::min(m_late.size() - 1, size_t(q * m_late.size()))];
+        };
+        f->guiLateP50 = at(0.5);
+        f->guiLateP99 = at(0.99);
+        f->guiLateMax = m_late.back();
+    }
+
+private:
+    static constexpr int intervalMs = 50;
+    QTimer m_timer;
+    QElapsedTimer m_clock;
+    double m_last = 0;
+    std::vector<double> m_late;
 };
 
 // Runs the event loop for `ms` without polling (a polling loop would add its own CPU to both paths).
@@ -433,8 +480,11 @@ Figures runOurs(const Options& o, int tiles, const QString& dir, Meter meter, bo
     stats.latencySamples = 0;
     stats.latencyNsTotal = 0;
     stats.latencyNsMax = 0;
+    GuiLagProbe lag;
     meter.start();
+    lag.start();
     wait(o.seconds * 1000);
+    lag.stop(&f);
     meter.stop(&f);
     spreadSince(perTile0, perTile(), &f);
     f.decoded = stats.decoded - dec0;
@@ -644,6 +694,12 @@ void print(const char* name, int tiles, const Figures& f) {
                     "%.3f ms, X server %.3f ms\n",
                     "", f.threads.gui * perFrame, f.threads.render * perFrame, f.threads.other * perFrame,
                     f.xCpu * perFrame);
+    }
+    if (f.guiLateP50 >= 0) {
+        std::printf(
+            "%-22s   window: %.1f renders/s; its event loop late by p50 %.1f ms, p99 %.1f ms, max %.1f ms\n",
+            "", f.seconds > 0 ? double(f.renders) / f.seconds : 0.0, f.guiLateP50, f.guiLateP99,
+            f.guiLateMax);
     }
     if (f.latencyMeanMs >= 0) {
         std::printf("%-22s   hand-over latency (libvlc display call to upload): mean %.1f ms, max %.1f ms\n",
@@ -956,6 +1012,8 @@ Options parseOptions(const QStringList& args) {
             o.sdpDir = v;
         } else if (a == QLatin1String("--live-latency")) {
             o.liveLatencyMs = v.toInt();
+        } else if (a == QLatin1String("--decoder-nice")) {
+            o.decoderNice = v.toInt();
         } else {
             continue;
         }
@@ -981,6 +1039,9 @@ QStringList childArguments(const Options& o, const QString& path, int tiles, con
         args << "--avformat";
     }
     args << "--live-latency" << QString::number(o.liveLatencyMs);
+    if (o.decoderNice >= 0) {
+        args << "--decoder-nice" << QString::number(o.decoderNice);
+    }
     return args;
 }
 
@@ -1001,6 +1062,9 @@ int main(int argc, char** argv) {
     // As the client opens the server's streams ("video/rtpAccess").
     vlc::stream_description::set_rtp_access_enabled(o.rtpAccess);
     config.setLiveLatencyMs(o.liveLatencyMs); // negative: the default
+    if (o.decoderNice >= 0) {
+        config.setDecoderNice(o.decoderNice);
+    }
     if (!o.run.isEmpty()) {
         // Before the first window, as the client chooses it.
         QmlVlcRenderPath::apply(o.run == QLatin1String("software") ? QmlVlcRenderPath::Software

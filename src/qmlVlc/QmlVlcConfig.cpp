@@ -1,5 +1,10 @@
 #include "QmlVlcConfig.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -63,6 +68,29 @@ QStringList QmlVlcConfig::liveMediaOptions() const {
 QStringList QmlVlcConfig::archiveStreamMediaOptions() const {
     const QString ms = QString::number(archiveStreamCachingMs);
     return {QStringLiteral(":network-caching=") + ms, QStringLiteral(":clock-jitter=0")};
+}
+
+void QmlVlcConfig::setDecoderNice(int nice) {
+    m_decoderNice = std::clamp(nice, 0, maxDecoderNice);
+}
+
+bool QmlVlcConfig::lowerCallingThreadPriority() const {
+    const int wanted = m_decoderNice.load();
+    if (wanted <= 0) {
+        return false;
+    }
+    // On Linux the nice value belongs to the thread: PRIO_PROCESS with a thread id sets only it, and
+    // threads it creates afterwards start with it.
+    const auto tid = static_cast<id_t>(::syscall(SYS_gettid));
+    errno = 0;
+    const int current = ::getpriority(PRIO_PROCESS, tid);
+    if (errno != 0) {
+        return false;
+    }
+    if (current >= wanted) {
+        return true;
+    }
+    return ::setpriority(PRIO_PROCESS, tid, wanted) == 0;
 }
 
 libvlc_instance_t* QmlVlcConfig::acquireInstance() {

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <atomic>
 #include <mutex>
 #include <vlc/vlc.h>
 
@@ -46,6 +47,19 @@ public:
     // clock starts again instead), so that one late moment does not delay a line for good.
     QStringList archiveStreamMediaOptions() const;
 
+    // Scheduling priority of libvlc's threads ("video/decoderNice", 0..19; 0 leaves it alone). A
+    // player's input thread takes this nice value when it opens, and the demuxer, decoder and video
+    // output threads it starts inherit it, so decoding that does not keep up with many tiles takes
+    // the CPU the window does not need instead of starving it: the window answers clicks and draws
+    // while pictures are dropped, spread over the tiles alike.
+    static constexpr int defaultDecoderNice = 10;
+    static constexpr int maxDecoderNice = 19;
+    void setDecoderNice(int nice);
+    int decoderNice() const { return m_decoderNice.load(); }
+    // Called on a libvlc thread: lowers the calling thread's priority to `decoderNice` (never raises
+    // it). Returns whether the thread now runs at that nice value or lower priority.
+    bool lowerCallingThreadPriority() const;
+
     // The libvlc arguments the next instance is created with.
     QStringList arguments() const;
     // The shared instance, created on first use (null when libvlc cannot start); counted.
@@ -67,6 +81,7 @@ private:
     bool m_hardwareDecoding = false;
     bool m_trustAll = false;
     int m_liveLatencyMs = defaultLiveLatencyMs;
+    std::atomic<int> m_decoderNice{defaultDecoderNice};
     QStringList m_extraArguments;
 
     mutable std::mutex m_guard;

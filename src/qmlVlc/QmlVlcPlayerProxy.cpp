@@ -3,6 +3,7 @@
 #include "qmlVlc/QmlVlcConfig.h"
 
 #include <QCoreApplication>
+#include <QThread>
 #include <QtGlobal>
 #include <algorithm>
 #include <string>
@@ -171,7 +172,12 @@ void QmlVlcPlayerProxy::classBegin() {
 }
 
 void QmlVlcPlayerProxy::media_player_event(const libvlc_event_t* e) {
-    // libvlc thread: copy and hand over, nothing else.
+    // libvlc thread: copy and hand over. "Opening" comes from the player's new input thread before it
+    // starts its demuxer and decoders, which inherit the priority set here.
+    // Never the window's own thread, should libvlc ever send it from the caller of play().
+    if (e->type == libvlc_MediaPlayerOpening && QThread::currentThread() != thread()) {
+        QmlVlcConfig::instance().lowerCallingThreadPriority();
+    }
     QCoreApplication::postEvent(this, new LibvlcEvent(*e));
 }
 

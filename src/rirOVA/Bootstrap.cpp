@@ -242,6 +242,17 @@ void Bootstrap::initVlc() {
                   maxLiveLatencyMs, QmlVlcConfig::defaultLiveLatencyMs);
     }
     config.setLiveLatencyMs(inRange ? liveLatencyMs : QmlVlcConfig::defaultLiveLatencyMs);
+    // Decoding runs below the window, so that many tiles drop pictures instead of clicks.
+    const int decoderNice = settings()
+                                ->value(QStringLiteral("video/decoderNice"), QmlVlcConfig::defaultDecoderNice)
+                                .toInt(&valid);
+    if (!valid || decoderNice < 0 || decoderNice > QmlVlcConfig::maxDecoderNice) {
+        log->warn("video/decoderNice must be 0 to {}; using {}", QmlVlcConfig::maxDecoderNice,
+                  QmlVlcConfig::defaultDecoderNice);
+    }
+    config.setDecoderNice(valid && decoderNice >= 0 && decoderNice <= QmlVlcConfig::maxDecoderNice
+                              ? decoderNice
+                              : QmlVlcConfig::defaultDecoderNice);
     log->info("VLC inited successfuly");
 }
 

@@ -5,9 +5,14 @@
 #include "qmlVlc/QmlVlcMediaListPlayer.h"
 #include "qmlVlc/QmlVlcPlayer.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QSignalSpy>
+#include <QThread>
 #include <gtest/gtest.h>
+#include <map>
+#include <sys/resource.h>
+#include <unistd.h>
 
 using VlcTestSupport::mediaPath;
 using VlcTestSupport::waitUntil;
@@ -134,6 +139,55 @@ TEST_F(VlcPlayerEventsTest, PlaylistAndAudioFromQml) {
     EXPECT_EQ(mute.count(), 2);
     EXPECT_TRUE(playlist->removeItem(0));
     EXPECT_FALSE(playlist->removeItem(0));
+}
+
+// Nice value of every thread of this process, by thread id.
+std::map<int, int> threadNiceValues() {
+    std::map<int, int> nice;
+    const QStringList tasks =
+        QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString& task : tasks) {
+        errno = 0;
+        const int value = getpriority(PRIO_PROCESS, static_cast<id_t>(task.toInt()));
+        if (errno == 0) {
+            nice[task.toInt()] = value;
+        }
+    }
+    return nice;
+}
+
+int threadsAtNice(const std::map<int, int>& nice, int value) {
+    return int(std::count_if(nice.begin(), nice.end(), [value](const auto& t) { return t.second == value; }));
+}
+
+TEST(VlcDecoderPriority, APlayersThreadsRunBelowTheWindowsThreadAndZeroLeavesThemAlone) {
+    VlcTestSupport::configureQuietLibvlc();
+    QmlVlcConfig& config = QmlVlcConfig::instance();
+    const auto playAndRead = [](int decoderNice) {
+        QmlVlcConfig::instance().setDecoderNice(decoderNice);
+        QmlVlcPlayer player;
+        player.classBegin();
+        QSignalSpy playing(&player, &QmlVlcPlayerProxy::mediaPlayerPlaying);
+        player.setMrl(mediaPath("bars.mp4"));
+        EXPECT_TRUE(waitUntil([&] { return playing.count() > 0; }, 15000));
+        QThread::msleep(300); // the decoder and video output threads start after "Playing"
+        const std::map<int, int> nice = threadNiceValues();
+        player.stop();
+        return nice;
+    };
+
+    const std::map<int, int> untouched = playAndRead(0);
+    EXPECT_EQ(threadsAtNice(untouched, 0), int(untouched.size())) << "0 leaves every thread alone";
+
+    const std::map<int, int> lowered = playAndRead(10);
+    EXPECT_EQ(lowered.at(getpid()), 0) << "the window's thread keeps its priority";
+    // The input thread and what it started: demuxer, decoder, video output at least.
+    EXPECT_GE(threadsAtNice(lowered, 10), 3);
+    EXPECT_EQ(threadsAtNice(lowered, 0) + threadsAtNice(lowered, 10), int(lowered.size()));
+
+    config.setDecoderNice(99);
+    EXPECT_EQ(config.decoderNice(), QmlVlcConfig::maxDecoderNice);
+    config.setDecoderNice(QmlVlcConfig::defaultDecoderNice);
 }
 
 TEST(VlcPlayerWithoutLibvlc, IsAHarmlessNoOp) {
