@@ -160,13 +160,13 @@ Rectangle {
     function playSdp(path) {
         vlcPlayer.play(fileUrl(path))
     }
-    // The server's position less the stream's delay is where the picture is (measured at x1 and x2:
-    // the delay is about the same stretch of the recording at either speed); until the first
-    // picture shows there is none to report.
+    // The server's position less the stream's delay is where the picture is; until the first
+    // picture shows there is none to report. The delay is time on the way (buffers, sending), so at
+    // x2 it holds twice as much of the recording.
     function streamPosition(position, paused) {
         if (!vlcPlayer.input.hasVout)
             return
-        picturePosition = position - vlcPlayer.archiveStreamDelayMs
+        picturePosition = position - vlcPlayer.archiveStreamDelayMs * (sync.speed > 0 ? sync.speed : 1)
         if (hasRecording && !paused && sync.playing)
             sync.reportPosition(lineKey, picturePosition)
     }

@@ -243,6 +243,9 @@ TestCase {
         // ambiguous, hence the median.
         // Apart by at most 400 ms of the operator's time, which is twice that much of the recording.
         verify(medianSpread <= 400 * sync.speed, "the pictures are " + medianSpread + " ms apart")
+        // The picture's place is worked out from the server's position less the stream's delay,
+        // which holds twice as much recording at x2.
+        verify(medianOffset <= 500 * sync.speed, "the pictures are " + medianOffset + " ms from the cursor")
         verify(medianOffset <= 500, "a picture is " + medianOffset + " ms from the cursor")
         box().setView(base - 5000, 60000)
         wait(300)
@@ -347,6 +350,9 @@ TestCase {
         verify(rate > 1.2 && rate < 3, "the pictures move " + rate + " times as fast as the clock")
         // Apart by at most 400 ms of the operator's time, which is twice that much of the recording.
         verify(medianSpread <= 400 * sync.speed, "the pictures are " + medianSpread + " ms apart")
+        // The picture's place is worked out from the server's position less the stream's delay,
+        // which holds twice as much recording at x2.
+        verify(medianOffset <= 500 * sync.speed, "the pictures are " + medianOffset + " ms from the cursor")
         archive.pause()
         sync.speed = 1
     }

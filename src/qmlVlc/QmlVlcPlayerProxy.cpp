@@ -1,6 +1,7 @@
 #include "QmlVlcPlayerProxy.h"
 
 #include "qmlVlc/QmlVlcConfig.h"
+#include "qmlVlc/QmlVlcMemoryTrim.h"
 
 #include <QCoreApplication>
 #include <QThread>
@@ -219,6 +220,7 @@ void QmlVlcPlayerProxy::handleLibvlcEvent(const LibvlcEvent& le) {
         Q_EMIT playingChanged();
         break;
     case libvlc_MediaPlayerStopped:
+        QmlVlcMemoryTrim::instance().playerEnded();
         Q_EMIT mediaPlayerStopped();
         Q_EMIT stateChanged(Stopped);
         Q_EMIT playingChanged();
@@ -230,6 +232,7 @@ void QmlVlcPlayerProxy::handleLibvlcEvent(const LibvlcEvent& le) {
         Q_EMIT mediaPlayerBackward();
         break;
     case libvlc_MediaPlayerEndReached:
+        QmlVlcMemoryTrim::instance().playerEnded();
         Q_EMIT mediaPlayerEndReached();
         Q_EMIT stateChanged(Ended);
         Q_EMIT playingChanged();

@@ -3,15 +3,20 @@
 #include "VlcTestSupport.h"
 #include "qmlVlc/QmlVlcConfig.h"
 #include "qmlVlc/QmlVlcMediaListPlayer.h"
+#include "qmlVlc/QmlVlcMemoryTrim.h"
 #include "qmlVlc/QmlVlcPlayer.h"
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QSignalSpy>
 #include <QThread>
+#include <cstdlib>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <map>
 #include <sys/resource.h>
+#include <thread>
 #include <unistd.h>
 
 using VlcTestSupport::mediaPath;
@@ -188,6 +193,53 @@ TEST(VlcDecoderPriority, APlayersThreadsRunBelowTheWindowsThreadAndZeroLeavesThe
     config.setDecoderNice(99);
     EXPECT_EQ(config.decoderNice(), QmlVlcConfig::maxDecoderNice);
     config.setDecoderNice(QmlVlcConfig::defaultDecoderNice);
+}
+
+long residentKiB() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:")) {
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+        }
+    }
+    return -1;
+}
+
+TEST(VlcMemoryTrim, MemoryFreedOnOtherThreadsGoesBackAfterAPlayerEnds) {
+    VlcTestSupport::configureQuietLibvlc();
+    // What a decoder thread leaves: 64 MiB of small blocks freed into its arena, held there by one
+    // block that stays at the arena's top.
+    std::vector<void*> pinned;
+    std::thread decoder([&pinned] {
+        std::vector<void*> blocks;
+        for (int i = 0; i < 64 * 256; ++i) {
+            blocks.push_back(std::malloc(4000));
+            std::memset(blocks.back(), 1, 4000);
+        }
+        pinned.push_back(std::malloc(4000));
+        for (void* block : blocks) {
+            std::free(block);
+        }
+    });
+    decoder.join();
+    const long held = residentKiB();
+    const int trimsBefore = QmlVlcMemoryTrim::trims();
+
+    QmlVlcPlayer player;
+    player.classBegin();
+    QSignalSpy ended(&player, &QmlVlcPlayerProxy::mediaPlayerEndReached);
+    player.setMrl(mediaPath("short.mp4"));
+    ASSERT_TRUE(waitUntil([&] { return ended.count() > 0; }, 15000));
+    ASSERT_TRUE(
+        waitUntil([&] { return QmlVlcMemoryTrim::trims() > trimsBefore; }, QmlVlcMemoryTrim::quietMs + 5000));
+    const long after = residentKiB();
+    EXPECT_GT(held - after, 32 * 1024) << "resident " << held << " KiB before, " << after << " KiB after";
+    for (void* block : pinned) {
+        std::free(block);
+    }
 }
 
 TEST(VlcPlayerWithoutLibvlc, IsAHarmlessNoOp) {
