@@ -26,6 +26,11 @@ int QmlVlcMemoryTrim::trims() {
     return trimsDone.load();
 }
 
+void QmlVlcMemoryTrim::keepLargeBlocksApart() {
+    // Setting the threshold also stops glibc from moving it.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+}
+
 QmlVlcMemoryTrim::QmlVlcMemoryTrim(QObject* parent) : QObject(parent) {
     m_timer.setSingleShot(true);
     m_timer.setInterval(quietMs);

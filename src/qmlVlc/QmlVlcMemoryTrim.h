@@ -18,6 +18,11 @@ public:
     void playerEnded();
     // Trims done so far (tests).
     static int trims();
+    // Called once at start, before any player: blocks of 128 KiB and more (pictures, decoder
+    // buffers) get pages of their own, which go back to the system as soon as they are freed. glibc
+    // would otherwise raise that threshold after the first such block is freed, and the next ones
+    // would land in the threads' arenas and stay resident after their players end.
+    static void keepLargeBlocksApart();
 
 private:
     explicit QmlVlcMemoryTrim(QObject* parent);

@@ -1,4 +1,5 @@
 #include "Bootstrap.h"
+#include "qmlVlc/QmlVlcMemoryTrim.h"
 #include "startup/CommandLine.h"
 
 #include <QGuiApplication>
@@ -8,6 +9,7 @@
 
 int main(int argc, char* argv[]) {
     using DodEzoviviZudorOzerir::CommandLine;
+    QmlVlcMemoryTrim::keepLargeBlocksApart();
     QCoreApplication::setApplicationName(QStringLiteral("okulon"));
     QCoreApplication::setApplicationVersion(CommandLine::version());
     // Read before the application object exists, so that --help and --version need no display.

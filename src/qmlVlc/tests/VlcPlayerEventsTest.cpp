@@ -242,6 +242,35 @@ TEST(VlcMemoryTrim, MemoryFreedOnOtherThreadsGoesBackAfterAPlayerEnds) {
     }
 }
 
+TEST(VlcMemoryTrim, LargeBlocksFreedOnOtherThreadsGoBackAtOnce) {
+    QmlVlcMemoryTrim::keepLargeBlocksApart();
+    // A freed 1 MiB block is what makes glibc raise its threshold when it is left to move it.
+    void* volatile first = std::malloc(1024 * 1024); // volatile: the pair is not optimised away
+    std::memset(first, 1, 1024);
+    std::free(first);
+    std::vector<void*> pinned;
+    long held = 0;
+    std::thread decoder([&pinned, &held] {
+        std::vector<void*> pictures;
+        for (int i = 0; i < 64; ++i) {
+            pictures.push_back(std::malloc(600 * 1024));
+            std::memset(pictures.back(), 1, 600 * 1024);
+            pinned.push_back(std::malloc(64)); // keeps a picture from being the arena's top
+        }
+        held = residentKiB();
+        for (void* picture : pictures) {
+            std::free(picture);
+        }
+    });
+    decoder.join();
+    const long after = residentKiB();
+    EXPECT_GT(held - after, 32 * 1024)
+        << "resident " << held << " KiB with the pictures, " << after << " KiB after they were freed";
+    for (void* block : pinned) {
+        std::free(block);
+    }
+}
+
 TEST(VlcPlayerWithoutLibvlc, IsAHarmlessNoOp) {
     // An option libvlc does not know makes libvlc_new fail.
     QmlVlcConfig::instance().setExtraArguments({QStringLiteral("--okulon-no-such-option")});
