@@ -244,17 +244,18 @@ TEST(VlcMemoryTrim, MemoryFreedOnOtherThreadsGoesBackAfterAPlayerEnds) {
 
 TEST(VlcMemoryTrim, LargeBlocksFreedOnOtherThreadsGoBackAtOnce) {
     QmlVlcMemoryTrim::keepLargeBlocksApart();
-    // A freed 1 MiB block is what makes glibc raise its threshold when it is left to move it.
-    void* volatile first = std::malloc(1024 * 1024); // volatile: the pair is not optimised away
+    // A freed 4 MiB block is what makes glibc raise its threshold when it is left to move it. The
+    // pictures are larger than the free blocks earlier tests may have left in the arenas.
+    void* volatile first = std::malloc(4 * 1024 * 1024); // volatile: the pair is not optimised away
     std::memset(first, 1, 1024);
     std::free(first);
     std::vector<void*> pinned;
     long held = 0;
     std::thread decoder([&pinned, &held] {
         std::vector<void*> pictures;
-        for (int i = 0; i < 64; ++i) {
-            pictures.push_back(std::malloc(600 * 1024));
-            std::memset(pictures.back(), 1, 600 * 1024);
+        for (int i = 0; i < 48; ++i) {
+            pictures.push_back(std::malloc(2 * 1024 * 1024));
+            std::memset(pictures.back(), 1, 2 * 1024 * 1024);
             pinned.push_back(std::malloc(64)); // keeps a picture from being the arena's top
         }
         held = residentKiB();
@@ -264,7 +265,7 @@ TEST(VlcMemoryTrim, LargeBlocksFreedOnOtherThreadsGoBackAtOnce) {
     });
     decoder.join();
     const long after = residentKiB();
-    EXPECT_GT(held - after, 32 * 1024)
+    EXPECT_GT(held - after, 64 * 1024)
         << "resident " << held << " KiB with the pictures, " << after << " KiB after they were freed";
     for (void* block : pinned) {
         std::free(block);
