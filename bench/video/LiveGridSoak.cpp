@@ -2,6 +2,7 @@
 
 #include "LinkClient.h"
 #include "LiveTestSupport.h"
+#include "ProcessMemory.h"
 #include "ServerProcess.h"
 
 #include "kvoCore/Utils.h"
@@ -153,7 +154,7 @@ LiveGridSoak::Sample LiveGridSoak::sample(int minute) {
     const qint64 ticks = ServerProcess::cpuTicksOf(_client.processId());
     Sample s;
     s.minute = minute;
-    s.rssMiB = ServerProcess::residentKiBOf(_client.processId()) / 1024.0;
+    s.rssMiB = ProcessMemory::residentKiB(_client.processId()) / 1024.0;
     s.cpuPercent = now > _lastSampleMs ? 100.0 * (ticks - _lastCpuTicks) / double(sysconf(_SC_CLK_TCK)) /
                                              ((now - _lastSampleMs) / 1000.0)
                                        : 0;

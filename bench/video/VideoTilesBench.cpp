@@ -250,6 +250,14 @@ struct Figures {
     double guiLateMax = -1;
 };
 
+double percentile(std::vector<double> values, double p) {
+    if (values.empty()) {
+        return -1;
+    }
+    std::sort(values.begin(), values.end());
+    return values[std::min(values.size() - 1, size_t(p * double(values.size() - 1) + 0.5))];
+}
+
 // Samples how late the window's thread runs a 50 ms timer while the tiles play.
 class GuiLagProbe {
 public:
@@ -273,13 +281,9 @@ public:
         if (m_late.empty()) {
             return;
         }
-        std::sort(m_late.begin(), m_late.end());
-        const auto at = [this](double q) {
-            return m_late[std::min(m_late.size() - 1, size_t(q * m_late.size()))];
-        };
-        f->guiLateP50 = at(0.5);
-        f->guiLateP99 = at(0.99);
-        f->guiLateMax = m_late.back();
+        f->guiLateP50 = percentile(m_late, 0.5);
+        f->guiLateP99 = percentile(m_late, 0.99);
+        f->guiLateMax = *std::max_element(m_late.begin(), m_late.end());
     }
 
 private:
@@ -873,14 +877,6 @@ int readCounter(const QImage& image, const QPoint& origin, const QRect& rect) {
         }
     }
     return n;
-}
-
-double percentile(std::vector<double> values, double p) {
-    if (values.empty()) {
-        return -1;
-    }
-    std::sort(values.begin(), values.end());
-    return values[std::min(values.size() - 1, size_t(p * double(values.size() - 1) + 0.5))];
 }
 
 struct LatencyResult {

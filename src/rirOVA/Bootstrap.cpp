@@ -230,29 +230,21 @@ void Bootstrap::initVlc() {
     // demuxer; "video/rtpAccess" = false goes back to avformat.
     vlc::stream_description::set_rtp_access_enabled(
         settings()->value(QStringLiteral("video/rtpAccess"), true).toBool());
-    bool valid = false;
-    const int liveLatencyMs =
-        settings()
-            ->value(QStringLiteral("video/liveLatencyMs"), QmlVlcConfig::defaultLiveLatencyMs)
-            .toInt(&valid);
-    const bool inRange =
-        valid && liveLatencyMs >= QmlVlcConfig::minLiveLatencyMs && liveLatencyMs <= maxLiveLatencyMs;
-    if (!inRange) {
-        log->warn("video/liveLatencyMs must be {} to {} ms; using {} ms", QmlVlcConfig::minLiveLatencyMs,
-                  maxLiveLatencyMs, QmlVlcConfig::defaultLiveLatencyMs);
-    }
-    config.setLiveLatencyMs(inRange ? liveLatencyMs : QmlVlcConfig::defaultLiveLatencyMs);
+    // A whole number from the settings within its range; anything else is warned about and left out.
+    const auto bounded = [&](const QString& key, int fallback, int min, int max, const char* unit) {
+        bool valid = false;
+        const int value = settings()->value(key, fallback).toInt(&valid);
+        if (valid && value >= min && value <= max) {
+            return value;
+        }
+        log->warn("{} must be {} to {}{}; using {}{}", key.toStdString(), min, max, unit, fallback, unit);
+        return fallback;
+    };
+    config.setLiveLatencyMs(bounded(QStringLiteral("video/liveLatencyMs"), QmlVlcConfig::defaultLiveLatencyMs,
+                                    QmlVlcConfig::minLiveLatencyMs, maxLiveLatencyMs, " ms"));
     // Decoding runs below the window, so that many tiles drop pictures instead of clicks.
-    const int decoderNice = settings()
-                                ->value(QStringLiteral("video/decoderNice"), QmlVlcConfig::defaultDecoderNice)
-                                .toInt(&valid);
-    if (!valid || decoderNice < 0 || decoderNice > QmlVlcConfig::maxDecoderNice) {
-        log->warn("video/decoderNice must be 0 to {}; using {}", QmlVlcConfig::maxDecoderNice,
-                  QmlVlcConfig::defaultDecoderNice);
-    }
-    config.setDecoderNice(valid && decoderNice >= 0 && decoderNice <= QmlVlcConfig::maxDecoderNice
-                              ? decoderNice
-                              : QmlVlcConfig::defaultDecoderNice);
+    config.setDecoderNice(bounded(QStringLiteral("video/decoderNice"), QmlVlcConfig::defaultDecoderNice, 0,
+                                  QmlVlcConfig::maxDecoderNice, ""));
     log->info("VLC inited successfuly");
 }
 

@@ -188,22 +188,6 @@ qint64 ServerProcess::cpuTicksOf(qint64 pid) {
     return fields.value(11).toLongLong() + fields.value(12).toLongLong();
 }
 
-qint64 ServerProcess::residentKiBOf(qint64 pid) {
-    if (pid <= 0) {
-        return 0;
-    }
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly)) {
-        return 0;
-    }
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:")) {
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-        }
-    }
-    return 0;
-}
-
 void ServerProcess::stop() {
     if (isRunning()) {
         _process.terminate();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ProcessMemory.h"
+
 #include <QMap>
 #include <QProcess>
 #include <QString>
@@ -32,7 +34,7 @@ public:
     QString logText() const;
     qint64 logBytes() const;
     // Resident memory of the running server in KiB (0 when unknown).
-    qint64 residentKiB() const { return residentKiBOf(pid()); }
+    qint64 residentKiB() const { return ProcessMemory::residentKiB(pid()); }
     qint64 pid() const { return _process.processId(); }
 
     // Stops the program (politely, then by force) and starts it again on the same port with the same
@@ -49,7 +51,6 @@ public:
 
     // The same for any process, from /proc.
     static qint64 cpuTicksOf(qint64 pid);
-    static qint64 residentKiBOf(qint64 pid);
 
     // True when the environment names a PostgreSQL server for tests.
     static bool postgresAvailable();

@@ -8,7 +8,7 @@ add_library(devServerTestSupport STATIC
     ${CMAKE_CURRENT_LIST_DIR}/RawClient.cpp ${CMAKE_CURRENT_LIST_DIR}/RawClient.h
     ${CMAKE_CURRENT_LIST_DIR}/LiveTestSupport.cpp ${CMAKE_CURRENT_LIST_DIR}/LiveTestSupport.h
     ${CMAKE_CURRENT_LIST_DIR}/DemoClipPicture.cpp ${CMAKE_CURRENT_LIST_DIR}/DemoClipPicture.h)
-target_link_libraries(devServerTestSupport PUBLIC rirOVA kvoClientController kvoCore Qt5::Network Qt5::Sql)
+target_link_libraries(devServerTestSupport PUBLIC okulonProcessMemory rirOVA kvoClientController kvoCore Qt5::Network Qt5::Sql)
 target_include_directories(devServerTestSupport PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_compile_definitions(devServerTestSupport PUBLIC
     DEVSERVER_BINARY="$<TARGET_FILE:vorozizevodidureruziz>")

@@ -1,5 +1,6 @@
 // QmlVlcPlayer on real libvlc: events reaching the QML signals in order, the error recovery timer,
 // playlist and property behaviour seen from QML.
+#include "ProcessMemory.h"
 #include "VlcTestSupport.h"
 #include "qmlVlc/QmlVlcConfig.h"
 #include "qmlVlc/QmlVlcMediaListPlayer.h"
@@ -8,7 +9,6 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QSignalSpy>
 #include <QThread>
 #include <cstdlib>
@@ -195,19 +195,6 @@ TEST(VlcDecoderPriority, APlayersThreadsRunBelowTheWindowsThreadAndZeroLeavesThe
     config.setDecoderNice(QmlVlcConfig::defaultDecoderNice);
 }
 
-long residentKiB() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) {
-        return -1;
-    }
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:")) {
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-        }
-    }
-    return -1;
-}
-
 TEST(VlcMemoryTrim, MemoryFreedOnOtherThreadsGoesBackAfterAPlayerEnds) {
     VlcTestSupport::configureQuietLibvlc();
     // What a decoder thread leaves: 64 MiB of small blocks freed into its arena, held there by one
@@ -225,7 +212,7 @@ TEST(VlcMemoryTrim, MemoryFreedOnOtherThreadsGoesBackAfterAPlayerEnds) {
         }
     });
     decoder.join();
-    const long held = residentKiB();
+    const qint64 held = ProcessMemory::ownResidentKiB();
     const int trimsBefore = QmlVlcMemoryTrim::trims();
 
     QmlVlcPlayer player;
@@ -235,7 +222,7 @@ TEST(VlcMemoryTrim, MemoryFreedOnOtherThreadsGoesBackAfterAPlayerEnds) {
     ASSERT_TRUE(waitUntil([&] { return ended.count() > 0; }, 15000));
     ASSERT_TRUE(
         waitUntil([&] { return QmlVlcMemoryTrim::trims() > trimsBefore; }, QmlVlcMemoryTrim::quietMs + 5000));
-    const long after = residentKiB();
+    const qint64 after = ProcessMemory::ownResidentKiB();
     EXPECT_GT(held - after, 32 * 1024) << "resident " << held << " KiB before, " << after << " KiB after";
     for (void* block : pinned) {
         std::free(block);
@@ -250,7 +237,7 @@ TEST(VlcMemoryTrim, LargeBlocksFreedOnOtherThreadsGoBackAtOnce) {
     std::memset(first, 1, 1024);
     std::free(first);
     std::vector<void*> pinned;
-    long held = 0;
+    qint64 held = 0;
     std::thread decoder([&pinned, &held] {
         std::vector<void*> pictures;
         for (int i = 0; i < 48; ++i) {
@@ -258,13 +245,13 @@ TEST(VlcMemoryTrim, LargeBlocksFreedOnOtherThreadsGoBackAtOnce) {
             std::memset(pictures.back(), 1, 2 * 1024 * 1024);
             pinned.push_back(std::malloc(64)); // keeps a picture from being the arena's top
         }
-        held = residentKiB();
+        held = ProcessMemory::ownResidentKiB();
         for (void* picture : pictures) {
             std::free(picture);
         }
     });
     decoder.join();
-    const long after = residentKiB();
+    const qint64 after = ProcessMemory::ownResidentKiB();
     EXPECT_GT(held - after, 64 * 1024)
         << "resident " << held << " KiB with the pictures, " << after << " KiB after they were freed";
     for (void* block : pinned) {

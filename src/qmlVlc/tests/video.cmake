@@ -25,7 +25,7 @@ okulon_add_gtest(qmlVlcTests QT_MAIN
             ${CMAKE_CURRENT_LIST_DIR}/FrameBatcherTest.cpp ${CMAKE_CURRENT_LIST_DIR}/DrivenOutput.h
             ${CMAKE_CURRENT_LIST_DIR}/LiveStreamTest.cpp ${CMAKE_CURRENT_LIST_DIR}/MpegTsSender.cpp
             ${CMAKE_CURRENT_LIST_DIR}/MpegTsSender.h
-    LIBS qmlVlc Qt5::Quick Qt5::Network
+    LIBS qmlVlc okulonProcessMemory Qt5::Quick Qt5::Network
     TIMEOUT 240)
 target_compile_definitions(qmlVlcTests PRIVATE OKULON_TEST_MEDIA_DIR="${QMLVLC_MEDIA_DIR}")
 add_dependencies(qmlVlcTests qmlVlcTestMedia)
