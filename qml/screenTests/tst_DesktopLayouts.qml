@@ -47,6 +47,12 @@ TestCase {
         verify(fx.window !== null)
     }
 
+    // Key clicks go to the focused window; under X the focus changes asynchronously after a request.
+    function activateClient() {
+        fx.window.requestActivate()
+        tryVerify(function() { return fx.window.active }, 5000, "the client's window has the focus")
+    }
+
     function fileTypeId() {
         var answer = SERVER.request({ FN: "deviceType_trGetList", _receiver: "9" }, "deviceType_saGetList")
         for (var i = 0; i < answer.entries.length; ++i) {
@@ -95,7 +101,7 @@ TestCase {
         compare(k.layouts[1].name, "Day")
         compare(k.layouts[0].tiles.length, 2)
 
-        fx.window.requestActivate()
+        activateClient()
         keyClick(Qt.Key_1, Qt.ControlModifier)
         tryVerify(function() { return g.currentSize === "S3_3" && g.slotDevices[4] === cameras[0] }, 5000,
                   "Ctrl+1 shows the first layout")
@@ -205,13 +211,13 @@ TestCase {
         var k = keeper()
         var g = grid()
         tryVerify(function() { return k.restored })
-        fx.window.requestActivate()
+        activateClient()
         keyClick(Qt.Key_1, Qt.ControlModifier)
         tryVerify(function() { return lastShownName(serverLayouts()) === "Night" }, 10000,
                   "a switch is kept by the server")
         SERVER.stop()
         tryVerify(function() { return !fx.globalObjects.networkConnectionState }, 20000, "the client sees the loss")
-        fx.window.requestActivate()
+        activateClient()
         keyClick(Qt.Key_2, Qt.ControlModifier)
         tryVerify(function() { return g.currentSize === "S2_2" && g.slotDevices[0] === cameras[1] }, 5000)
         keyClick(Qt.Key_1, Qt.ControlModifier)
@@ -236,7 +242,7 @@ TestCase {
         compare(k.layouts[2].name, "Away")
         compare(k.controller.pendingEdits, 2)
         tryVerify(function() { return k.restored }, 20000)
-        fx.window.requestActivate()
+        activateClient()
         keyClick(Qt.Key_3, Qt.ControlModifier)
         tryVerify(function() { return k.currentName === "Away" }, 5000, "a layout saved while away switches too")
         verify(k.renameCurrent("Away view"))
