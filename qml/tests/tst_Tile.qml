@@ -189,6 +189,28 @@ Item {
             surface.fakeMsSinceLastFrame = -1
         }
 
+        function test_bit_rate_from_libvlc_else_from_the_server() {
+            var health = findChild(tile, "tileHealth")
+            health.restartWatch()
+            var t = 100000
+            // libvlc's count grows: its own rate, whatever the server says.
+            deviceController.srStreamStats({ entries: [{ id: 4, bitrate: 900000 }] })
+            for (var i = 0; i < 4; ++i)
+                health.updateBitrate(t + i * 1000, i * 250000)
+            compare(Math.round(health.bitrateKbps), 2000)
+            // The count stands still (libvlc's RTP access): the server's rate of this device.
+            health.updateBitrate(Date.now(), 750000)
+            compare(health.bitrateKbps, 900)
+            deviceController.srStreamStats({ entries: [{ id: 5, bitrate: 4000000 }, { id: 4, bitrate: 1200000 }] })
+            health.updateBitrate(Date.now(), 750000)
+            compare(health.bitrateKbps, 1200, "the tile's own entry, not another device's")
+            // No notice for a while (stream gone): no rate rather than an old one.
+            health.updateBitrate(Date.now() + health.serverRateLifetimeMs + 1000, 750000)
+            compare(health.bitrateKbps, 0)
+            health.restartWatch()
+            compare(health.serverBitrateKbps, 0)
+        }
+
         function test_youtube_badge_for_streamed_device() {
             var badge = findChild(tile, "youtubeBadge")
             verify(!badge.visible)

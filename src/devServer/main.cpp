@@ -22,6 +22,7 @@
 #include "server/RecordGroupHandler.h"
 #include "server/RecordStore.h"
 #include "server/RecordingManager.h"
+#include "server/RequestHandler.h"
 #include "server/SearchDevicesHandler.h"
 #include "server/ServerBootstrap.h"
 #include "server/ServerCertificate.h"
@@ -134,6 +135,12 @@ int main(int argc, char* argv[]) {
         VlcEngine vlc;
         LiveStreams live(vlc);
         QObject::connect(&server, &MediaServer::sessionEnded, &live, &LiveStreams::stopSession);
+        QObject::connect(&live, &LiveStreams::bitRates, &server,
+                         [&server](quint64 session, const QJsonArray& entries) {
+                             server.sendTo(session, {RequestHandler::notice(QStringLiteral("device"),
+                                                                            QStringLiteral("srStreamStats"),
+                                                                            {{"entries", entries}})});
+                         });
         DeviceWatcher devices(store, video.devicePollMs);
         QObject::connect(&devices, &DeviceWatcher::deviceDown, &live, &LiveStreams::stopDevice);
         QObject::connect(&devices, &DeviceWatcher::deviceChanged, &live, [&live](const QJsonObject& device) {

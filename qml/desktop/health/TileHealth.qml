@@ -36,6 +36,11 @@ Item {
     // swings with each key frame.
     property var _byteSamples: []
     property int bitrateWindowMs: 4000
+    // The server's rate of this stream ("srStreamStats", every 2 s), shown where libvlc's own count
+    // stands still; forgotten when no notice came for a while.
+    property double serverBitrateKbps: 0
+    property double _serverRateAt: 0
+    property int serverRateLifetimeMs: 6000
     readonly property var player: tile ? tile.player : null
     readonly property string deviceId: tile ? tile.deviceId : ""
     readonly property var deviceController: typeof globalObjects !== "undefined" && globalObjects ? globalObjects.deviceController : null
@@ -50,6 +55,8 @@ Item {
         fps = 0
         bitrateKbps = 0
         _byteSamples = []
+        serverBitrateKbps = 0
+        _serverRateAt = 0
         _lastCount = surface ? surface.frameCount() : 0
         _lastCountAt = _watchedSince
     }
@@ -138,6 +145,29 @@ Item {
             growing = samples[i].bytes > samples[i - 1].bytes
         var first = samples[0]
         bitrateKbps = growing && now > first.at ? (bytes - first.bytes) * 8 / (now - first.at) : 0
+        if (bitrateKbps === 0 && _serverRateAt > 0 && now - _serverRateAt <= serverRateLifetimeMs)
+            bitrateKbps = serverBitrateKbps
+    }
+
+    // Takes this tile's entry of a "srStreamStats" notice (bit/s).
+    function takeServerRate(mapParams) {
+        var entries = mapParams ? mapParams["entries"] : null
+        if (!entries || deviceId === "")
+            return
+        for (var i = 0; i < entries.length; ++i) {
+            var entry = entries[i]
+            if (entry && String(entry["id"]) === deviceId && Number(entry["bitrate"]) >= 0) {
+                serverBitrateKbps = Number(entry["bitrate"]) / 1000
+                _serverRateAt = Date.now()
+                return
+            }
+        }
+    }
+
+    Connections {
+        target: health.deviceController
+        ignoreUnknownSignals: true
+        function onSrStreamStats(mapParams) { health.takeServerRate(mapParams) }
     }
 
     function statusText() {

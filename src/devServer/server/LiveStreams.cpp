@@ -15,7 +15,10 @@ namespace {
 }
 } // namespace
 
-LiveStreams::LiveStreams(const VlcEngine& engine, QObject* parent) : QObject(parent), _engine(engine) {}
+LiveStreams::LiveStreams(const VlcEngine& engine, QObject* parent) : QObject(parent), _engine(engine) {
+    _rateTimer.setInterval(rateIntervalMs);
+    connect(&_rateTimer, &QTimer::timeout, this, &LiveStreams::sampleRates);
+}
 
 LiveStreams::~LiveStreams() = default;
 
@@ -52,8 +55,9 @@ QString LiveStreams::sdpFor(const QString& host, quint16 rtpPort, const QString&
         .arg(rtpPort);
 }
 
-std::unique_ptr<VlcStream> LiveStreams::makeSender(const QJsonObject& device, const QString& host,
-                                                   quint16 port) {
+void LiveStreams::makeSender(const QJsonObject& device, Stream& stream) {
+    const QString& host = stream.host;
+    const quint16 port = stream.port;
     const VlcEngine::Source source =
         VlcEngine::source(device.value("typeCode").toInt(), device.value("source").toString(), true);
     if (!source.error.isEmpty()) {
@@ -73,7 +77,9 @@ std::unique_ptr<VlcStream> LiveStreams::makeSender(const QJsonObject& device, co
         fail("DevServer::LiveStreams::start",
              QStringLiteral("libvlc could not open '%1'").arg(device.value("source").toString()));
     }
-    return sender;
+    stream.sender = std::move(sender);
+    stream.counted = !source.needsEncoding;
+    stream.samples.clear();
 }
 
 QString LiveStreams::start(quint64 session, const QJsonObject& device, const QString& host, quint16 rtpPort) {
@@ -92,8 +98,11 @@ QString LiveStreams::start(quint64 session, const QJsonObject& device, const QSt
     Stream stream;
     stream.host = address;
     stream.port = rtpPort;
-    stream.sender = makeSender(device, address, rtpPort);
+    makeSender(device, stream);
     _streams[key] = std::move(stream);
+    if (!_rateTimer.isActive()) {
+        _rateTimer.start();
+    }
     serverLog()->info("Live stream of device {} to '{}:{}' started for session {}", deviceId,
                       address.toStdString(), rtpPort, session);
     return sdpFor(address, rtpPort, device.value("deviceName").toString());
@@ -107,7 +116,7 @@ int LiveStreams::restartDevice(qint64 deviceId, const QJsonObject& device) {
             continue;
         }
         try {
-            it->second.sender = makeSender(device, it->second.host, it->second.port);
+            makeSender(device, it->second);
             ++restarted;
             ++it;
         } catch (const std::exception& e) {
@@ -143,6 +152,42 @@ void LiveStreams::stopDevice(qint64 deviceId) {
         } else {
             ++it;
         }
+    }
+}
+
+void LiveStreams::sampleRates() {
+    if (_streams.empty()) {
+        _rateTimer.stop();
+        return;
+    }
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    std::map<quint64, QJsonArray> bySession;
+    for (auto& [key, stream] : _streams) {
+        if (!stream.counted || key.second == previewId || !stream.sender) {
+            continue;
+        }
+        const qint64 bytes = stream.sender->demuxedBytes();
+        if (bytes < 0) {
+            continue;
+        }
+        auto& samples = stream.samples;
+        // A smaller count is a new input (the source opened again): its count starts over.
+        if (!samples.empty() && bytes < samples.back().bytes) {
+            samples.clear();
+        }
+        samples.push_back({now, bytes});
+        while (samples.size() > 2 && now - samples[1].atMs >= rateWindowMs) {
+            samples.pop_front();
+        }
+        const Sample& first = samples.front();
+        if (samples.size() < 2 || now <= first.atMs) {
+            continue;
+        }
+        const qint64 bitsPerSecond = (bytes - first.bytes) * 8 * 1000 / (now - first.atMs);
+        bySession[key.first].append(QJsonObject{{"id", key.second}, {"bitrate", bitsPerSecond}});
+    }
+    for (const auto& [session, entries] : bySession) {
+        emit bitRates(session, entries);
     }
 }
 

@@ -10,11 +10,11 @@
 namespace DevServer {
 
 VlcEngine::VlcEngine() {
-    // No windows, no audio, no interface: the server only reads, sends and writes streams.
-    const std::vector<const char*> args{"--no-xlib",  "--quiet",
-                                        "--no-audio", "--no-video-title-show",
-                                        "--no-stats", "--no-sub-autodetect-file",
-                                        "--no-lua",   "--no-media-library"};
+    // No windows, no audio, no interface: the server only reads, sends and writes streams. Input
+    // statistics stay on: the live streams' byte counts give the bit rates reported to clients.
+    const std::vector<const char*> args{
+        "--no-xlib", "--quiet",           "--no-audio", "--no-video-title-show", "--no-sub-autodetect-file",
+        "--no-lua",  "--no-media-library"};
     _instance = libvlc_new(int(args.size()), args.data());
     if (!_instance) {
         throw std::runtime_error(QStringLiteral("%1. libvlc could not start")

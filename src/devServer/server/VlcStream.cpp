@@ -88,6 +88,17 @@ void VlcStream::setTimeMs(qint64 ms) {
     }
 }
 
+qint64 VlcStream::demuxedBytes() const {
+    libvlc_media_t* media = _player ? libvlc_media_player_get_media(_player) : nullptr;
+    if (!media) {
+        return -1;
+    }
+    libvlc_media_stats_t stats{};
+    const bool known = libvlc_media_get_stats(media, &stats) != 0;
+    libvlc_media_release(media);
+    return known ? qint64(stats.i_demux_read_bytes) : -1;
+}
+
 bool VlcStream::isPlaying() const {
     return _player && libvlc_media_player_is_playing(_player);
 }

@@ -27,6 +27,9 @@ public:
     qint64 timeMs() const;
     void setTimeMs(qint64 ms);
     bool isPlaying() const;
+    // Bytes of the elementary streams read from the current media so far; -1 when unknown. Starts
+    // again from 0 with another media (switchTo).
+    qint64 demuxedBytes() const;
     QString sout() const { return _sout; }
 
 signals:

@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QNetworkDatagram>
 #include <QProcess>
 #include <QSignalSpy>
@@ -144,6 +145,22 @@ TEST_F(DevServerVideoTest, DemoCameraStreamsLiveToTheClientPlayerUntilTheClientL
         player.stop();
         surface.setSource(nullptr);
     }
+
+    // The client hears the bit rate of its stream every two seconds. The demo clip (10 s) goes out
+    // as read, so the rate is about the clip's own: its size over its length, less the container.
+    QJsonObject stats;
+    for (int i = 0; i < 4; ++i) {
+        const QJsonObject next = client->waitFor("device_srStreamStats", 5000);
+        ASSERT_FALSE(next.isEmpty()) << "no bit rate of the live stream";
+        stats = next;
+    }
+    const QJsonArray entries = stats.value("entries").toArray();
+    ASSERT_EQ(entries.size(), 1) << QJsonDocument(stats).toJson().toStdString();
+    EXPECT_EQ(entries[0].toObject().value("id").toVariant().toLongLong(), id);
+    const double clipBitsPerSecond = QFileInfo(QStringLiteral(DEVSERVER_DEMO_CLIP)).size() * 8 / 10.0;
+    const double bitrate = entries[0].toObject().value("bitrate").toDouble();
+    EXPECT_GT(bitrate, clipBitsPerSecond * 0.4);
+    EXPECT_LT(bitrate, clipBitsPerSecond * 2.0);
 
     // The stream keeps coming while the client is connected, also after a camera restart, and stops
     // when the client leaves.

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHostAddress>
+#include <QJsonArray>
 #include <QSignalSpy>
 #include <QUdpSocket>
 
@@ -70,13 +71,18 @@ TEST(DeviceControllerTest, DeviceAnswersBecomeSignals) {
     QSignalSpy sdp(&device, &DeviceController::saGetSDP);
     QSignalSpy test(&device, &DeviceController::saTest);
     QSignalSpy objects(&device, &DeviceController::srObjectsDetected);
+    QSignalSpy rates(&device, &DeviceController::srStreamStats);
     deliver({{"FN", "device_saGetSDP"}, {"id", 4}, {"sdpContent", "v=0"}});
     deliver({{"FN", "device_saTest"}, {"RES", true}});
     deliver({{"FN", "device_srObjectsDetected"}, {"id", 4}});
+    deliver({{"FN", "device_srStreamStats"},
+             {"entries", QJsonArray{QJsonObject{{"id", 4}, {"bitrate", 2000000}}}}});
     ASSERT_EQ(sdp.count(), 1);
     EXPECT_EQ(sdp.at(0).at(0).toJsonObject().value("sdpContent").toString(), "v=0");
     EXPECT_EQ(test.count(), 1);
     EXPECT_EQ(objects.count(), 1);
+    ASSERT_EQ(rates.count(), 1);
+    EXPECT_EQ(rates.at(0).at(0).toJsonObject().value("entries").toArray().size(), 1);
 }
 
 TEST(DeviceControllerTest, TileSdpFileWrittenReplacedAndBlankIgnored) {

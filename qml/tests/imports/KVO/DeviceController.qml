@@ -7,6 +7,7 @@ FakeController {
     signal saGetSDP(var mapParams)
     signal saTest(var mapParams)
     signal srObjectsDetected(var mapParams)
+    signal srStreamStats(var mapParams)
 
     function trGetSDP(params) { record("trGetSDP", params) }
     function createSDPFile(entry) {

@@ -92,6 +92,8 @@ bool DeviceController::handleMessage(const QString& actionName, const SpDto& map
     }
     if (actionName == QLatin1String("srObjectsDetected")) {
         Q_EMIT srObjectsDetected(mapParams->params);
+    } else if (actionName == QLatin1String("srStreamStats")) {
+        Q_EMIT srStreamStats(mapParams->params);
     } else if (actionName == QLatin1String("saGetSDP")) {
         Q_EMIT saGetSDP(mapParams->params);
     } else if (actionName == QLatin1String("saTest")) {

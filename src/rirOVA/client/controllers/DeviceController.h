@@ -31,6 +31,9 @@ Q_SIGNALS:
     void saGetSDP(QJsonObject mapParams);
     void saTest(QJsonObject mapParams);
     void srObjectsDetected(QJsonObject mapParams);
+    // The bit rates of this client's live streams as the server sends them: "entries" of
+    // {"id", "bitrate" (bit/s)}.
+    void srStreamStats(QJsonObject mapParams);
 
 protected:
     // Adds a free local "rtpVideoPort"/"rtcpVideoPort" pair and sends; false when none is free.
