@@ -309,7 +309,7 @@ TestCase {
     }
 
     // Twice as fast, streamed: the server sends both cameras at that speed, the pictures move twice
-    // as fast as the clock and stay together (how far they are from the cursor is printed).
+    // as fast as the clock, stay together and near the cursor, also across the end of a clip.
     function test_5b_streamedLinesPlayAtTheCursorsSpeed() {
         var item1 = itemOf(cam1), item2 = itemOf(cam2)
         verify(item1 && item2 && !item1.localMode)
@@ -319,35 +319,42 @@ TestCase {
         archive.play()
         // The server makes its scaled copies first, and the lines settle on the cursor.
         wait(4000)
-        var started = Date.now(), first = null, last = null, spreads = [], offsets = []
+        var started = Date.now(), samples = []
         while (Date.now() - started < 5000 && sync.cursor < base + 78000) {
             var shown = shownPositions([item1, item2])
-            if (!isNaN(shown[0]) && !isNaN(shown[1])) {
-                var sample = { at: Date.now(), position: (shown[0] + shown[1]) / 2 }
-                if (first === null)
-                    first = sample
-                last = sample
-                spreads.push(Math.abs(shown[0] - shown[1]))
-                offsets.push(Math.max(Math.abs(shown[0] - shown.cursor), Math.abs(shown[1] - shown.cursor)))
-            }
+            if (!isNaN(shown[0]) && !isNaN(shown[1]))
+                samples.push({ at: Date.now(), cursor: shown.cursor, first: shown[0], second: shown[1] })
             wait(100)
         }
-        verify(first !== null && last.at - first.at >= 2000, "pictures read over two seconds at least")
-        var rate = (last.position - first.position) / (last.at - first.at)
-        spreads.sort(function(a, b) { return a - b })
-        var medianSpread = spreads[Math.floor(spreads.length / 2)]
-        offsets.sort(function(a, b) { return a - b })
-        var medianOffset = offsets[Math.floor(offsets.length / 2)]
+        // A few places of the square's path read as others about 4 s away: such grabs are left out
+        // (both pictures more than 1.5 s from where the others put them).
+        function median(values) {
+            var sorted = values.slice().sort(function(a, b) { return a - b })
+            return sorted[Math.floor(sorted.length / 2)]
+        }
+        var typical = median(samples.map(function(x) { return (x.first + x.second) / 2 - x.cursor }))
+        var kept = samples.filter(function(x) {
+            return Math.abs(x.first - x.cursor - typical) <= 1500 && Math.abs(x.second - x.cursor - typical) <= 1500
+        })
+        verify(kept.length >= 5 && kept[kept.length - 1].at - kept[0].at >= 2000,
+               "pictures read over two seconds at least (" + kept.length + " of " + samples.length + " grabs)")
+        var first = kept[0], last = kept[kept.length - 1]
+        var rate = ((last.first + last.second) - (first.first + first.second)) / 2 / (last.at - first.at)
+        var medianSpread = median(kept.map(function(x) { return Math.abs(x.first - x.second) }))
+        var medianOffset = median(kept.map(function(x) {
+            return Math.max(Math.abs(x.first - x.cursor), Math.abs(x.second - x.cursor))
+        }))
         console.info("[ archive ] two streamed cameras at x2: pictures move " + rate.toFixed(2)
                      + " times as fast as the clock, spread median " + medianSpread.toFixed(0)
-                     + " ms, picture to cursor median " + medianOffset.toFixed(0) + " ms over " + spreads.length + " grabs")
+                     + " ms, picture to cursor median " + medianOffset.toFixed(0) + " ms over " + kept.length
+                     + " of " + samples.length + " grabs")
         // Clearly faster than the clock (at x1 at most 1): a line that waits for the cursor stands still
         // for a moment, one that catches up moves faster for a moment.
         verify(rate > 1.2 && rate < 3, "the pictures move " + rate + " times as fast as the clock")
         // Apart by at most 400 ms of the operator's time, which is twice that much of the recording.
         verify(medianSpread <= 400 * sync.speed, "the pictures are " + medianSpread + " ms apart")
-        // How far the pictures are from the cursor at x2 is printed, not checked: it still varies
-        // from run to run (0.24 to 2.6 s of recording measured), where it stays near 0.1 s at x1.
+        // Within half a second of the operator's time of the cursor.
+        verify(medianOffset <= 500 * sync.speed, "a picture is " + medianOffset + " ms from the cursor")
         archive.pause()
         sync.speed = 1
     }

@@ -200,6 +200,8 @@ bool ArchivePlayback::readSpeed(const QJsonObject& params, Stream& stream, QStri
 }
 
 bool ArchivePlayback::playClip(const QString& key, Stream& stream, int index, qint64 offsetMs) {
+    // Whatever was to follow the clip that ended, this is what plays now.
+    stream.switchAt = -1;
     const QString file = stream.clips.at(index).toObject().value("filePath").toString();
     if (stream.speed == 1.0) {
         if (!send(key, stream, file, offsetMs, 1.0)) {
@@ -272,6 +274,7 @@ bool ArchivePlayback::send(const QString& key, Stream& stream, const QString& fi
     stream.sentSpeed = speed;
     stream.startOffsetMs = fileOffsetMs > 0 ? fileOffsetMs : -1;
     stream.lastTime = -1;
+    stream.lengthMs = -1;
     if (stream.sender && stream.sender->switchTo(source, extra)) {
         if (stream.paused) {
             stream.sender->setPaused(true);
@@ -304,17 +307,40 @@ void ArchivePlayback::onClipEnded(const QString& key) {
     }
     Stream& stream = it->second;
     // The next clip follows through the same output; after the last one the stream stays idle.
-    if (stream.index + 1 < stream.clips.size()) {
+    if (stream.index + 1 >= stream.clips.size()) {
+        return;
+    }
+    const qint64 now = _clock.elapsed();
+    stream.endedAt = now;
+    stream.endedTime = stream.lastTime >= 0 ? stream.lastTime + (now - stream.lastTimeAt) : 0;
+    if (stream.lengthMs > 0) {
+        stream.endedTime = qMin(stream.endedTime, stream.lengthMs);
+    }
+    const qint64 unsent =
+        stream.lengthMs > 0 && stream.lastTime >= 0 ? stream.lengthMs - stream.endedTime : 0;
+    stream.switchAt = now + qBound<qint64>(0, unsent - switchLeadMs, 3000);
+    switchWhenDue(key, stream);
+}
+
+void ArchivePlayback::switchWhenDue(const QString& key, Stream& stream) {
+    if (stream.switchAt >= 0 && _clock.elapsed() >= stream.switchAt) {
         playClip(key, stream, stream.index + 1, 0);
     }
 }
 
 void ArchivePlayback::sampleTimes() {
     for (auto& [key, stream] : _streams) {
+        if (stream.switchAt >= 0) {
+            switchWhenDue(key, stream);
+            continue;
+        }
         const qint64 time = stream.sender ? stream.sender->timeMs() : -1;
         if (time != stream.lastTime) {
             stream.lastTime = time;
             stream.lastTimeAt = _clock.elapsed();
+        }
+        if (stream.lengthMs < 0 && stream.sender) {
+            stream.lengthMs = stream.sender->lengthMs();
         }
     }
 }
@@ -324,7 +350,13 @@ qint64 ArchivePlayback::position(Stream& stream) {
         return -1;
     }
     qint64 time = qMax<qint64>(0, stream.sender->timeMs());
-    if (time == stream.lastTime && !stream.paused) {
+    if (stream.switchAt >= 0) {
+        // The file has been read; its last pictures are still going out.
+        time = stream.endedTime + (stream.paused ? 0 : _clock.elapsed() - stream.endedAt);
+        if (stream.lengthMs > 0) {
+            time = qMin(time, stream.lengthMs);
+        }
+    } else if (time == stream.lastTime && !stream.paused) {
         // Between two steps of libvlc's time: what has played since the last step, at most one step.
         time += qMin<qint64>(250, _clock.elapsed() - stream.lastTimeAt);
     }

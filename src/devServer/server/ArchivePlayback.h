@@ -45,6 +45,9 @@ public:
     // Slowest and fastest speed of a stream.
     static constexpr double minSpeed = 0.125;
     static constexpr double maxSpeed = 16.0;
+    // How long before the last picture of a clip goes out the next clip is started: the time libvlc
+    // takes from a new file to its first picture in the output.
+    static constexpr qint64 switchLeadMs = 250;
 
 private:
     struct Stream {
@@ -63,6 +66,15 @@ private:
         // it was seen, so that the position between steps can be told to within a sample.
         qint64 lastTime = -1;
         qint64 lastTimeAt = 0;
+        // Length of the file being sent, once libvlc knows it.
+        qint64 lengthMs = -1;
+        // libvlc ends a file when it has read it, while the output still paces out its last second
+        // or so. The next clip starts when that is nearly out (`switchAt` on `_clock`), or its first
+        // pictures would go out among the last ones, with earlier timestamps; meanwhile the position
+        // runs on from `endedTime`, the file's time at its end.
+        qint64 switchAt = -1;
+        qint64 endedAt = 0;
+        qint64 endedTime = 0;
         std::unique_ptr<VlcStream> sender;
         // The scaled copy being sent or being made, and the clip moment it is for when made.
         std::unique_ptr<ArchiveRetiming> copy;
@@ -79,6 +91,8 @@ private:
     // Reads an optional "speed" of a request into the stream; false (with `error`) when it is no speed.
     static bool readSpeed(const QJsonObject& params, Stream& stream, QString& error);
     void onClipEnded(const QString& key);
+    // Starts the clip after the one that ended once its time has come.
+    void switchWhenDue(const QString& key, Stream& stream);
     void reportPositions();
     void sampleTimes();
     qint64 position(Stream& stream);

@@ -82,6 +82,11 @@ qint64 VlcStream::timeMs() const {
     return _player ? qint64(libvlc_media_player_get_time(_player)) : -1;
 }
 
+qint64 VlcStream::lengthMs() const {
+    const qint64 length = _player ? qint64(libvlc_media_player_get_length(_player)) : -1;
+    return length > 0 ? length : -1;
+}
+
 void VlcStream::setTimeMs(qint64 ms) {
     if (_player) {
         libvlc_media_player_set_time(_player, libvlc_time_t(ms));

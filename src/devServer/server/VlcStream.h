@@ -25,6 +25,8 @@ public:
     void setPaused(bool paused);
     // Position inside the current media in milliseconds; -1 when unknown.
     qint64 timeMs() const;
+    // Length of the current media in milliseconds; -1 until libvlc knows it.
+    qint64 lengthMs() const;
     void setTimeMs(qint64 ms);
     bool isPlaying() const;
     // Bytes of the elementary streams read from the current media so far; -1 when unknown. Starts

@@ -21,6 +21,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QUdpSocket>
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <gtest/gtest.h>
@@ -28,6 +29,7 @@
 #include <memory>
 
 using LiveTestSupport::freeRtpPort;
+using LiveTestSupport::videoPtsInRtp;
 using LiveTestSupport::waitUntil;
 
 namespace {
@@ -431,6 +433,90 @@ TEST_F(DevServerVideoTest, ArchivePlaybackStreamsPausesJumpsAndReportsItsPositio
     EXPECT_TRUE(removed.value("RES").toBool());
     datagramsWithin(receiver, 800);
     EXPECT_EQ(datagramsWithin(receiver, 1200), 0) << "a removed stream still sends";
+}
+
+// Clip after clip, the stream goes on as one: the next clip's pictures come after the last ones of
+// the clip before (not among them, which the player drops as late) and at the pace of the recording
+// (not in a burst), with no pause between.
+TEST_F(DevServerVideoTest, ArchiveStreamGoesFromClipToClipWithoutOverlapOrPause) {
+    startServer({{"video/record", false}});
+    auto client = adminClient();
+    const qint64 id = demoCamera(*client).value("id").toVariant().toLongLong();
+    const QString clipFile = server->folder() + QStringLiteral("/video/boundary/demo.mp4");
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(clipFile).absolutePath()));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(DEVSERVER_DEMO_CLIP), clipFile));
+    const qint64 base = (QDateTime::currentMSecsSinceEpoch() - 3600000) / 1000 * 1000;
+    for (int i = 0; i < 2; ++i) {
+        const QJsonObject made = client->request({{"FN", "archive_trCreate"},
+                                                  {"rstIDDevice", id},
+                                                  {"type", 1},
+                                                  {"dtStart", base + i * 10000},
+                                                  {"dtEnd", base + (i + 1) * 10000},
+                                                  {"duration", 10000},
+                                                  {"final", true},
+                                                  {"filePath", clipFile}},
+                                                 "archive_saCreate");
+        ASSERT_TRUE(made.value("RES").toBool()) << made.value("error").toString().toStdString();
+    }
+    const quint16 port = freeRtpPort();
+    QUdpSocket receiver;
+    ASSERT_TRUE(receiver.bind(QHostAddress(QHostAddress::LocalHost), port));
+    const QJsonObject created = client->request({{"FN", "archivePlayer_trCreateVideo"},
+                                                 {"streamKey", "b1"},
+                                                 {"rstIDDevice", id},
+                                                 {"dtStart", base + 6000},
+                                                 {"rtpVideoPort", port}},
+                                                "archivePlayer_saCreateVideo");
+    ASSERT_EQ(created.value("status").toString(), "OK") << created.value("error").toString().toStdString();
+
+    // Four seconds up to the end of the first clip, then three into the second.
+    struct Picture {
+        qint64 arrivedMs;
+        double pts;
+    };
+    std::vector<Picture> pictures;
+    QElapsedTimer clock;
+    clock.start();
+    waitUntil(
+        [&] {
+            while (receiver.hasPendingDatagrams()) {
+                const QNetworkDatagram datagram = receiver.receiveDatagram();
+                for (const double pts : videoPtsInRtp(datagram.data())) {
+                    pictures.push_back({clock.elapsed(), pts});
+                }
+            }
+            return false;
+        },
+        8000);
+    ASSERT_GT(pictures.size(), 75u) << "fewer than 5 s of pictures at 15 per second";
+    // From the second second on: at the start libvlc may send the file's first picture before the
+    // one asked for (its seek comes a moment later), which is not what this is about.
+    pictures.erase(pictures.begin(), std::find_if(pictures.begin(), pictures.end(),
+                                                  [](const Picture& p) { return p.arrivedMs >= 1500; }));
+    ASSERT_GT(pictures.size(), 60u);
+    double latest = pictures.front().pts;
+    double worstBack = 0;
+    double worstStep = 0; // the longest a picture stays on the screen
+    qint64 longestPause = 0;
+    double worstBurst = 0; // the most recording that came within a tenth of a second
+    std::size_t windowStart = 0;
+    for (std::size_t i = 1; i < pictures.size(); ++i) {
+        worstBack = std::max(worstBack, latest - pictures[i].pts);
+        worstStep = std::max(worstStep, pictures[i].pts - latest);
+        latest = std::max(latest, pictures[i].pts);
+        longestPause = std::max(longestPause, pictures[i].arrivedMs - pictures[i - 1].arrivedMs);
+        while (pictures[i].arrivedMs - pictures[windowStart].arrivedMs > 100) {
+            ++windowStart;
+        }
+        worstBurst = std::max(worstBurst, pictures[i].pts - pictures[windowStart].pts);
+    }
+    std::cout << "[ boundary ] " << pictures.size() << " pictures, worst step back " << worstBack * 1000
+              << " ms, longest picture " << worstStep * 1000 << " ms, longest pause " << longestPause
+              << " ms, most recording within 100 ms " << worstBurst * 1000 << " ms" << std::endl;
+    EXPECT_LE(worstBack, 0.07) << "pictures of the next clip came among those of the clip before";
+    EXPECT_LE(worstStep, 0.3) << "the picture stands still between the clips";
+    EXPECT_LE(longestPause, 600);
+    EXPECT_LE(worstBurst, 0.4);
 }
 
 TEST_F(DevServerVideoTest, ArchiveStreamPlaysAtTheSpeedAskedFor) {

@@ -30,4 +30,30 @@ quint16 freeRtpPort() {
         .rtp;
 }
 
+std::vector<double> videoPtsInRtp(const QByteArray& datagram) {
+    constexpr int rtpHeader = 12;
+    constexpr int packetSize = 188;
+    std::vector<double> times;
+    const auto byte = [&](int at) { return quint8(datagram.at(at)); };
+    for (int at = rtpHeader; at + packetSize <= datagram.size(); at += packetSize) {
+        const bool unitStart = byte(at) == 0x47 && (byte(at + 1) & 0x40) != 0;
+        const int adaptation = (byte(at + 3) >> 4) & 3;
+        if (!unitStart || (adaptation & 1) == 0) {
+            continue;
+        }
+        int pes = at + 4 + ((adaptation & 2) != 0 ? 1 + byte(at + 4) : 0);
+        // Start code, a video stream id (0xE0-0xEF) and a PTS flag.
+        if (pes + 14 > at + packetSize || byte(pes) != 0 || byte(pes + 1) != 0 || byte(pes + 2) != 1 ||
+            (byte(pes + 3) & 0xF0) != 0xE0 || (byte(pes + 7) & 0x80) == 0) {
+            continue;
+        }
+        pes += 9;
+        const quint64 pts = (quint64(byte(pes) >> 1) & 7) << 30 | quint64(byte(pes + 1)) << 22 |
+                            quint64(byte(pes + 2) >> 1) << 15 | quint64(byte(pes + 3)) << 7 |
+                            quint64(byte(pes + 4) >> 1);
+        times.push_back(double(pts) / 90000.0);
+    }
+    return times;
+}
+
 } // namespace LiveTestSupport

@@ -1,8 +1,10 @@
 #pragma once
 
 // Helpers of the live stream tests: waiting on the event loop and finding loopback ports for RTP.
+#include <QByteArray>
 #include <QtGlobal>
 #include <functional>
+#include <vector>
 
 namespace LiveTestSupport {
 
@@ -12,5 +14,9 @@ bool waitUntil(const std::function<bool()>& done, int timeoutMs);
 
 // A free even UDP port on loopback with the next one free too (RTP and RTCP); 0 when none is found.
 quint16 freeRtpPort();
+
+// The presentation times (seconds, from the 90 kHz clock) of the video pictures that start in one
+// RTP datagram carrying MPEG-TS (payload 33), in the order they come.
+std::vector<double> videoPtsInRtp(const QByteArray& datagram);
 
 } // namespace LiveTestSupport
