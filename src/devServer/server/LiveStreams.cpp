@@ -17,6 +17,7 @@ namespace {
 
 LiveStreams::LiveStreams(const VlcEngine& engine, QObject* parent) : QObject(parent), _engine(engine) {
     _rateTimer.setInterval(rateIntervalMs);
+    _clock.start();
     connect(&_rateTimer, &QTimer::timeout, this, &LiveStreams::sampleRates);
 }
 
@@ -160,7 +161,7 @@ void LiveStreams::sampleRates() {
         _rateTimer.stop();
         return;
     }
-    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    const qint64 now = _clock.elapsed();
     std::map<quint64, QJsonArray> bySession;
     for (auto& [key, stream] : _streams) {
         if (!stream.counted || key.second == previewId || !stream.sender) {

@@ -3,6 +3,7 @@
 #include "VlcEngine.h"
 #include "VlcStream.h"
 
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QObject>
@@ -71,6 +72,7 @@ private:
     const VlcEngine& _engine;
     std::map<Key, Stream> _streams;
     QTimer _rateTimer;
+    QElapsedTimer _clock; // the rates' time base: not moved by changes of the wall clock
 };
 
 } // namespace DevServer
