@@ -86,6 +86,29 @@ protected:
         return {};
     }
 
+    // The demo clip copied into the server's video folder (the server plays only files of its own
+    // folders) under `subfolder`; empty when it cannot be copied.
+    QString demoClipInVideoFolder(const QString& subfolder) {
+        const QString clipFile = server->folder() + QStringLiteral("/video/%1/demo.mp4").arg(subfolder);
+        const bool copied = QDir().mkpath(QFileInfo(clipFile).absolutePath()) &&
+                            QFile::copy(QStringLiteral(DEVSERVER_DEMO_CLIP), clipFile);
+        return copied ? clipFile : QString();
+    }
+
+    // Lists `clipFile` as a finished 10 s recording of device `id` from `dtStart`; the answer.
+    static QJsonObject addTenSecondClip(LinkClient& client, qint64 id, const QString& clipFile,
+                                        qint64 dtStart) {
+        return client.request({{"FN", "archive_trCreate"},
+                               {"rstIDDevice", id},
+                               {"type", 1},
+                               {"dtStart", dtStart},
+                               {"dtEnd", dtStart + 10000},
+                               {"duration", 10000},
+                               {"final", true},
+                               {"filePath", clipFile}},
+                              "archive_saCreate");
+    }
+
     // The first `count` recorded clips (type 1) pushed to the client within `msecs`; fewer when
     // they do not come.
     static QList<QJsonObject> recordedClips(LinkClient& client, int count, int msecs) {
@@ -442,20 +465,11 @@ TEST_F(DevServerVideoTest, ArchiveStreamGoesFromClipToClipWithoutOverlapOrPause)
     startServer({{"video/record", false}});
     auto client = adminClient();
     const qint64 id = demoCamera(*client).value("id").toVariant().toLongLong();
-    const QString clipFile = server->folder() + QStringLiteral("/video/boundary/demo.mp4");
-    ASSERT_TRUE(QDir().mkpath(QFileInfo(clipFile).absolutePath()));
-    ASSERT_TRUE(QFile::copy(QStringLiteral(DEVSERVER_DEMO_CLIP), clipFile));
+    const QString clipFile = demoClipInVideoFolder(QStringLiteral("boundary"));
+    ASSERT_FALSE(clipFile.isEmpty());
     const qint64 base = (QDateTime::currentMSecsSinceEpoch() - 3600000) / 1000 * 1000;
     for (int i = 0; i < 2; ++i) {
-        const QJsonObject made = client->request({{"FN", "archive_trCreate"},
-                                                  {"rstIDDevice", id},
-                                                  {"type", 1},
-                                                  {"dtStart", base + i * 10000},
-                                                  {"dtEnd", base + (i + 1) * 10000},
-                                                  {"duration", 10000},
-                                                  {"final", true},
-                                                  {"filePath", clipFile}},
-                                                 "archive_saCreate");
+        const QJsonObject made = addTenSecondClip(*client, id, clipFile, base + i * 10000);
         ASSERT_TRUE(made.value("RES").toBool()) << made.value("error").toString().toStdString();
     }
     const quint16 port = freeRtpPort();
@@ -524,19 +538,10 @@ TEST_F(DevServerVideoTest, ArchiveStreamPlaysAtTheSpeedAskedFor) {
     auto client = adminClient();
     const qint64 id = demoCamera(*client).value("id").toVariant().toLongLong();
     // The 10 s demo clip, listed as a recording that ended a minute ago.
-    const QString clipFile = server->folder() + "/video/speed/demo.mp4";
-    ASSERT_TRUE(QDir().mkpath(QFileInfo(clipFile).path()));
-    ASSERT_TRUE(QFile::copy(QStringLiteral(DEVSERVER_DEMO_CLIP), clipFile));
+    const QString clipFile = demoClipInVideoFolder(QStringLiteral("speed"));
+    ASSERT_FALSE(clipFile.isEmpty());
     const qint64 start = QDateTime::currentMSecsSinceEpoch() - 70000;
-    const QJsonObject clip = client->request({{"FN", "archive_trCreate"},
-                                              {"rstIDDevice", id},
-                                              {"type", 1},
-                                              {"dtStart", start},
-                                              {"dtEnd", start + 10000},
-                                              {"duration", 10000},
-                                              {"final", true},
-                                              {"filePath", clipFile}},
-                                             "archive_saCreate");
+    const QJsonObject clip = addTenSecondClip(*client, id, clipFile, start);
     ASSERT_TRUE(clip.value("RES").toBool()) << clip.value("error").toString().toStdString();
 
     const quint16 port = freeRtpPort();
