@@ -354,7 +354,11 @@ TestCase {
         // Apart by at most 400 ms of the operator's time, which is twice that much of the recording.
         verify(medianSpread <= 400 * sync.speed, "the pictures are " + medianSpread + " ms apart")
         // Within half a second of the operator's time of the cursor.
-        verify(medianOffset <= 500 * sync.speed, "a picture is " + medianOffset + " ms from the cursor")
+        verify(medianOffset <= 500 * sync.speed, "a picture is " + medianOffset + " ms from the cursor; each grab's"
+               + " pictures less the cursor, at the cursor: " + kept.map(function(x) {
+                   return Math.round(x.first - x.cursor) + "/" + Math.round(x.second - x.cursor) + " at "
+                          + Math.round(x.cursor - base)
+               }).join(", "))
         archive.pause()
         sync.speed = 1
     }

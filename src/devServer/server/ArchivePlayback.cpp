@@ -152,7 +152,11 @@ Outcome ArchivePlayback::control(const Request& request) {
         return outcome;
     }
     if (request.action == QLatin1String("trPlayVideo") || request.action == QLatin1String("trPauseVideo")) {
-        stream.paused = request.action == QLatin1String("trPauseVideo");
+        const bool pause = request.action == QLatin1String("trPauseVideo");
+        if (pause != stream.paused) {
+            stream.clock.reset();
+        }
+        stream.paused = pause;
         if (stream.sender) {
             stream.sender->setPaused(stream.paused);
         }
@@ -273,7 +277,7 @@ bool ArchivePlayback::send(const QString& key, Stream& stream, const QString& fi
     }
     stream.sentSpeed = speed;
     stream.startOffsetMs = fileOffsetMs > 0 ? fileOffsetMs : -1;
-    stream.lastTime = -1;
+    stream.clock.reset();
     stream.lengthMs = -1;
     if (stream.sender && stream.sender->switchTo(source, extra)) {
         if (stream.paused) {
@@ -312,12 +316,12 @@ void ArchivePlayback::onClipEnded(const QString& key) {
     }
     const qint64 now = _clock.elapsed();
     stream.endedAt = now;
-    stream.endedTime = stream.lastTime >= 0 ? stream.lastTime + (now - stream.lastTimeAt) : 0;
+    stream.endedTime = qMax<qint64>(0, stream.clock.estimate(now));
     if (stream.lengthMs > 0) {
         stream.endedTime = qMin(stream.endedTime, stream.lengthMs);
     }
     const qint64 unsent =
-        stream.lengthMs > 0 && stream.lastTime >= 0 ? stream.lengthMs - stream.endedTime : 0;
+        stream.lengthMs > 0 && stream.clock.lastTime() >= 0 ? stream.lengthMs - stream.endedTime : 0;
     stream.switchAt = now + qBound<qint64>(0, unsent - switchLeadMs, 3000);
     switchWhenDue(key, stream);
 }
@@ -335,9 +339,8 @@ void ArchivePlayback::sampleTimes() {
             continue;
         }
         const qint64 time = stream.sender ? stream.sender->timeMs() : -1;
-        if (time != stream.lastTime) {
-            stream.lastTime = time;
-            stream.lastTimeAt = _clock.elapsed();
+        if (time >= 0) {
+            stream.clock.sample(time, _clock.elapsed());
         }
         if (stream.lengthMs < 0 && stream.sender) {
             stream.lengthMs = stream.sender->lengthMs();
@@ -356,9 +359,8 @@ qint64 ArchivePlayback::position(Stream& stream) {
         if (stream.lengthMs > 0) {
             time = qMin(time, stream.lengthMs);
         }
-    } else if (time == stream.lastTime && !stream.paused) {
-        // Between two steps of libvlc's time: what has played since the last step, at most one step.
-        time += qMin<qint64>(250, _clock.elapsed() - stream.lastTimeAt);
+    } else if (!stream.paused) {
+        time = qMax(time, stream.clock.estimate(_clock.elapsed()));
     }
     if (stream.startOffsetMs >= 0) {
         // Until the start-time seek shows, the time is from the clip's beginning: report the target.

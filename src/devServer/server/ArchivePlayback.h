@@ -2,6 +2,7 @@
 
 #include "ArchiveExport.h"
 #include "Outcome.h"
+#include "PlayerClock.h"
 #include "Request.h"
 
 #include <QElapsedTimer>
@@ -46,7 +47,9 @@ public:
     static constexpr double minSpeed = 0.125;
     static constexpr double maxSpeed = 16.0;
     // How long before the last picture of a clip goes out the next clip is started: the time libvlc
-    // takes from a new file to its first picture in the output.
+    // takes from a new file to its first picture in the output. The last fifth of a second or so of
+    // a file never goes out when the next one replaces it in the output (waiting longer only adds a
+    // freeze before the next clip), so the pictures go on without a pause and skip that much.
     static constexpr qint64 switchLeadMs = 250;
 
 private:
@@ -62,10 +65,8 @@ private:
         double sentSpeed = 1.0;
         // Where a clip was started into, until the player's time shows it (a seek takes a moment).
         qint64 startOffsetMs = -1;
-        // libvlc moves a player's time in steps of about a quarter second: the last step and when
-        // it was seen, so that the position between steps can be told to within a sample.
-        qint64 lastTime = -1;
-        qint64 lastTimeAt = 0;
+        // The sending player's time between the steps in which libvlc moves it.
+        PlayerClock clock;
         // Length of the file being sent, once libvlc knows it.
         qint64 lengthMs = -1;
         // libvlc ends a file when it has read it, while the output still paces out its last second

@@ -2,6 +2,7 @@
 #include "LinkClient.h"
 #include "LiveTestSupport.h"
 #include "ServerProcess.h"
+#include "devServer/server/ArchivePlayback.h"
 
 #include "kvoCore/Utils.h"
 #include "qmlVlc/QmlVlcConfig.h"
@@ -489,6 +490,12 @@ TEST_F(DevServerVideoTest, ArchiveStreamGoesFromClipToClipWithoutOverlapOrPause)
         double pts;
     };
     std::vector<Picture> pictures;
+    // Each reported position and when it came.
+    struct Report {
+        qint64 arrivedMs;
+        qint64 position;
+    };
+    std::vector<Report> reports;
     QElapsedTimer clock;
     clock.start();
     waitUntil(
@@ -498,6 +505,11 @@ TEST_F(DevServerVideoTest, ArchiveStreamGoesFromClipToClipWithoutOverlapOrPause)
                 for (const double pts : videoPtsInRtp(datagram.data())) {
                     pictures.push_back({clock.elapsed(), pts});
                 }
+            }
+            const QList<QJsonObject> positions = client->received("archivePlayer_srPosition");
+            for (int i = int(reports.size()); i < positions.size(); ++i) {
+                reports.push_back(
+                    {clock.elapsed(), positions.at(i).value("position").toVariant().toLongLong()});
             }
             return false;
         },
@@ -527,6 +539,23 @@ TEST_F(DevServerVideoTest, ArchiveStreamGoesFromClipToClipWithoutOverlapOrPause)
     std::cout << "[ boundary ] " << pictures.size() << " pictures, worst step back " << worstBack * 1000
               << " ms, longest picture " << worstStep * 1000 << " ms, longest pause " << longestPause
               << " ms, most recording within 100 ms " << worstBurst * 1000 << " ms" << std::endl;
+    // The position runs with the clock: from one report to the next it moves on as much as time
+    // went by (libvlc's own time moves in steps of up to half a second). Into the next clip it moves
+    // on by as much as the one before was cut short at most.
+    ASSERT_GE(reports.size(), 10u);
+    std::vector<double> drifts;
+    std::cout << "[ boundary ] position moved less time gone by:";
+    for (std::size_t i = 1; i < reports.size(); ++i) {
+        if (reports[i - 1].arrivedMs >= 1500) {
+            drifts.push_back(double(reports[i].position - reports[i - 1].position) -
+                             double(reports[i].arrivedMs - reports[i - 1].arrivedMs));
+            std::cout << ' ' << drifts.back();
+        }
+    }
+    std::cout << std::endl;
+    std::sort(drifts.begin(), drifts.end(), [](double a, double b) { return std::abs(a) > std::abs(b); });
+    EXPECT_LE(std::abs(drifts[0]), DevServer::ArchivePlayback::switchLeadMs + 100) << "the position leaps";
+    EXPECT_LE(std::abs(drifts[1]), 100) << "the position stands still and leaps within a clip";
     EXPECT_LE(worstBack, 0.07) << "pictures of the next clip came among those of the clip before";
     EXPECT_LE(worstStep, 0.3) << "the picture stands still between the clips";
     EXPECT_LE(longestPause, 600);

@@ -4,6 +4,7 @@
 #include "devServer/server/ClipIndex.h"
 #include "devServer/server/LiveStreams.h"
 #include "devServer/server/MotionRegions.h"
+#include "devServer/server/PlayerClock.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,6 +13,7 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <random>
 
 using namespace DevServer;
 
@@ -170,6 +172,51 @@ TEST(ArchivePlayback, PicksTheClipCoveringAMomentOrTheNextOne) {
     EXPECT_EQ(ArchivePlayback::clipAt(clips, 4000), 2) << "a gap skips to the next recording";
     EXPECT_EQ(ArchivePlayback::clipAt(clips, 6000), -1);
     EXPECT_EQ(ArchivePlayback::clipAt(QJsonArray(), 0), -1);
+}
+
+// libvlc's time as the server reads it every 40 ms: steps of half a second (now and then a quarter),
+// each shown 0-60 ms after the moment it stands for.
+TEST(PlayerClock, TellsThePlayersTimeBetweenTheStepsOfLibvlc) {
+    PlayerClock clock;
+    EXPECT_EQ(clock.estimate(0), -1) << "nothing read yet";
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> late(0, 60);
+    const qint64 startedAt = 1000; // the player's time 0
+    qint64 shown = 0, nextStep = 500, showAt = startedAt + 500 + late(random);
+    double worst = 0, worstBefore = 0;
+    for (qint64 now = startedAt; now < startedAt + 6000; now += 40) {
+        if (now >= showAt) {
+            shown = nextStep;
+            nextStep += (nextStep / 500) % 5 == 3 ? 250 : 500;
+            showAt = startedAt + nextStep + late(random);
+        }
+        clock.sample(shown, now);
+        const double error = std::abs(double(clock.estimate(now) - (now - startedAt)));
+        double& kept = now < startedAt + 1600 ? worstBefore : worst;
+        kept = std::max(kept, error);
+        EXPECT_GE(clock.estimate(now), clock.lastTime());
+    }
+    // Read as steps, the time is up to half a second behind; a sample and the lateness of the
+    // soonest step remain.
+    EXPECT_LE(worst, 100) << "once two steps were seen";
+    EXPECT_LE(worstBefore, 560) << "before that, the steps themselves";
+
+    // A player that stalls is run on by one long step at most.
+    const qint64 stalledAt = startedAt + 6000;
+    EXPECT_LE(clock.estimate(stalledAt + 10000), clock.lastTime() + PlayerClock::maxAheadMs);
+
+    // A seek back: the pace of before does not carry the new time away.
+    clock.sample(2000, stalledAt + 10000);
+    EXPECT_LE(clock.estimate(stalledAt + 10040), 2000 + PlayerClock::unknownPaceAheadMs);
+    EXPECT_GE(clock.estimate(stalledAt + 10040), 2000);
+
+    // After a reset (a pause, a new file) the first value read is no step.
+    clock.reset();
+    clock.sample(2000, 50000);
+    EXPECT_EQ(clock.estimate(50000), 2000);
+    EXPECT_EQ(clock.estimate(60000), 2000 + PlayerClock::unknownPaceAheadMs);
+    clock.sample(2500, 60000);
+    EXPECT_EQ(clock.estimate(60100), 2600);
 }
 
 TEST(ArchiveExport, ConcatListCutsTheFirstAndLastClipOfTheRange) {
