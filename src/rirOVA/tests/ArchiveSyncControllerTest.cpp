@@ -79,6 +79,8 @@ TEST(ArchiveSyncControllerTest, LinesAreKeptWithinHalfTheToleranceOfTheCursor) {
     clock.now += 1000;
     EXPECT_FALSE(sync.reportPosition("a", 100000));
     EXPECT_EQ(far.count() + ahead.count(), 0);
+    // Another line plays at the cursor.
+    EXPECT_TRUE(sync.reportPosition("b", 101000));
 
     // Ahead by more than half the tolerance: it waits for its lead, once while it settles.
     clock.now += 2000;
@@ -129,6 +131,53 @@ TEST(ArchiveSyncControllerTest, LinesAreKeptWithinHalfTheToleranceOfTheCursor) {
     EXPECT_DOUBLE_EQ(sync.cursor(), paused);
 }
 
+// A cursor held back by a line that was late for a moment (as a stream passes from one clip to the
+// next) would leave every line ahead of it, and pausing them all would not bring it back.
+TEST(ArchiveSyncControllerTest, ACursorBehindEveryLineGoesOnFromTheSlowest) {
+    ArchiveSyncController sync;
+    ManualClock clock;
+    clock.installWithTolerance(sync);
+    QSignalSpy ahead(&sync, &ArchiveSyncController::lineAhead);
+    sync.jump(100000);
+    sync.play();
+    sync.reportPosition("a", 100000);
+    sync.reportPosition("b", 100000);
+    clock.now += 3000;
+    // "a" is late for a moment and holds the cursor back.
+    sync.reportPosition("a", 102600);
+    ASSERT_DOUBLE_EQ(sync.cursor(), 102600);
+    // Then both are where they should be, ahead of the cursor.
+    clock.now += 500;
+    sync.reportPosition("a", 103500);
+    EXPECT_FALSE(sync.reportPosition("b", 103500));
+    EXPECT_EQ(ahead.count(), 0) << "no line waits: both are where the other is";
+    EXPECT_DOUBLE_EQ(sync.cursor(), 103500) << "the cursor goes on from the slowest line";
+    clock.now += 100;
+    EXPECT_DOUBLE_EQ(sync.cursor(), 103600);
+    clock.now -= 100;
+
+    // One line ahead of the others still waits for them.
+    clock.now += 2000;
+    sync.reportPosition("a", 105500);
+    sync.reportPosition("b", 106100);
+    ASSERT_EQ(ahead.count(), 1);
+    EXPECT_EQ(ahead.first().at(0).toString(), "b");
+    EXPECT_DOUBLE_EQ(sync.cursor(), 105500);
+
+    // A single line ahead moves the cursor rather than pausing.
+    sync.removeLine("b");
+    clock.now += 2100;
+    sync.reportPosition("a", 108200);
+    EXPECT_EQ(ahead.count(), 1);
+    EXPECT_DOUBLE_EQ(sync.cursor(), 108200);
+
+    // A paused cursor stays where the operator put it.
+    sync.pause();
+    clock.now += 2100;
+    sync.reportPosition("a", 109000);
+    EXPECT_DOUBLE_EQ(sync.cursor(), 108200);
+}
+
 TEST(ArchiveSyncControllerTest, AtAHigherSpeedALineThatStartsLateIsWaitedForNotJumped) {
     ArchiveSyncController sync;
     ManualClock clock;
@@ -146,6 +195,7 @@ TEST(ArchiveSyncControllerTest, AtAHigherSpeedALineThatStartsLateIsWaitedForNotJ
     // Ahead, it waits while the cursor makes up its lead at four times the clock.
     QSignalSpy ahead(&sync, &ArchiveSyncController::lineAhead);
     clock.now += 2500;
+    sync.reportPosition("b", sync.cursor()); // another line, at the cursor
     sync.reportPosition("a", 116000);
     ASSERT_EQ(ahead.count(), 1);
     EXPECT_DOUBLE_EQ(ahead.first().at(1).toDouble(), 500);

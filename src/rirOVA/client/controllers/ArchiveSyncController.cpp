@@ -143,8 +143,8 @@ bool ArchiveSyncController::reportPosition(const QString& name, double position)
     line.position = position;
     line.reportedAt = now;
     line.active = true;
-    const double at = cursor();
-    const double lead = position - at;
+    double at = cursor();
+    double lead = position - at;
     // Each line is kept within half the tolerance of the cursor, so that any two lines are within it.
     const double half = _toleranceMs / 2.0;
     const bool inStep = std::abs(lead) <= half;
@@ -153,11 +153,23 @@ bool ArchiveSyncController::reportPosition(const QString& name, double position)
         if (std::abs(lead) > farMs()) {
             Q_EMIT lineOutOfStep(name, at);
         } else if (lead > 0) {
-            // Waiting is exact where a jump is not: the line pauses while the cursor makes up its
-            // lead, and stands still meanwhile.
-            const double waitMs = lead / _speed;
-            line.reportedAt = now + qint64(waitMs);
-            Q_EMIT lineAhead(name, waitMs);
+            const double slowest = slowestLine(now);
+            if (_playing && slowest - at > half) {
+                // Every line is ahead: the cursor is behind (held back by a line that has caught up
+                // since). It goes on from the slowest line, and only lines ahead of that one wait.
+                _base = slowest;
+                _baseAt = now;
+                at = slowest;
+                lead = position - at;
+                Q_EMIT cursorChanged(_base);
+            }
+            if (lead > half) {
+                // Waiting is exact where a jump is not: the line pauses while the cursor makes up
+                // its lead, and stands still meanwhile.
+                const double waitMs = lead / _speed;
+                line.reportedAt = now + qint64(waitMs);
+                Q_EMIT lineAhead(name, waitMs);
+            }
         } else if (_playing) {
             // A camera a little behind (a slower start) holds the cursor back: the others wait for it.
             _base = position;
@@ -194,6 +206,16 @@ double ArchiveSyncController::linePosition(const QString& name) const {
         return std::numeric_limits<double>::quiet_NaN();
     }
     return extrapolated(*it, _clock());
+}
+
+double ArchiveSyncController::slowestLine(qint64 now) const {
+    double slowest = std::numeric_limits<double>::max();
+    for (const Line& line : _lines) {
+        if (line.active) {
+            slowest = std::min(slowest, extrapolated(line, now));
+        }
+    }
+    return slowest;
 }
 
 double ArchiveSyncController::spread() const {

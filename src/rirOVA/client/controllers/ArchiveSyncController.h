@@ -12,7 +12,8 @@ namespace ClientController {
 // One cursor for every playing line of the archive timeline. Play, pause, jump and speed apply to
 // all lines at once; each line reports where its picture is and is kept within half of
 // `toleranceMs` of the cursor, so that any two lines are within `toleranceMs` of each other: a line
-// ahead waits for its lead, a line a little behind holds the cursor back (the others then wait), and
+// ahead of another waits for its lead, a line a little behind holds the cursor back (the others then
+// wait), a cursor behind every line goes on from the slowest, and
 // a line far off (`farMs`) is told to jump. After a correction a line is left alone for `settleMs`,
 // so that a slow start is not answered by correction after correction.
 class ArchiveSyncController : public QObject {
@@ -90,6 +91,8 @@ private:
     // Fixes the moving cursor at its current value before a change of state.
     void rebase();
     double extrapolated(const Line& line, qint64 now) const;
+    // Where the furthest behind of the playing lines is at `now`.
+    double slowestLine(qint64 now) const;
     void emitSpread();
 
     Clock _clock;
