@@ -555,7 +555,9 @@ TEST_F(DevServerVideoTest, ArchiveStreamGoesFromClipToClipWithoutOverlapOrPause)
     std::cout << std::endl;
     std::sort(drifts.begin(), drifts.end(), [](double a, double b) { return std::abs(a) > std::abs(b); });
     EXPECT_LE(std::abs(drifts[0]), DevServer::ArchivePlayback::switchLeadMs + 100) << "the position leaps";
-    EXPECT_LE(std::abs(drifts[1]), 100) << "the position stands still and leaps within a clip";
+    // A report that came late (a busy machine) moves two differences, one each way.
+    EXPECT_LE(std::abs(drifts[1]), 150) << "the position stands still and leaps within a clip";
+    EXPECT_LE(std::abs(drifts[drifts.size() / 2]), 50) << "the position moves in steps";
     EXPECT_LE(worstBack, 0.07) << "pictures of the next clip came among those of the clip before";
     EXPECT_LE(worstStep, 0.3) << "the picture stands still between the clips";
     EXPECT_LE(longestPause, 600);
