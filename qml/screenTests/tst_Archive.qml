@@ -226,8 +226,8 @@ TestCase {
         }
         console.info("[ archive ] two streamed cameras after a jump, server positions: spread worst " + worst.toFixed(0)
                      + " ms, mean " + (sum / samples).toFixed(0) + " ms over " + samples + " samples")
-        // Each report of the server is a quarter-second step of libvlc's clock: single samples jitter
-        // by that much, the mean is what the cameras are apart.
+        // Between reports (twice a second) each line runs on by the clock: a single sample may catch
+        // one line just corrected, the mean is what the cameras are apart.
         verify(sum / samples <= 500, "mean spread " + (sum / samples) + " ms")
         verify(worst <= 1000, "worst spread " + worst + " ms")
         shownSpread.sort(function(a, b) { return a - b })
