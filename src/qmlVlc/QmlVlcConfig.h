@@ -41,8 +41,8 @@ public:
     static constexpr int archiveStreamCachingMs = 200;
     // What an archive stream takes besides that caching from the server's position to the screen
     // (the server's sending and muxing, the decoder's frames): measured with the development server
-    // on loopback from the pictures shown, about one second for every line alike.
-    static constexpr int archiveStreamTransitMs = 1000;
+    // on loopback from the pictures shown, about 0.8 s for every line alike.
+    static constexpr int archiveStreamTransitMs = 800;
     // Media options of those players: that caching, and no growth of it when a packet is late (the
     // clock starts again instead), so that one late moment does not delay a line for good.
     QStringList archiveStreamMediaOptions() const;

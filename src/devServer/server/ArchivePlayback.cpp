@@ -289,7 +289,8 @@ bool ArchivePlayback::send(const QString& key, Stream& stream, const QString& fi
                             ? QLatin1Char('[') + stream.host + QLatin1Char(']')
                             : stream.host;
     stream.sender = std::make_unique<VlcStream>(
-        _engine, source, QStringLiteral("rtp{dst=%1,port=%2,mux=ts}").arg(dst).arg(stream.port), extra);
+        _engine, source, QStringLiteral("rtp{dst=%1,port=%2,mux=%3}").arg(dst).arg(stream.port).arg(tsMuxer),
+        extra);
     // Queued: the finished clip's player is released outside its own signal.
     connect(
         stream.sender.get(), &VlcStream::ended, this, [this, key] { onClipEnded(key); },

@@ -46,11 +46,13 @@ public:
     // Slowest and fastest speed of a stream.
     static constexpr double minSpeed = 0.125;
     static constexpr double maxSpeed = 16.0;
+    // libvlc's MPEG-TS muxer shapes its output over 200 ms by default and drops what it holds when
+    // a file ends and the next one replaces it: every clip boundary left out the last fifth of a
+    // second of the clip. Shaped over 30 ms, only the clip's last picture goes.
+    static constexpr const char* tsMuxer = "ts{pcr=30,shaping=30}";
     // How long before the last picture of a clip goes out the next clip is started: the time libvlc
-    // takes from a new file to its first picture in the output. The last fifth of a second or so of
-    // a file never goes out when the next one replaces it in the output (waiting longer only adds a
-    // freeze before the next clip), so the pictures go on without a pause and skip that much.
-    static constexpr qint64 switchLeadMs = 250;
+    // takes from a new file to its first picture in the output, less what the muxer still holds.
+    static constexpr qint64 switchLeadMs = 60;
 
 private:
     struct Stream {

@@ -30,7 +30,7 @@
 #include <memory>
 
 using LiveTestSupport::freeRtpPort;
-using LiveTestSupport::videoPtsInRtp;
+using LiveTestSupport::videoPicturesInRtp;
 using LiveTestSupport::waitUntil;
 
 namespace {
@@ -461,7 +461,7 @@ TEST_F(DevServerVideoTest, ArchivePlaybackStreamsPausesJumpsAndReportsItsPositio
 
 // Clip after clip, the stream goes on as one: the next clip's pictures come after the last ones of
 // the clip before (not among them, which the player drops as late) and at the pace of the recording
-// (not in a burst), with no pause between.
+// (not in a burst), with no pause between, and none of the recording is left out at the boundary.
 TEST_F(DevServerVideoTest, ArchiveStreamGoesFromClipToClipWithoutOverlapOrPause) {
     startServer({{"video/record", false}});
     auto client = adminClient();
@@ -488,6 +488,7 @@ TEST_F(DevServerVideoTest, ArchiveStreamGoesFromClipToClipWithoutOverlapOrPause)
     struct Picture {
         qint64 arrivedMs;
         double pts;
+        bool keyFrame;
     };
     std::vector<Picture> pictures;
     // Each reported position and when it came.
@@ -502,8 +503,8 @@ TEST_F(DevServerVideoTest, ArchiveStreamGoesFromClipToClipWithoutOverlapOrPause)
         [&] {
             while (receiver.hasPendingDatagrams()) {
                 const QNetworkDatagram datagram = receiver.receiveDatagram();
-                for (const double pts : videoPtsInRtp(datagram.data())) {
-                    pictures.push_back({clock.elapsed(), pts});
+                for (const auto& picture : videoPicturesInRtp(datagram.data())) {
+                    pictures.push_back({clock.elapsed(), picture.pts, picture.keyFrame});
                 }
             }
             const QList<QJsonObject> positions = client->received("archivePlayer_srPosition");
@@ -562,6 +563,28 @@ TEST_F(DevServerVideoTest, ArchiveStreamGoesFromClipToClipWithoutOverlapOrPause)
     EXPECT_LE(worstStep, 0.3) << "the picture stands still between the clips";
     EXPECT_LE(longestPause, 600);
     EXPECT_LE(worstBurst, 0.4);
+
+    // The demo clip has a key frame every second, so 15 pictures from one to the next: at the
+    // boundary the last picture of the first clip may be left out, no more, and the key frames stay
+    // about a second of timestamps apart (a pause makes that more).
+    std::vector<std::size_t> keyFrames;
+    for (std::size_t i = 0; i < pictures.size(); ++i) {
+        if (pictures[i].keyFrame) {
+            keyFrames.push_back(i);
+        }
+    }
+    ASSERT_GE(keyFrames.size(), 4u) << "key frames are told in the stream";
+    std::cout << "[ boundary ] from key frame to key frame:";
+    for (std::size_t k = 1; k < keyFrames.size(); ++k) {
+        const std::size_t count = keyFrames[k] - keyFrames[k - 1];
+        const double apart = pictures[keyFrames[k]].pts - pictures[keyFrames[k - 1]].pts;
+        std::cout << ' ' << count << " pictures in " << apart * 1000 << " ms;";
+        EXPECT_GE(count, 14u) << "pictures of the recording left out before key frame " << k;
+        EXPECT_LE(count, 15u);
+        EXPECT_GE(apart, 0.9) << "before key frame " << k;
+        EXPECT_LE(apart, 1.25) << "the stream paused before key frame " << k;
+    }
+    std::cout << std::endl;
 }
 
 TEST_F(DevServerVideoTest, ArchiveStreamPlaysAtTheSpeedAskedFor) {

@@ -30,10 +30,10 @@ quint16 freeRtpPort() {
         .rtp;
 }
 
-std::vector<double> videoPtsInRtp(const QByteArray& datagram) {
+std::vector<RtpPicture> videoPicturesInRtp(const QByteArray& datagram) {
     constexpr int rtpHeader = 12;
     constexpr int packetSize = 188;
-    std::vector<double> times;
+    std::vector<RtpPicture> pictures;
     const auto byte = [&](int at) { return quint8(datagram.at(at)); };
     for (int at = rtpHeader; at + packetSize <= datagram.size(); at += packetSize) {
         const bool unitStart = byte(at) == 0x47 && (byte(at + 1) & 0x40) != 0;
@@ -47,13 +47,19 @@ std::vector<double> videoPtsInRtp(const QByteArray& datagram) {
             (byte(pes + 3) & 0xF0) != 0xE0 || (byte(pes + 7) & 0x80) == 0) {
             continue;
         }
+        const int payload = pes + 9 + byte(pes + 8);
         pes += 9;
         const quint64 pts = (quint64(byte(pes) >> 1) & 7) << 30 | quint64(byte(pes + 1)) << 22 |
                             quint64(byte(pes + 2) >> 1) << 15 | quint64(byte(pes + 3)) << 7 |
                             quint64(byte(pes + 4) >> 1);
-        times.push_back(double(pts) / 90000.0);
+        RtpPicture picture{double(pts) / 90000.0, false};
+        for (int nal = payload; nal + 3 < at + packetSize && !picture.keyFrame; ++nal) {
+            picture.keyFrame =
+                byte(nal) == 0 && byte(nal + 1) == 0 && byte(nal + 2) == 1 && (byte(nal + 3) & 0x1F) == 7;
+        }
+        pictures.push_back(picture);
     }
-    return times;
+    return pictures;
 }
 
 } // namespace LiveTestSupport

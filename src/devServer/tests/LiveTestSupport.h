@@ -15,8 +15,14 @@ bool waitUntil(const std::function<bool()>& done, int timeoutMs);
 // A free even UDP port on loopback with the next one free too (RTP and RTCP); 0 when none is found.
 quint16 freeRtpPort();
 
-// The presentation times (seconds, from the 90 kHz clock) of the video pictures that start in one
-// RTP datagram carrying MPEG-TS (payload 33), in the order they come.
-std::vector<double> videoPtsInRtp(const QByteArray& datagram);
+// A video picture that starts in an RTP datagram: its presentation time (seconds, from the 90 kHz
+// clock) and whether it is a key frame (its first TS packet carries an H.264 sequence parameter set).
+struct RtpPicture {
+    double pts = 0;
+    bool keyFrame = false;
+};
+// The video pictures that start in one RTP datagram carrying MPEG-TS (payload 33), in the order
+// they come.
+std::vector<RtpPicture> videoPicturesInRtp(const QByteArray& datagram);
 
 } // namespace LiveTestSupport
