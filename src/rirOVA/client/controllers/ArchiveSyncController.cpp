@@ -153,7 +153,7 @@ bool ArchiveSyncController::reportPosition(const QString& name, double position)
         if (std::abs(lead) > farMs()) {
             Q_EMIT lineOutOfStep(name, at);
         } else if (lead > 0) {
-            const double slowest = slowestLine(now);
+            const double slowest = playingSpan(now).low;
             if (_playing && slowest - at > half) {
                 // Every line is ahead: the cursor is behind (held back by a line that has caught up
                 // since). It goes on from the slowest line, and only lines ahead of that one wait.
@@ -208,31 +208,22 @@ double ArchiveSyncController::linePosition(const QString& name) const {
     return extrapolated(*it, _clock());
 }
 
-double ArchiveSyncController::slowestLine(qint64 now) const {
-    double slowest = std::numeric_limits<double>::max();
+ArchiveSyncController::Span ArchiveSyncController::playingSpan(qint64 now) const {
+    Span span;
     for (const Line& line : _lines) {
         if (line.active) {
-            slowest = std::min(slowest, extrapolated(line, now));
+            const double at = extrapolated(line, now);
+            span.low = std::min(span.low, at);
+            span.high = std::max(span.high, at);
+            ++span.count;
         }
     }
-    return slowest;
+    return span;
 }
 
 double ArchiveSyncController::spread() const {
-    const qint64 now = _clock();
-    double low = std::numeric_limits<double>::max();
-    double high = std::numeric_limits<double>::lowest();
-    int count = 0;
-    for (const Line& line : _lines) {
-        if (!line.active) {
-            continue;
-        }
-        const double at = extrapolated(line, now);
-        low = std::min(low, at);
-        high = std::max(high, at);
-        ++count;
-    }
-    return count < 2 ? 0.0 : high - low;
+    const Span span = playingSpan(_clock());
+    return span.count < 2 ? 0.0 : span.high - span.low;
 }
 
 void ArchiveSyncController::emitSpread() {

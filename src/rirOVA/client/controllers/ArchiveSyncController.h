@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <functional>
+#include <limits>
 
 namespace ClientController {
 
@@ -91,8 +92,13 @@ private:
     // Fixes the moving cursor at its current value before a change of state.
     void rebase();
     double extrapolated(const Line& line, qint64 now) const;
-    // Where the furthest behind of the playing lines is at `now`.
-    double slowestLine(qint64 now) const;
+    // Where the playing lines are at `now`: the furthest behind, the furthest ahead, how many.
+    struct Span {
+        double low = std::numeric_limits<double>::max();
+        double high = std::numeric_limits<double>::lowest();
+        int count = 0;
+    };
+    Span playingSpan(qint64 now) const;
     void emitSpread();
 
     Clock _clock;
